@@ -1,0 +1,10 @@
+#!/bin/sh
+# Builds and runs every test, offscreen, under both presets: the optimised
+# build and the sanitizer build.
+set -eu
+cd "$(dirname "$0")/.."
+for preset in default asan; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset"
+done
