@@ -1,0 +1,4 @@
+// User: windows, messages, dialogs, keys and message boxes.
+#pragma once
+
+#include "windef.h"
