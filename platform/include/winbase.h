@@ -15,3 +15,7 @@ BOOL DeleteFileA(LPCSTR lpFileName);
 #define GetPrivateProfileInt GetPrivateProfileIntA
 #define WritePrivateProfileString WritePrivateProfileStringA
 #define DeleteFile DeleteFileA
+
+// Code page: CP949 lead bytes are 0x81 to 0xFE; a lead byte and the byte
+// after it form one character.
+BOOL IsDBCSLeadByte(BYTE TestChar);
