@@ -1,0 +1,7 @@
+#include <MenuNode.h>
+#include <TerminalSetup.h>
+
+void terminal::BuildScreenIndex(CMenuNode& root, CMapStringToPtr& index) {
+    if (root.m_pScreen) index.SetAt(root.m_pScreen->m_strScreenNo, &root);
+    for (int i = 0; i < root.GetChildCount(); ++i) BuildScreenIndex(*root.GetChild(i), index);
+}
