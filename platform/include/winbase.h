@@ -11,10 +11,25 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
                                 LPCSTR lpFileName);
 BOOL DeleteFileA(LPCSTR lpFileName);
 
+// Renames a file; with MOVEFILE_REPLACE_EXISTING it atomically replaces an
+// existing target, with MOVEFILE_WRITE_THROUGH the rename is durable on return.
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+
+// Run-time libraries: "dir\\Name.dll" (or "Name" without extension) loads
+// "dir/libName.so"; a name without a directory is looked for beside the
+// executable first, then where the dynamic loader looks.
+HMODULE LoadLibraryA(LPCSTR lpLibFileName);
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+BOOL FreeLibrary(HMODULE hLibModule);
+
 #define GetPrivateProfileString GetPrivateProfileStringA
 #define GetPrivateProfileInt GetPrivateProfileIntA
 #define WritePrivateProfileString WritePrivateProfileStringA
 #define DeleteFile DeleteFileA
+#define MoveFileEx MoveFileExA
+#define LoadLibrary LoadLibraryA
 
 // Code page: CP949 lead bytes are 0x81 to 0xFE; a lead byte and the byte
 // after it form one character.

@@ -1,0 +1,170 @@
+// The Win32 profile-file functions over the profile cache: what each call
+// form answers and how the answer is laid into the caller's buffer.
+#include <afxtesting.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "core/Path.h"
+#include "core/ProfileCache.h"
+
+using afx::detail::ProfileCache;
+using afx::detail::ProfileText;
+
+namespace {
+
+// What a read of (section, key) yields: a value (or the default), or, for a
+// NULL section or key, a list of names.
+struct Answer {
+    bool bList = false;
+    std::vector<std::string_view> names;
+    std::string_view value;
+};
+
+Answer Ask(const ProfileText& text, LPCSTR lpAppName, LPCSTR lpKeyName, std::string_view def) {
+    if (lpAppName == nullptr) return {true, text.SectionNames(), {}};
+    if (lpKeyName == nullptr) {
+        // A section without keys answers with the default, like a missing key.
+        std::vector<std::string_view> keys = text.KeyNames(lpAppName);
+        if (!keys.empty()) return {true, std::move(keys), {}};
+        return {false, {}, def};
+    }
+    return {false, {}, text.Value(lpAppName, lpKeyName).value_or(def)};
+}
+
+// The default loses its trailing blanks.
+std::string_view Default(LPCSTR lpDefault) {
+    std::string_view def(lpDefault ? lpDefault : "");
+    while (!def.empty() && (def.back() == ' ' || def.back() == '\t')) def.remove_suffix(1);
+    return def;
+}
+
+template <class F>
+void ReadProfile(LPCSTR lpFileName, const F& read) {
+    if (lpFileName == nullptr || *lpFileName == '\0') {
+        read(ProfileText());
+        return;
+    }
+    ProfileCache::Instance().Read(afx::detail::NativePath(lpFileName), read);
+}
+
+// As much of the value as fits before the terminator.
+DWORD CopyValue(std::string_view value, LPSTR buffer, DWORD nSize) {
+    const std::size_t n = std::min<std::size_t>(value.size(), nSize - 1);
+    std::memcpy(buffer, value.data(), n);
+    buffer[n] = '\0';
+    return static_cast<DWORD>(n);
+}
+
+// Each name ends in a NUL and the list in a second one. A list that does not
+// fit is cut inside the name that overflows, which still gets both NULs, and
+// the count is then nSize - 2; a name that fills the buffer exactly counts as
+// not fitting.
+DWORD CopyList(const std::vector<std::string_view>& names, LPSTR buffer, DWORD nSize) {
+    if (nSize == 1) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    std::size_t nRoom = nSize - 1;  // all but the closing NUL
+    char* p = buffer;
+    for (std::string_view name : names) {
+        if (name.size() + 1 >= nRoom) {
+            std::memcpy(p, name.data(), nRoom - 1);
+            p += nRoom - 1;
+            p[0] = '\0';
+            p[1] = '\0';
+            return nSize - 2;
+        }
+        std::memcpy(p, name.data(), name.size());
+        p += name.size();
+        *p++ = '\0';
+        nRoom -= name.size() + 1;
+    }
+    *p = '\0';
+    return static_cast<DWORD>(p - buffer);
+}
+
+// The system's string-to-integer conversion: optional sign, then decimal, or
+// hexadecimal, octal or binary after "0x", "0o" or "0b"; digits stop at the
+// first character that is not one, and the value wraps at 32 bits.
+UINT ParseProfileInt(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+    bool bNegative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        bNegative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    UINT nBase = 10;
+    if (text.size() >= 2 && text[0] == '0') {
+        const char prefix = text[1];
+        nBase = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+        if (nBase != 10) text.remove_prefix(2);
+    }
+    UINT nValue = 0;
+    for (char c : text) {
+        const UINT nDigit = c >= '0' && c <= '9'   ? static_cast<UINT>(c - '0')
+                            : c >= 'a' && c <= 'z' ? static_cast<UINT>(c - 'a' + 10)
+                            : c >= 'A' && c <= 'Z' ? static_cast<UINT>(c - 'A' + 10)
+                                                   : nBase;
+        if (nDigit >= nBase) break;
+        nValue = nValue * nBase + nDigit;
+    }
+    return bNegative ? 0u - nValue : nValue;
+}
+
+}  // namespace
+
+DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
+                               LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName) {
+    if (lpReturnedString == nullptr || nSize == 0) return 0;
+    DWORD nCopied = 0;
+    ReadProfile(lpFileName, [&](const ProfileText& text) {
+        const Answer answer = Ask(text, lpAppName, lpKeyName, Default(lpDefault));
+        nCopied = answer.bList ? CopyList(answer.names, lpReturnedString, nSize)
+                               : CopyValue(answer.value, lpReturnedString, nSize);
+    });
+    return nCopied;
+}
+
+// The integer form reads the string form with an empty default and parses
+// the first string of the answer; an empty answer gives the default.
+UINT GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault, LPCSTR lpFileName) {
+    UINT nValue = static_cast<UINT>(nDefault);
+    ReadProfile(lpFileName, [&](const ProfileText& text) {
+        const Answer answer = Ask(text, lpAppName, lpKeyName, {});
+        const std::string_view first = !answer.bList          ? answer.value
+                                       : answer.names.empty() ? std::string_view()
+                                                              : answer.names.front();
+        if (!first.empty()) nValue = ParseProfileInt(first);
+    });
+    return nValue;
+}
+
+BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
+                                LPCSTR lpFileName) {
+    if (lpFileName == nullptr || *lpFileName == '\0') return FALSE;
+    const std::string path = afx::detail::NativePath(lpFileName);
+    if (lpAppName == nullptr) {
+        // All NULL is the flush call, which reports FALSE whatever happens.
+        if (lpKeyName == nullptr && lpString == nullptr) ProfileCache::Instance().Flush(path);
+        return FALSE;
+    }
+    return ProfileCache::Instance().Write(path, [&](const ProfileText& text) {
+        if (lpKeyName == nullptr) return text.WithoutSection(lpAppName);
+        if (lpString == nullptr) return text.WithoutKey(lpAppName, lpKeyName);
+        return text.WithValue(lpAppName, lpKeyName, lpString);
+    });
+}
+
+namespace afx::testing {
+
+void FailProfileWrite(int nth) {
+    ProfileCache::Instance().FailWrite(nth);
+}
+void DieAtProfileWrite(int nth, int nExitCode) {
+    ProfileCache::Instance().DieAtWrite(nth, nExitCode);
+}
+
+}  // namespace afx::testing
