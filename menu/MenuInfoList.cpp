@@ -1,0 +1,16 @@
+// Filling a list needs the framework's list control, which arrives with the
+// window layer; until its header exists this part is left out of the build.
+#if __has_include(<afxcmn.h>)
+#include <afxcmn.h>
+
+#include "menu/MenuInfo.h"
+
+void CMenuInfo::FillListCtrl(CListCtrl& list) const {
+    for (POSITION pos = m_listChild.GetHeadPosition(); pos != nullptr;) {
+        const CMenuInfo* pChild = m_listChild.GetNext(pos);
+        const int nRow = list.InsertItem(list.GetItemCount(), pChild->m_strScreenNo);
+        list.SetItemText(nRow, 1, pChild->m_strName);
+        list.SetItemText(nRow, 2, pChild->m_strShortName);
+    }
+}
+#endif
