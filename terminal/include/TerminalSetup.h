@@ -29,8 +29,8 @@ void SetDataDir(const CString& strDir);
 void SetBaseDir(const CString& strBaseDir);
 
 // Enters every screen node under root, at any depth, into the index under its
-// screen number (BrinCommLib). A later node with the same number replaces an
-// earlier one.
+// screen number (BrinCommLib). A number that several nodes carry finds the
+// first of them in menu order.
 void BuildScreenIndex(CMenuNode& root, CMapStringToPtr& index);
 
 // User data (RoVuvi).
