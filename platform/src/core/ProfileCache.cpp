@@ -124,6 +124,13 @@ void ProfileCache::Load(Entry& entry, std::int64_t now) {
 
 ProfileCache::Entry& ProfileCache::Current(const std::string& path) {
     Entry& entry = Slot(path);
+    ChangeWatch& watch = ChangeWatch::Instance();
+    // The generation is noted before the watch is armed and the disk is
+    // looked at: a change from then on moves it past what the entry records.
+    const std::uint64_t generation = watch.Generation();
+    if (generation != ChangeWatch::kUnknown && generation == entry.generation) return entry;
+    const bool bWatched = watch.Watch(DirectoryOf(path));
+    entry.generation = bWatched ? generation : ChangeWatch::kUnknown;
     const std::int64_t now = Now();
     struct stat st {};
     if (stat(path.c_str(), &st) == 0 && entry.bExists) {
@@ -171,6 +178,7 @@ bool ProfileCache::Replace(Entry& entry, std::string bytes) {
     stat(entry.path.c_str(), &st);
     entry.stamp = Stamp::Of(st);
     entry.verifiedAt = now;
+    entry.generation = ChangeWatch::kUnknown;  // this write's own reports are still to come
     entry.bExists = true;
     entry.text = std::make_unique<ProfileText>(std::move(bytes));
     return true;

@@ -1,6 +1,7 @@
 // The profile files in use, each parsed once and kept while it is unchanged
-// on disk. A read costs one stat() of the file; only a changed file is read
-// and parsed again. A write replaces the whole file: the new bytes go to a
+// on disk. A read costs no system call while no change is reported in the
+// file's directory (see ChangeWatch), and one stat() after a report; only a
+// changed file is read and parsed again. A write replaces the whole file: the new bytes go to a
 // file beside it that is then renamed over it, so the file is at every moment
 // either completely old or completely new.
 //
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ChangeWatch.h"
 #include "core/ProfileText.h"
 
 namespace afx::detail {
@@ -65,6 +67,8 @@ private:
         bool bExists = false;
         Stamp stamp;
         std::int64_t verifiedAt = 0;  // ns, when the bytes were last known to match the disk
+        std::uint64_t generation =
+            ChangeWatch::kUnknown;  // of the change reports, when last checked
         std::unique_ptr<ProfileText> text;
         std::uint64_t nLastUse = 0;
     };

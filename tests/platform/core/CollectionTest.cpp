@@ -4,6 +4,7 @@
 
 #include "InvalidArg.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,4 +100,99 @@ TEST(Map, LookupRemoveAndIterate) {
     void* p = nullptr;
     EXPECT_TRUE(strings.Lookup("Key", p));
     EXPECT_FALSE(strings.Lookup("key", p));
+}
+
+TEST(List, ValuesCopiesAndSearches) {
+    CList<CString, const CString&> list;
+    list.AddTail("b");
+    list.AddHead("a");
+    list.AddTail(list.GetHead());  // an element of the list itself
+    EXPECT_EQ(3, list.GetCount());
+    const POSITION posB = list.Find("b");
+    ASSERT_NE(nullptr, posB);
+    EXPECT_EQ(list.FindIndex(1), posB);
+    const POSITION posSecondA = list.Find("a", list.GetHeadPosition());
+    EXPECT_EQ(list.GetTailPosition(), posSecondA);
+    EXPECT_EQ(nullptr, list.Find("a", posSecondA));
+    CList<CString, const CString&> other;
+    other.AddTail("x");
+    other.AddHead(&list);
+    other.AddTail(&list);
+    std::string joined;
+    for (POSITION pos = other.GetTailPosition(); pos;) joined += other.GetPrev(pos).GetString();
+    EXPECT_EQ("abaxaba", joined);
+    other.RemoveAll();
+    EXPECT_TRUE(other.IsEmpty());
+    EXPECT_EQ(nullptr, other.GetHeadPosition());
+    other.AddTail("again");  // usable after its blocks were released
+    EXPECT_EQ("again", other.GetTail());
+}
+
+TEST(Array, IndexesOutsideThrowAndChangeNothing) {
+    CStringArray array;
+    EXPECT_EQ(0, array.Add("a"));
+    EXPECT_EQ(1, array.Add(array[0]));
+    array.InsertAt(1, "x", 2);
+    array.SetAtGrow(5, "z");
+    const char* expected[] = {"a", "x", "x", "a", "", "z"};
+    ASSERT_EQ(6, array.GetSize());
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(expected[i], array.GetAt(i));
+    array.RemoveAt(1, 2);
+    EXPECT_EQ(3, array.GetUpperBound());
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+    } cases[] = {
+        {"GetAt(-1)", [&] { array.GetAt(-1); }},
+        {"GetAt(size)", [&] { array.GetAt(4); }},
+        {"SetAt(size)", [&] { array.SetAt(4, "q"); }},
+        {"operator[](size)", [&] { array[4] = "q"; }},
+        {"RemoveAt past the end", [&] { array.RemoveAt(3, 2); }},
+        {"InsertAt(-1)", [&] { array.InsertAt(-1, "q"); }},
+        {"SetAtGrow(-1)", [&] { array.SetAtGrow(-1, "q"); }},
+    };
+    for (const Case& c : cases) EXPECT_TRUE(ThrowsInvalidArg(c.call)) << c.what;
+    ASSERT_EQ(4, array.GetSize());
+    EXPECT_EQ("a", array[0]);
+    EXPECT_EQ("z", array[3]);
+}
+
+TEST(Map, StringKeysRemovalAndInvalidPositions) {
+    CMap<CString, const CString&, int, int> map;
+    map.InitHashTable(7);
+    EXPECT_EQ(7u, map.GetHashTableSize());
+    for (int i = 0; i < 100; ++i) {
+        CString key;
+        key.Format("\xb0\xa1%d", i);
+        map[key] = i;
+    }
+    for (int i = 0; i < 100; i += 2) {
+        CString key;
+        key.Format("\xb0\xa1%d", i);
+        EXPECT_TRUE(map.RemoveKey(key));
+    }
+    EXPECT_EQ(50, map.GetCount());
+    int nSum = 0;
+    for (POSITION pos = map.GetStartPosition(); pos;) {
+        CString key;
+        int value;
+        map.GetNextAssoc(pos, key, value);
+        EXPECT_EQ(1, value % 2);
+        nSum += value;
+    }
+    EXPECT_EQ(2500, nSum);
+    POSITION pos = nullptr;
+    CString key;
+    int value = -1;
+    EXPECT_TRUE(ThrowsInvalidArg([&] { map.GetNextAssoc(pos, key, value); }));
+    EXPECT_EQ(-1, value);
+    map.RemoveAll();
+    EXPECT_EQ(nullptr, map.GetStartPosition());
+    EXPECT_FALSE(
+        map.Lookup("\xb0\xa1"
+                   "1",
+                   value));
+    CMapStringToPtr strings;
+    EXPECT_TRUE(ThrowsInvalidArg([&] { strings.SetAt(nullptr, nullptr); }));
+    EXPECT_TRUE(strings.IsEmpty());
 }

@@ -1,0 +1,151 @@
+#include <afxtesting.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "TempDir.h"
+
+namespace {
+
+struct WriteCase {
+    std::optional<std::string> before;  // nothing: the file does not exist
+    const char* section;
+    const char* key;
+    const char* value;
+    std::optional<std::string> after;
+};
+
+std::size_t FileCount(const TempDir& dir) {
+    const auto entries = std::filesystem::directory_iterator(std::filesystem::path(dir.Path("")));
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+}
+
+}  // namespace
+
+TEST(ProfileWrite, EditsChangeOneLineAndKeepEveryOtherByte) {
+    const WriteCase cases[] = {
+        // new file, key, section
+        {std::nullopt, "S", "k", "v", "[S]\r\nk=v\r\n"},
+        {"[S]\r\nk=v\r\n", "S", "n", "", "[S]\r\nk=v\r\nn=\r\n"},
+        {"[A]\r\na=1\r\n[B]\r\nb=1\r\n", "A", "a2", "2", "[A]\r\na=1\r\na2=2\r\n[B]\r\nb=1\r\n"},
+        {"[S]\r\nk=v\r\n\r\n", "T", "k", "v", "[S]\r\nk=v\r\n\r\n[T]\r\nk=v\r\n"},
+        {"x=1", "T", "k", "v", "x=1\r\n[T]\r\nk=v\r\n"},
+        {"", "T", "k", "v", "[T]\r\nk=v\r\n"},
+        // a new key follows the section's last entry, before closing blank lines and comments
+        {"[S]\r\nk=v\r\n\r\n;c\r\n[T]\r\n", "S", "n", "2",
+         "[S]\r\nk=v\r\nn=2\r\n\r\n;c\r\n[T]\r\n"},
+        {"[S]\r\n\r\n[T]\r\n", "S", "n", "2", "[S]\r\nn=2\r\n\r\n[T]\r\n"},
+        {"[S]\r\nk=v", "S", "n", "2", "[S]\r\nk=v\r\nn=2\r\n"},
+        {"[S]", "S", "n", "2", "[S]\r\nn=2\r\n"},
+        {"[S]\nnote\n", "s", "n", "2", "[S]\nnote\nn=2\r\n"},
+        // an existing value is replaced in place: spelling, blanks before it and line break stay
+        {"[S]\nKey=old\n", "s", "KEY", "new", "[S]\nKey=new\n"},
+        {"[S]\r\n  k = old  \r\n", "S", "k", "new", "[S]\r\n  k = new\r\n"},
+        {"[S]\r\nk=\"q\"\r\n", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        {"[S]\r\nk=v\r\n[s]\r\nk=w\r\n", "S", "k", "x", "[S]\r\nk=x\r\n[s]\r\nk=w\r\n"},
+        {"[S]\r\nk=v\r\n", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        {"[S]\r\n\xb0\xa1=\xb3\xaa\r\n", "S", "\xb0\xa1", "\xb4\xd9",
+         "[S]\r\n\xb0\xa1=\xb4\xd9\r\n"},
+        // a NULL value deletes the key's line
+        {"[S]\na=1\nb=2\n", "S", "A", nullptr, "[S]\nb=2\n"},
+        {"[S]\r\na=1\r\nb=2", "S", "b", nullptr, "[S]\r\na=1\r\n"},
+        {"[S]\r\na=1\r\n", "S", "zz", nullptr, "[S]\r\na=1\r\n"},
+        {std::nullopt, "S", "k", nullptr, std::nullopt},
+        // a NULL key deletes the section with its body, whatever the value
+        {"[A]\r\n;c\r\na=1\r\n\r\n[B]\r\nb=1\r\n", "a", nullptr, "x", "[B]\r\nb=1\r\n"},
+        {"[A]\r\na=1\r\n[B]\r\nb=1", "B", nullptr, nullptr, "[A]\r\na=1\r\n"},
+        {"[A]\r\na=1\r\n", "A", nullptr, nullptr, ""},
+        {std::nullopt, "A", nullptr, nullptr, std::nullopt},
+    };
+    for (const WriteCase& c : cases) {
+        TempDir dir;
+        if (c.before) dir.Put("w.ini", *c.before);
+        const std::string file = dir.Path("w.ini");
+        EXPECT_TRUE(WritePrivateProfileStringA(c.section, c.key, c.value, file.c_str()))
+            << c.before.value_or("-");
+        EXPECT_EQ(c.after, dir.Get("w.ini")) << c.before.value_or("-");
+        EXPECT_EQ(c.after ? 1u : 0u, FileCount(dir)) << "no temporary file stays behind";
+    }
+}
+
+TEST(ProfileWrite, FlushAndRefusedCalls) {
+    TempDir dir;
+    const std::string file = dir.Path("f.ini");
+    dir.Put("f.ini", "[S]\r\nk=v\r\n");
+    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str()));
+    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, "k", "v", file.c_str()));
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", nullptr));
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", dir.Path("no/such/dir.ini").c_str()));
+    EXPECT_EQ("[S]\r\nk=v\r\n", dir.Get("f.ini"));
+    EXPECT_FALSE(
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, dir.Path("missing.ini").c_str()));
+    EXPECT_FALSE(dir.Get("missing.ini"));
+}
+
+TEST(ProfileWrite, BackslashesSeparateDirectories) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path("sub"));
+    std::string windowsStyle = dir.Path("sub") + "\\ToolBar_u.ini";
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "k", "v", windowsStyle.c_str()));
+    EXPECT_EQ("[S]\r\nk=v\r\n", dir.Get("sub/ToolBar_u.ini"));
+    EXPECT_TRUE(DeleteFileA(windowsStyle.c_str()));
+    EXPECT_FALSE(DeleteFileA(windowsStyle.c_str()));
+    EXPECT_FALSE(dir.Get("sub/ToolBar_u.ini"));
+}
+
+TEST(ProfileWrite, MoveFileExReplacesOnlyWhenAsked) {
+    TempDir dir;
+    dir.Put("new.ini", "[S]\r\nk=new\r\n");
+    dir.Put("old.ini", "[S]\r\nk=old\r\n");
+    const std::string from = dir.Path("new.ini"), to = dir.Path("old.ini");
+    char buffer[8];
+    GetPrivateProfileStringA("S", "k", "", buffer, sizeof buffer,
+                             to.c_str());  // cache the old file
+    EXPECT_FALSE(MoveFileExA(from.c_str(), to.c_str(), 0));
+    EXPECT_EQ("[S]\r\nk=old\r\n", dir.Get("old.ini"));
+    EXPECT_TRUE(
+        MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    EXPECT_FALSE(dir.Get("new.ini"));
+    GetPrivateProfileStringA("S", "k", "", buffer, sizeof buffer, to.c_str());
+    EXPECT_STREQ("new", buffer);
+    EXPECT_FALSE(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING));
+}
+
+TEST(ProfileSeams, TheNthWriteFailsAndLeavesTheFileUntouched) {
+    TempDir dir;
+    const std::string file = dir.Path("s.ini");
+    afx::testing::FailProfileWrite(2);
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "a", "1", file.c_str()));
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "a", "1", file.c_str()));  // no change: not counted
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "b", "2", file.c_str()));
+    EXPECT_EQ("[S]\r\na=1\r\n", dir.Get("s.ini"));
+    EXPECT_EQ(1u, FileCount(dir));
+    char buffer[8];
+    EXPECT_EQ(1u, GetPrivateProfileStringA("S", "b", "-", buffer, sizeof buffer, file.c_str()));
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "b", "2", file.c_str()));
+    EXPECT_EQ("[S]\r\na=1\r\nb=2\r\n", dir.Get("s.ini"));
+}
+
+TEST(ProfileSeamsDeathTest, DyingBeforeTheRenameKeepsTheOldFile) {
+    // The dying child must share this test's directory: fork, do not re-run.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    TempDir dir;
+    const std::string old = "[Toolbar]\r\nCount=2\r\n01=a\r\n02=b\r\n";
+    dir.Put("t.ini", old);
+    const std::string file = dir.Path("t.ini");
+    EXPECT_EXIT(
+        {
+            afx::testing::DieAtProfileWrite(3, 7);
+            WritePrivateProfileStringA("Toolbar", "Count", "3", file.c_str());
+            WritePrivateProfileStringA("Toolbar", "03", "c", file.c_str());
+            WritePrivateProfileStringA("Toolbar", "04", "d", file.c_str());
+        },
+        testing::ExitedWithCode(7), "");
+    std::string bytes = old;
+    bytes.replace(bytes.find("Count=2"), 7, "Count=3");
+    EXPECT_EQ(bytes + "03=c\r\n", dir.Get("t.ini")) << "the file is the one before the fatal write";
+}
