@@ -8,6 +8,8 @@
 
 #include <utility>
 
+#include "core/Path.h"
+
 namespace afx::detail {
 
 namespace {
@@ -67,10 +69,11 @@ void ChangeWatch::Drain() {
     }
 }
 
-bool ChangeWatch::Watch(const std::string& directory) {
+bool ChangeWatch::Watch(const std::string& path) {
     if (m_fd < 0) return false;
     Drain();
-    return inotify_add_watch(m_fd, directory.c_str(), kChanges) >= 0;
+    inotify_add_watch(m_fd, path.c_str(), kChanges);  // fails while the file does not exist
+    return inotify_add_watch(m_fd, DirectoryOf(path).c_str(), kChanges) >= 0;
 }
 
 }  // namespace afx::detail

@@ -29,11 +29,13 @@ public:
     // The current count of reported changes; kUnknown without notifications.
     std::uint64_t Generation();
 
-    // Starts watching the directory (or keeps watching it) and discards the
-    // reports read so far. Call after noting the generation and before
-    // looking at the files. FALSE when the directory cannot be watched: its
-    // files must then be checked on every access.
-    bool Watch(const std::string& directory);
+    // Starts watching the file and its directory (or keeps watching them) and
+    // discards the reports read so far. Call after noting the generation and
+    // before looking at the file. The directory reports the file's creation,
+    // replacement and removal; the file itself reports writes that reach it
+    // through another name (a link). FALSE when the directory cannot be
+    // watched: the file must then be checked on every access.
+    bool Watch(const std::string& path);
 
     ChangeWatch(const ChangeWatch&) = delete;
     ChangeWatch& operator=(const ChangeWatch&) = delete;

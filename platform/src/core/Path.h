@@ -14,4 +14,10 @@ inline std::string NativePath(const char* pszPath) {
     return path;
 }
 
+// The directory part of a native path ("." for a bare name).
+inline std::string DirectoryOf(const std::string& path) {
+    const std::size_t nSlash = path.rfind('/');
+    return nSlash == std::string::npos ? "." : nSlash == 0 ? "/" : path.substr(0, nSlash);
+}
+
 }  // namespace afx::detail

@@ -90,7 +90,9 @@ DWORD CopyList(const std::vector<std::string_view>& names, LPSTR buffer, DWORD n
 // hexadecimal, octal or binary after "0x", "0o" or "0b"; digits stop at the
 // first character that is not one, and the value wraps at 32 bits.
 UINT ParseProfileInt(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+    // Leading bytes up to the blank count as blanks; so do CP949 bytes, which
+    // are negative as (signed) chars.
+    while (!text.empty() && static_cast<signed char>(text.front()) <= ' ') text.remove_prefix(1);
     bool bNegative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         bNegative = text.front() == '-';

@@ -8,6 +8,8 @@
 #include <ctime>
 #include <utility>
 
+#include "core/Path.h"
+
 namespace afx::detail {
 
 namespace {
@@ -59,11 +61,6 @@ bool WriteAll(int fd, const std::string& bytes) {
         if (n > 0) nDone += static_cast<std::size_t>(n);
     }
     return true;
-}
-
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t nSlash = path.rfind('/');
-    return nSlash == std::string::npos ? "." : nSlash == 0 ? "/" : path.substr(0, nSlash);
 }
 
 void SyncPath(const std::string& path, int flags) {
@@ -129,7 +126,7 @@ ProfileCache::Entry& ProfileCache::Current(const std::string& path) {
     // looked at: a change from then on moves it past what the entry records.
     const std::uint64_t generation = watch.Generation();
     if (generation != ChangeWatch::kUnknown && generation == entry.generation) return entry;
-    const bool bWatched = watch.Watch(DirectoryOf(path));
+    const bool bWatched = watch.Watch(path);
     entry.generation = bWatched ? generation : ChangeWatch::kUnknown;
     const std::int64_t now = Now();
     struct stat st {};

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -59,4 +60,16 @@ TEST(ProfileCache, WritesApplyToTheFileAsItIsOnDisk) {
     ASSERT_TRUE(WritePrivateProfileStringA("S", "mine", "3", file.c_str()));
     EXPECT_EQ("[S]\r\ntheirs=2\r\nmine=3\r\n", dir.Get("c.ini"));
     EXPECT_EQ("2", Read(file, "theirs"));
+}
+
+TEST(ProfileCache, SeesWritesThroughAnotherName) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path("elsewhere"));
+    dir.Put("c.ini", "[S]\r\nk=1\r\n");
+    std::filesystem::create_hard_link(dir.Path("c.ini"), dir.Path("elsewhere/link.ini"));
+    const std::string file = dir.Path("c.ini");
+    EXPECT_EQ("1", Read(file, "k"));
+    EXPECT_EQ("1", Read(file, "k"));
+    dir.Put("elsewhere/link.ini", "[S]\r\nk=2\r\n");
+    EXPECT_EQ("2", Read(file, "k"));
 }
