@@ -6,14 +6,15 @@
 #include "windows.h"
 #include "afxstr.h"
 
-// Diagnostics compile to nothing, as in the framework's release build; the
-// expression of ASSERT is still type-checked and counts as a use.
+// Diagnostics compile to nothing, as in the framework's release build; their
+// arguments are still type-checked and count as used, but never evaluated.
+inline void AfxTraceNothing(LPCSTR, ...) {}
 #define ASSERT(f) ((void)sizeof(!(f)))
 #define VERIFY(f) ((void)(f))
 #define ASSERT_VALID(p) ((void)sizeof(p))
 #define ASSERT_KINDOF(class_name, object) ((void)sizeof(object))
-#define TRACE(...) ((void)0)
-#define TRACE0(sz) ((void)0)
+#define TRACE(...) ((void)sizeof((AfxTraceNothing(__VA_ARGS__), 0)))
+#define TRACE0(sz) TRACE(sz)
 #define DEBUG_NEW new
 
 // An iteration position in a list or map: an opaque handle, NULL past the end.

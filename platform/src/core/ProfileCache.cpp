@@ -93,7 +93,6 @@ ProfileCache::Entry& ProfileCache::Slot(const std::string& path) {
             *it = Entry{};
         }
         it->path = path;
-        it->text = std::make_unique<ProfileText>();
     }
     it->nLastUse = ++m_nUseCounter;
     return *it;
@@ -109,13 +108,12 @@ void ProfileCache::Load(Entry& entry, std::int64_t now) {
         !ReadAll(fd.Get(), bytes)) {
         entry.bExists = false;
         entry.stamp = {};
-        if (!entry.text->Bytes().empty()) entry.text = std::make_unique<ProfileText>();
+        if (!entry.text.Bytes().empty()) entry.text = ProfileText();
         return;
     }
     entry.stamp = Stamp::Of(st);
     entry.verifiedAt = now;
-    if (!entry.bExists || bytes != entry.text->Bytes())
-        entry.text = std::make_unique<ProfileText>(std::move(bytes));
+    if (!entry.bExists || bytes != entry.text.Bytes()) entry.text = ProfileText(std::move(bytes));
     entry.bExists = true;
 }
 
@@ -143,15 +141,15 @@ ProfileCache::Entry& ProfileCache::Current(const std::string& path) {
 void ProfileCache::Read(const std::string& path,
                         const std::function<void(const ProfileText&)>& read) {
     std::lock_guard lock(m_mutex);
-    read(*Current(path).text);
+    read(Current(path).text);
 }
 
 bool ProfileCache::Write(const std::string& path,
                          const std::function<std::string(const ProfileText&)>& edit) {
     std::lock_guard lock(m_mutex);
     Entry& entry = Current(path);
-    std::string bytes = edit(*entry.text);
-    if (bytes == entry.text->Bytes() && (entry.bExists || bytes.empty())) return true;
+    std::string bytes = edit(entry.text);
+    if (bytes == entry.text.Bytes() && (entry.bExists || bytes.empty())) return true;
     if (Replace(entry, std::move(bytes))) return true;
     entry.bExists = false;  // read the disk again next time
     return false;
@@ -177,7 +175,7 @@ bool ProfileCache::Replace(Entry& entry, std::string bytes) {
     entry.verifiedAt = now;
     entry.generation = ChangeWatch::kUnknown;  // this write's own reports are still to come
     entry.bExists = true;
-    entry.text = std::make_unique<ProfileText>(std::move(bytes));
+    entry.text = ProfileText(std::move(bytes));
     return true;
 }
 

@@ -15,7 +15,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -69,7 +68,7 @@ private:
         std::int64_t verifiedAt = 0;  // ns, when the bytes were last known to match the disk
         std::uint64_t generation =
             ChangeWatch::kUnknown;  // of the change reports, when last checked
-        std::unique_ptr<ProfileText> text;
+        ProfileText text;
         std::uint64_t nLastUse = 0;
     };
 

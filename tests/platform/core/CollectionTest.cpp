@@ -196,3 +196,11 @@ TEST(Map, StringKeysRemovalAndInvalidPositions) {
     EXPECT_TRUE(ThrowsInvalidArg([&] { strings.SetAt(nullptr, nullptr); }));
     EXPECT_TRUE(strings.IsEmpty());
 }
+
+TEST(Diagnostics, OnlyVerifyEvaluatesItsArgument) {
+    int n = 0;
+    ASSERT(++n == 1);
+    TRACE("%d %s\n", ++n, CString("x").GetString());
+    VERIFY(++n == 1);
+    EXPECT_EQ(1, n);
+}
