@@ -151,7 +151,7 @@ bool ProfileCache::Write(const std::string& path,
     std::string bytes = edit(entry.text);
     if (bytes == entry.text.Bytes() && (entry.bExists || bytes.empty())) return true;
     if (Replace(entry, std::move(bytes))) return true;
-    entry.bExists = false;  // read the disk again next time
+    entry.generation = ChangeWatch::kUnknown;  // check the disk again next time
     return false;
 }
 
