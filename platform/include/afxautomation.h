@@ -1,0 +1,98 @@
+// Automation: every place where the program waits for a person has a hook
+// here, so that tests and scripted sessions drive real dialogs headlessly
+// (QT_QPA_PLATFORM=offscreen) through the same code a person's input runs.
+// A hook that is not installed costs nothing and changes nothing.
+//
+//   - Modal loops: SetModalHook installs a function called once each modal
+//     dialog or message box is initialised and shown, from inside its modal
+//     loop. It may inspect the window, send input, open further modal loops
+//     (the hook is called again for those) and end the loop with EndModal.
+//   - Message boxes: SetMessageBoxHandler installs a function that answers
+//     every message box instead of showing it; every box, answered by the
+//     handler, the hook or a person, is recorded (MessageBoxRecords).
+//   - Input: Click, DoubleClick, MouseDown/Move/Up, KeyDown/KeyUp/PressKey
+//     and TypeText deliver real Qt input events to the widgets, so the
+//     platform's own translation into window messages is what runs.
+//   - AutomationSession gives code that does not see Qt an application to
+//     run windows in.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "afx.h"
+#include "windows.h"
+
+namespace afx {
+
+// Creates the Qt application when there is none (offscreen when there is no
+// display) and sets the platform up; at its end destroys the windows still
+// open and the application it created.
+class AutomationSession {
+public:
+    AutomationSession();
+    ~AutomationSession();
+    AutomationSession(const AutomationSession&) = delete;
+    AutomationSession& operator=(const AutomationSession&) = delete;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+// --- Modal loops -----------------------------------------------------------
+
+struct ModalInfo {
+    HWND hwnd;        // the dialog; null for a message box
+    CString caption;  // CP949
+    CString text;     // a message box's text
+    UINT type;        // a message box's MB_* type
+};
+using ModalHook = std::function<void(const ModalInfo&)>;
+
+// Installs the hook (an empty function removes it); returns the previous one.
+ModalHook SetModalHook(ModalHook hook);
+// Ends the innermost modal loop: EndDialog for a dialog, the answer (IDOK,
+// IDCANCEL, ...) for a message box. False when no modal loop runs.
+bool EndModal(int result);
+// The innermost running modal dialog, or null (none, or a message box is on top).
+HWND TopModalWindow();
+
+// --- Message boxes -----------------------------------------------------------
+
+using MessageBoxHandler = std::function<int(HWND owner, LPCSTR text, LPCSTR caption, UINT type)>;
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+struct MessageBoxRecord {
+    HWND owner;
+    CString text;
+    CString caption;
+    UINT type;
+    int answer;
+};
+const std::vector<MessageBoxRecord>& MessageBoxRecords();
+void ClearMessageBoxRecords();
+
+// --- Input -------------------------------------------------------------------
+// Points are client coordinates of hwnd; keys are MK_SHIFT and MK_CONTROL.
+
+void Click(HWND hwnd, POINT point, UINT keys = 0);
+void DoubleClick(HWND hwnd, POINT point, UINT keys = 0);
+void MouseDown(HWND hwnd, POINT point, UINT keys = 0);
+void MouseMove(HWND hwnd, POINT point, UINT keys = MK_LBUTTON);
+void MouseUp(HWND hwnd, POINT point, UINT keys = 0);
+// Keys go to the focus window.
+void KeyDown(UINT vk, UINT keys = 0);
+void KeyUp(UINT vk, UINT keys = 0);
+void PressKey(UINT vk, UINT keys = 0);
+// Types CP949 text into the focus window, one key press per character.
+void TypeText(LPCSTR text);
+
+// The close box of a top-level window, as a person clicks it.
+void ClickCloseBox(HWND hwnd);
+
+// Renders a window (offscreen too) into a PNG file.
+bool SaveWindowImage(HWND hwnd, LPCSTR path);
+
+}  // namespace afx
