@@ -612,9 +612,9 @@ void AfxSetResourceHandle(HINSTANCE hInstResource);
 // The resource handle that holds a resource of the type and id: the current
 // resource handle first, then each extension module of the chain.
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
-#define RT_BITMAP "#2"
-#define RT_DIALOG "#5"
 #define MAKEINTRESOURCE(i) (reinterpret_cast<LPCTSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
+#define RT_BITMAP MAKEINTRESOURCE(2)
+#define RT_DIALOG MAKEINTRESOURCE(5)
 
 struct AFX_EXTENSION_MODULE {
     BOOL bInitialized;

@@ -40,7 +40,7 @@ public:
         const DWORD align = window.style & (ES_CENTER | ES_RIGHT);
         setAlignment((align == ES_CENTER ? Qt::AlignHCenter : align == ES_RIGHT ? Qt::AlignRight : Qt::AlignLeft) |
                      Qt::AlignVCenter);
-        setText(ToQt(window.text));
+        SetProgramText(ToQt(window.text));
         m_bytes = Cp949Length(text());
         const HWND hwnd = window.Handle();
         connect(this, &QLineEdit::textChanged, [this, hwnd](const QString& now) {
@@ -53,8 +53,16 @@ public:
         });
     }
 
+    // Text the program sets is not held to the limit, as in the system's edit.
+    void SetProgramText(const QString& text) {
+        m_unchecked = true;
+        setText(text);
+        m_unchecked = false;
+    }
+
     int limit = kDefaultLimit;
     int m_bytes = 0;  // of the text as it stands
+    bool m_unchecked = false;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -74,6 +82,7 @@ private:
 };
 
 QValidator::State ByteLimit::validate(QString& input, int&) const {
+    if (m_edit.m_unchecked) return Acceptable;
     const int bytes = Cp949Length(input);
     return bytes <= m_edit.limit || bytes < m_edit.m_bytes ? Acceptable : Invalid;
 }
@@ -99,7 +108,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
         case WM_SETTEXT:
             DefWindowProcA(hwnd, message, wParam, lParam);
-            edit->setText(ToQt(window->text));
+            edit->SetProgramText(ToQt(window->text));
             return TRUE;
         case WM_GETTEXT:
         case WM_GETTEXTLENGTH:
