@@ -7,6 +7,8 @@
 //     dialog or message box is initialised and shown, from inside its modal
 //     loop. It may inspect the window, send input, open further modal loops
 //     (the hook is called again for those) and end the loop with EndModal.
+//     SetModalEndHook installs one called when a modal dialog's loop has
+//     ended, with the dialog's result, while its window still exists.
 //   - Message boxes: SetMessageBoxHandler installs a function that answers
 //     every message box instead of showing it; every box, answered by the
 //     handler, the hook or a person, is recorded (MessageBoxRecords).
@@ -48,11 +50,14 @@ struct ModalInfo {
     CString caption;  // CP949
     CString text;     // a message box's text
     UINT type;        // a message box's MB_* type
+    UINT templateId;  // the dialog's template; 0 for a message box
 };
 using ModalHook = std::function<void(const ModalInfo&)>;
+using ModalEndHook = std::function<void(HWND dialog, INT_PTR result)>;
 
 // Installs the hook (an empty function removes it); returns the previous one.
 ModalHook SetModalHook(ModalHook hook);
+ModalEndHook SetModalEndHook(ModalEndHook hook);
 // Ends the innermost modal loop: EndDialog for a dialog, the answer (IDOK,
 // IDCANCEL, ...) for a message box. False when no modal loop runs.
 bool EndModal(int result);

@@ -27,6 +27,7 @@ struct ModalFrame {
 
 struct Hooks {
     ModalHook modal;
+    ModalEndHook modalEnd;
     MessageBoxHandler messageBox;
     std::vector<MessageBoxRecord> records;
     std::vector<ModalFrame> frames;
@@ -116,7 +117,13 @@ void NotifyModalShown(const ModalInfo& info) {
 void NotifyModalShown(HWND dialog) {
     const Window* window = Window::FromHandle(dialog);
     if (window == nullptr) return;
-    NotifyModalShown(ModalInfo{dialog, CString(window->text), CString(), 0});
+    const UINT templateId = window->dialog ? window->dialog->templateId : 0;
+    NotifyModalShown(ModalInfo{dialog, CString(window->text), CString(), 0, templateId});
+}
+
+void NotifyModalEnded(HWND dialog, INT_PTR result) {
+    const ModalEndHook hook = TheHooks().modalEnd;
+    if (hook) hook(dialog, result);
 }
 
 ModalScope::ModalScope(HWND dialog, std::function<void(int)> end) {
@@ -167,6 +174,10 @@ AutomationSession::~AutomationSession() {
 
 ModalHook SetModalHook(ModalHook hook) {
     return std::exchange(detail::TheHooks().modal, std::move(hook));
+}
+
+ModalEndHook SetModalEndHook(ModalEndHook hook) {
+    return std::exchange(detail::TheHooks().modalEnd, std::move(hook));
 }
 
 bool EndModal(int result) {

@@ -12,6 +12,8 @@ bool HasModalHook();
 // Calls the modal hook for a dialog that is up in its modal loop.
 void NotifyModalShown(HWND dialog);
 void NotifyModalShown(const ModalInfo& info);
+// Calls the modal end hook for a dialog whose modal loop has ended.
+void NotifyModalEnded(HWND dialog, INT_PTR result);
 
 // A running modal loop, innermost last, with the way to end it.
 class ModalScope {

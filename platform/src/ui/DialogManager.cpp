@@ -84,6 +84,7 @@ HWND CreateDialogFromTemplate(const DialogTemplateData& t, HINSTANCE instance, H
     Window* window = Window::FromHandle(dialog);
     if (window == nullptr || !window->dialog) return nullptr;
     const HFONT dialogFont = static_cast<HFONT>(font.get());
+    window->dialog->templateId = t.id;
     window->dialog->baseUnits = base;
     window->dialog->font = std::move(font);
     SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
@@ -122,6 +123,7 @@ INT_PTR RunModalLoop(HWND dialog) {
     if (HasModalHook()) shown.start(0);
     ModalScope scope(dialog, [dialog](int result) { EndDialog(dialog, result); });
     if (!state.ended) state.loop.exec();
+    NotifyModalEnded(dialog, state.result);
     if (Window* still = Window::FromHandle(dialog); still != nullptr && still->dialog) {
         still->dialog->modal = nullptr;
     }

@@ -88,7 +88,7 @@ int RunBox(HWND owner, const std::string& text, const std::string& caption, UINT
     QTimer shown;
     shown.setSingleShot(true);
     QObject::connect(&shown, &QTimer::timeout, [&] {
-        NotifyModalShown(ModalInfo{nullptr, CString(caption), CString(text), type});
+        NotifyModalShown(ModalInfo{nullptr, CString(caption), CString(text), type, 0});
     });
     if (HasModalHook()) shown.start(0);
     return IdOf(box.exec());

@@ -37,6 +37,7 @@ struct GdiDeleter {
 // What only a dialog window has: its default button, its font, its dialog
 // base units and the state of its modal loop.
 struct DialogState {
+    UINT templateId = 0;
     UINT defId = 0;
     bool ended = false;
     INT_PTR result = -1;
