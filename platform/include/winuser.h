@@ -448,6 +448,10 @@ LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wPara
 LRESULT SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
 DWORD GetMessagePos();
 LONG GetMessageTime();
+// For a PreTranslateMessage that handles a key by passing it on itself: a
+// key-down's characters follow it, and the message goes to its window's procedure.
+BOOL TranslateMessage(const MSG* lpMsg);
+LRESULT DispatchMessageA(const MSG* lpMsg);
 
 // State, text and geometry.
 BOOL EnableWindow(HWND hWnd, BOOL bEnable);
@@ -527,6 +531,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
 #define GetClassName GetClassNameA
 #define SendMessage SendMessageA
 #define PostMessage PostMessageA
+#define DispatchMessage DispatchMessageA
 #define DefWindowProc DefWindowProcA
 #define CallWindowProc CallWindowProcA
 #define SendDlgItemMessage SendDlgItemMessageA

@@ -142,6 +142,18 @@ LONG GetMessageTime() {
     return static_cast<LONG>(afx::detail::LastRetrieved().time);
 }
 
+BOOL TranslateMessage(const MSG* lpMsg) {
+    if (lpMsg == nullptr) return FALSE;
+    afx::detail::TranslateQueued(*lpMsg);
+    const UINT message = lpMsg->message;
+    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+           message == WM_SYSKEYUP;
+}
+
+LRESULT DispatchMessageA(const MSG* lpMsg) {
+    return lpMsg == nullptr ? 0 : afx::detail::DispatchQueued(*lpMsg);
+}
+
 BOOL PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (hWnd != nullptr && !IsWindow(hWnd)) return FALSE;
     return afx::detail::Post(MSG{hWnd, Msg, wParam, lParam, 0, {0, 0}}) ? TRUE : FALSE;

@@ -199,6 +199,54 @@ TEST(Dialog, EnterWithoutADefaultButtonSendsIdOkAndAFocusedButtonIsPressed) {
     EXPECT_EQ(0, dlg.m_nSave);
 }
 
+// An edit made at run time that passes every key-down on itself, as an
+// in-place editor does to keep Enter and Escape from its dialog.
+class CKeyTakingEdit : public CEdit {
+public:
+    std::vector<UINT> m_keys;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message != WM_KEYDOWN) return CEdit::PreTranslateMessage(pMsg);
+        EXPECT_TRUE(::TranslateMessage(pMsg));
+        ::DispatchMessage(pMsg);
+        return TRUE;
+    }
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+        m_keys.push_back(nChar);
+        CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CKeyTakingEdit, CEdit)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+TEST(Dialog, KeysTranslatedAndDispatchedByAControlTypeAndNeverReachTheDialog) {
+    CTestDlg dlg;
+    CKeyTakingEdit edit;
+    ScopedModalHook hook([&](const afx::ModalInfo& info) {
+        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 100, 110, 120),
+                                CWnd::FromHandle(info.hwnd), 1010));
+        edit.SetFocus();
+        afx::TypeText("ab");
+        afx::PressKey(VK_RETURN);
+        afx::PressKey(VK_ESCAPE);
+        CString strText;
+        edit.GetWindowText(strText);
+        EXPECT_EQ(CString("ab"), strText);
+        EXPECT_EQ((std::vector<UINT>{'A', 'B', VK_RETURN, VK_ESCAPE}), edit.m_keys);
+        afx::EndModal(99);
+    });
+    EXPECT_EQ(99, dlg.DoModal());
+    EXPECT_EQ(0, dlg.m_nSave);
+    EXPECT_EQ(0, dlg.m_nCancel);
+    EXPECT_FALSE(::TranslateMessage(nullptr));
+    EXPECT_EQ(0, ::DispatchMessage(nullptr));
+}
+
 TEST(Dialog, TabMovesBetweenTabStopsInTemplateOrder) {
     CTestDlg dlg;
     std::vector<int> order;
