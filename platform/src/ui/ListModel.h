@@ -1,0 +1,100 @@
+// The row and column store of the list-view control in report view: texts,
+// item states, the selection mark, the scroll position and the geometry of
+// rows that hit testing and item rectangles use.
+#pragma once
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace afx::detail {
+
+struct ListColumn {
+    int width = 0;
+    int format = LVCFMT_LEFT;
+    std::string text;
+};
+
+struct ListRow {
+    std::vector<std::string> texts;  // by sub-item; missing ones read as empty
+    UINT state = 0;
+    int image = 0;
+    LPARAM lParam = 0;
+};
+
+class ListModel {
+public:
+    // Runs after every change of a row's state, with the states before and after.
+    std::function<void(int row, UINT oldState, UINT newState)> onStateChanged;
+
+    // ---- columns
+    int insertColumn(int index, ListColumn column);
+    bool deleteColumn(int index);
+    int columnCount() const { return static_cast<int>(m_columns.size()); }
+    ListColumn* column(int index);
+    int columnsWidth() const;
+
+    // ---- rows
+    int insertRow(int index, ListRow row);
+    bool deleteRow(int index);
+    void deleteAllRows();
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    ListRow* row(int index);
+    std::string text(int row, int subItem) const;
+    bool setText(int row, int subItem, std::string text);
+
+    // ---- states
+    // Sets the masked bits of one row, or of every row for index -1. Focus is
+    // unique, a single-selection list keeps one selected row, and the first
+    // row selected while there is no selection mark becomes the mark.
+    bool setState(int index, UINT state, UINT mask);
+    UINT state(int index, UINT mask) const;
+    int selectedCount() const;
+    int nextRow(int start, UINT flags) const;
+    int selectionMark() const { return m_mark; }
+    int setSelectionMark(int mark);
+    bool singleSelection = false;
+
+    // Selection by a mouse press on a row, as the control does it: a plain
+    // press selects only that row, Ctrl toggles it, Shift selects the range
+    // from the mark; the pressed row takes the focus, and the mark moves
+    // except for Shift. A press on no row (-1) clears the selection.
+    void click(int index, bool ctrl, bool shift);
+
+    // ---- geometry (client coordinates)
+    int itemHeight = 16;
+    int headerHeight = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    bool fullRowSelect = false;
+    int stateImageWidth = 0;  // 0 without a state image list
+    int imageWidth = 0;       // 0 without a small image list
+
+    int topIndex() const { return m_top; }
+    int scrollX() const { return m_scrollX; }
+    int countPerPage() const;
+    // Scrolls by whole rows (dy in pixels, rounded to rows as the control
+    // does) and by pixels horizontally; the position stays in range.
+    void scroll(int dx, int dy);
+    void setTopIndex(int top);
+    bool ensureVisible(int index, bool partialOk);
+    RECT itemRect(int index, int code) const;
+    RECT subItemRect(int index, int subItem) const;
+    // LVHITTESTINFO semantics: the row and sub-item under the point and the
+    // LVHT_* flags.
+    void hitTest(LVHITTESTINFO& info) const;
+
+private:
+    void clampScroll();
+    void changeState(int index, UINT state, UINT mask);
+
+    std::vector<ListColumn> m_columns;
+    std::vector<ListRow> m_rows;
+    int m_mark = -1;
+    int m_top = 0;
+    int m_scrollX = 0;
+};
+
+}  // namespace afx::detail

@@ -1,0 +1,90 @@
+#include "TreeLayout.h"
+
+#include <algorithm>
+
+namespace afx::detail {
+
+namespace {
+// Gap between the images and the text, and around the text inside its
+// selection rectangle.
+constexpr int kLabelPadding = 2;
+}  // namespace
+
+bool TreeLayout::rootButtons() const {
+    return (style & TVS_LINESATROOT) && (style & (TVS_HASBUTTONS | TVS_HASLINES));
+}
+
+int TreeLayout::visibleCount() const { return itemHeight > 0 ? clientHeight / itemHeight : 0; }
+
+void TreeLayout::setTopRow(int row) {
+    m_top = row;
+    clamp();
+}
+
+void TreeLayout::setScrollX(int x) {
+    m_scrollX = x;
+    clamp();
+}
+
+void TreeLayout::clamp() {
+    const int rows = static_cast<int>(m_model.rows().size());
+    m_top = std::clamp(m_top, 0, std::max(0, rows - std::max(1, visibleCount())));
+    m_scrollX = std::clamp(m_scrollX, 0, std::max(0, contentWidth() - clientWidth));
+}
+
+int TreeLayout::contentWidth() const {
+    int width = 0;
+    const auto& rows = m_model.rows();
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        width = std::max(width, parts(*rows[row], row).labelRight + m_scrollX);
+    }
+    return width;
+}
+
+void TreeLayout::ensureVisible(int row) {
+    if (row < 0) return;
+    const int page = std::max(1, visibleCount());
+    if (row < m_top) m_top = row;
+    else if (row >= m_top + page) m_top = row - page + 1;
+    clamp();
+}
+
+TreeRowParts TreeLayout::parts(const TreeItem& item, int row) const {
+    TreeRowParts p;
+    p.top = (row - m_top) * itemHeight;
+    p.bottom = p.top + itemHeight;
+    const int level = m_model.depthOf(item) + (rootButtons() ? 1 : 0);
+    p.stateLeft = level * indent - m_scrollX;
+    p.buttonLeft = p.stateLeft - indent;
+    p.button = (style & TVS_HASBUTTONS) && level > 0 && item.hasButton();
+    p.iconLeft = p.stateLeft + (item.stateImage() > 0 ? stateImageWidth : 0);
+    p.labelLeft = p.iconLeft + imageWidth;
+    const int text = textWidth ? textWidth(item.text) : 0;
+    p.labelRight = p.labelLeft + text + 2 * kLabelPadding;
+    return p;
+}
+
+TreeItem* TreeLayout::hitTest(POINT pt, UINT& flags) const {
+    flags = 0;
+    if (pt.x < 0) flags |= TVHT_TOLEFT;
+    if (pt.x >= clientWidth) flags |= TVHT_TORIGHT;
+    if (pt.y < 0) flags |= TVHT_ABOVE;
+    if (pt.y >= clientHeight) flags |= TVHT_BELOW;
+    if (flags) return nullptr;
+    flags = TVHT_NOWHERE;
+    if (itemHeight <= 0) return nullptr;
+    const auto& rows = m_model.rows();
+    const int row = m_top + pt.y / itemHeight;
+    if (row >= static_cast<int>(rows.size())) return nullptr;
+    TreeItem* item = rows[row];
+    const TreeRowParts p = parts(*item, row);
+    if (pt.x < p.buttonLeft) flags = TVHT_ONITEMINDENT;
+    else if (pt.x < p.stateLeft) flags = p.button ? TVHT_ONITEMBUTTON : TVHT_ONITEMINDENT;
+    else if (pt.x < p.iconLeft) flags = TVHT_ONITEMSTATEICON;
+    else if (pt.x < p.labelLeft) flags = TVHT_ONITEMICON;
+    else if (pt.x < p.labelRight) flags = TVHT_ONITEMLABEL;
+    else flags = TVHT_ONITEMRIGHT;
+    return item;
+}
+
+}  // namespace afx::detail

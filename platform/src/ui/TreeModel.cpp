@@ -1,0 +1,121 @@
+#include "TreeModel.h"
+
+namespace afx::detail {
+
+int TreeItem::childrenFlag() const {
+    switch (kids) {
+        case Kids::Yes:
+            return 1;
+        case Kids::No:
+            return 0;
+        case Kids::Callback:
+            return I_CHILDRENCALLBACK;
+        case Kids::Compute:
+            break;
+    }
+    return firstChild != nullptr ? 1 : 0;
+}
+
+TreeModel::TreeModel() { m_root.state = TVIS_EXPANDED; }
+
+TreeItem* TreeModel::find(const void* handle) const {
+    auto it = m_items.find(static_cast<const TreeItem*>(handle));
+    return it == m_items.end() ? nullptr : it->second.get();
+}
+
+TreeItem* TreeModel::container(TreeItem* parent) const { return parent ? parent : &m_root; }
+
+TreeItem* TreeModel::insert(TreeItem* parent, TreeItem* after) {
+    TreeItem* owner = container(parent);
+    auto made = std::make_unique<TreeItem>();
+    TreeItem* item = made.get();
+    m_items.emplace(item, std::move(made));
+    item->parent = owner;
+    item->prev = after;
+    item->next = after ? after->next : owner->firstChild;
+    (item->prev ? item->prev->next : owner->firstChild) = item;
+    (item->next ? item->next->prev : owner->lastChild) = item;
+    m_rowsValid = false;
+    return item;
+}
+
+void TreeModel::unlink(TreeItem& item) {
+    TreeItem* owner = item.parent;
+    (item.prev ? item.prev->next : owner->firstChild) = item.next;
+    (item.next ? item.next->prev : owner->lastChild) = item.prev;
+    m_rowsValid = false;
+    m_items.erase(&item);
+}
+
+void TreeModel::remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete) {
+    while (item->firstChild) remove(item->firstChild, onDelete);
+    onDelete(*item);
+    unlink(*item);
+}
+
+void TreeModel::removeAll(const std::function<void(TreeItem&)>& onDelete) {
+    while (m_root.firstChild) remove(m_root.firstChild, onDelete);
+}
+
+TreeItem* TreeModel::parentOf(const TreeItem& item) const {
+    return item.parent == &m_root ? nullptr : item.parent;
+}
+
+TreeItem* TreeModel::nextSkippingChildren(const TreeItem& item) {
+    for (const TreeItem* at = &item; at; at = at->parent) {
+        if (at->next) return at->next;
+    }
+    return nullptr;
+}
+
+TreeItem* TreeModel::nextVisible(const TreeItem& item) {
+    if (item.expanded() && item.firstChild) return item.firstChild;
+    return nextSkippingChildren(item);
+}
+
+TreeItem* TreeModel::previousVisible(const TreeItem& item) const {
+    if (!item.prev) return parentOf(item);
+    TreeItem* at = item.prev;
+    while (at->expanded() && at->lastChild) at = at->lastChild;
+    return at;
+}
+
+TreeItem* TreeModel::lastVisible() const {
+    TreeItem* at = m_root.lastChild;
+    while (at && at->expanded() && at->lastChild) at = at->lastChild;
+    return at;
+}
+
+bool TreeModel::isDescendant(const TreeItem& item, const TreeItem& ancestor) const {
+    for (const TreeItem* at = item.parent; at; at = at->parent) {
+        if (at == &ancestor) return true;
+    }
+    return false;
+}
+
+const std::vector<TreeItem*>& TreeModel::rows() const {
+    if (!m_rowsValid) {
+        m_rows.clear();
+        m_rowIndex.clear();
+        for (TreeItem* at = m_root.firstChild; at; at = nextVisible(*at)) {
+            m_rowIndex.emplace(at, static_cast<int>(m_rows.size()));
+            m_rows.push_back(at);
+        }
+        m_rowsValid = true;
+    }
+    return m_rows;
+}
+
+int TreeModel::rowOf(const TreeItem& item) const {
+    rows();
+    auto it = m_rowIndex.find(&item);
+    return it == m_rowIndex.end() ? -1 : it->second;
+}
+
+int TreeModel::depthOf(const TreeItem& item) const {
+    int depth = 0;
+    for (const TreeItem* at = item.parent; at != &m_root; at = at->parent) ++depth;
+    return depth;
+}
+
+}  // namespace afx::detail

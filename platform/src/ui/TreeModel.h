@@ -1,0 +1,95 @@
+// The item store of the tree-view control: items, their links, the
+// navigation codes and the rows that the expansion state makes visible.
+#pragma once
+
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace afx::detail {
+
+struct TreeItem {
+    // Whether the item shows an expand button. An item inserted without the
+    // children flag shows one exactly when it has child items; the flag, once
+    // given, is taken as it is, whatever child items exist.
+    enum class Kids { Compute, No, Yes, Callback };
+
+    std::string text;  // CP949 bytes
+    LPARAM lParam = 0;
+    UINT state = 0;  // TVIS_* with the overlay and state-image indices
+    int image = 0;
+    int selectedImage = 0;
+    Kids kids = Kids::Compute;
+
+    TreeItem* parent = nullptr;  // the hidden root for top-level items
+    TreeItem* firstChild = nullptr;
+    TreeItem* lastChild = nullptr;
+    TreeItem* prev = nullptr;
+    TreeItem* next = nullptr;
+
+    bool expanded() const { return (state & TVIS_EXPANDED) != 0; }
+    int stateImage() const { return static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12); }
+    // The cChildren value the control reports: 0, 1 or I_CHILDRENCALLBACK.
+    int childrenFlag() const;
+    bool hasButton() const { return childrenFlag() != 0; }
+};
+
+class TreeModel {
+public:
+    TreeModel();
+    TreeModel(const TreeModel&) = delete;
+    TreeModel& operator=(const TreeModel&) = delete;
+
+    // Null for a handle that names no live item, so a stale or foreign handle
+    // from the caller is refused instead of followed.
+    TreeItem* find(const void* handle) const;
+
+    // `after` null inserts first; the parent's last child inserts last.
+    TreeItem* insert(TreeItem* parent, TreeItem* after);
+    TreeItem* lastChildOf(TreeItem* parent) const { return container(parent)->lastChild; }
+
+    // Deletes the item with everything under it. `onDelete` runs for each item
+    // while it is still linked, children before their parent, siblings in
+    // order; the item is gone when it returns.
+    void remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete);
+    void removeAll(const std::function<void(TreeItem&)>& onDelete);
+
+    TreeItem* firstRoot() const { return m_root.firstChild; }
+    TreeItem* parentOf(const TreeItem& item) const;
+    // The item that follows in tree order when the item's own children are not
+    // entered: the next sibling, else the next sibling of the nearest ancestor
+    // that has one.
+    static TreeItem* nextSkippingChildren(const TreeItem& item);
+    // TVGN_NEXTVISIBLE: the first child of an expanded item with children,
+    // otherwise the item after its subtree, whether or not the item itself
+    // lies in a collapsed folder.
+    static TreeItem* nextVisible(const TreeItem& item);
+    TreeItem* previousVisible(const TreeItem& item) const;
+    TreeItem* lastVisible() const;
+    bool isDescendant(const TreeItem& item, const TreeItem& ancestor) const;
+    int count() const { return static_cast<int>(m_items.size()); }
+
+    // Rows in display order: the items whose ancestors are all expanded.
+    const std::vector<TreeItem*>& rows() const;
+    int rowOf(const TreeItem& item) const;  // -1 when a collapsed folder hides it
+    int depthOf(const TreeItem& item) const;
+    // Tells the model that expansion or structure changed, so the rows are
+    // recounted when next asked for.
+    void invalidateRows() { m_rowsValid = false; }
+
+private:
+    TreeItem* container(TreeItem* parent) const;
+    void unlink(TreeItem& item);
+
+    mutable TreeItem m_root;
+    std::unordered_map<const TreeItem*, std::unique_ptr<TreeItem>> m_items;
+    mutable std::vector<TreeItem*> m_rows;
+    mutable std::unordered_map<const TreeItem*, int> m_rowIndex;
+    mutable bool m_rowsValid = true;
+};
+
+}  // namespace afx::detail
