@@ -64,18 +64,10 @@ typedef struct _IMAGELIST* HIMAGELIST;
 #define ILC_COLOR24 0x0018
 #define ILC_COLOR32 0x0020
 
-#define ILD_NORMAL 0x0000
-#define ILD_TRANSPARENT 0x0001
-#define ILD_MASK 0x0010
-
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int cInitial, int cGrow);
 BOOL ImageList_Destroy(HIMAGELIST himl);
-int ImageList_Add(HIMAGELIST himl, HBITMAP hbmImage, HBITMAP hbmMask);
 int ImageList_AddMasked(HIMAGELIST himl, HBITMAP hbmImage, COLORREF crMask);
 int ImageList_GetImageCount(HIMAGELIST himl);
-BOOL ImageList_GetIconSize(HIMAGELIST himl, int* cx, int* cy);
-BOOL ImageList_Remove(HIMAGELIST himl, int i);
-BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, UINT fStyle);
 // No drag image is ever created, so hiding and showing it changes nothing.
 BOOL ImageList_DragShowNolock(BOOL fShow);
 

@@ -1,72 +1,83 @@
-#include "ImageList.h"
+// The image-list functions and CImageList, over ImageSet.
+#include <afxcmn.h>
 
-#include <QPainter>
+#include "Gdi.h"
+#include "ImageSet.h"
 
-#include <memory>
 #include <unordered_map>
 
-namespace afx::detail {
+using afx::detail::ImageSet;
 
 namespace {
-std::unordered_map<const ImageList*, std::unique_ptr<ImageList>>& registry() {
-    static std::unordered_map<const ImageList*, std::unique_ptr<ImageList>> lists;
-    return lists;
+
+// The objects that own lists, so that FromHandle gives back the owner.
+std::unordered_map<HIMAGELIST, CImageList*>& Owners() {
+    static std::unordered_map<HIMAGELIST, CImageList*> owners;
+    return owners;
 }
+
+const QImage* BitmapImage(HBITMAP bitmap) {
+    const afx::detail::GdiObject* object = afx::detail::FindGdiObject(bitmap);
+    return object && object->kind == afx::detail::GdiKind::Bitmap ? &object->image : nullptr;
+}
+
 }  // namespace
 
-ImageList::ImageList(int cx, int cy, UINT flags)
-    : m_cx(cx), m_cy(cy), m_masked((flags & ILC_MASK) != 0) {}
-
-ImageList* ImageList::fromHandle(HIMAGELIST handle) {
-    auto it = registry().find(reinterpret_cast<const ImageList*>(handle));
-    return it == registry().end() ? nullptr : it->second.get();
+HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int, int) {
+    return ImageSet::create(cx, cy, flags);
 }
 
-HIMAGELIST ImageList::create(int cx, int cy, UINT flags) {
-    if (cx <= 0 || cy <= 0) return nullptr;
-    auto list = std::make_unique<ImageList>(cx, cy, flags);
-    HIMAGELIST handle = list->handle();
-    registry().emplace(list.get(), std::move(list));
-    return handle;
+BOOL ImageList_Destroy(HIMAGELIST himl) { return ImageSet::destroy(himl); }
+
+int ImageList_AddMasked(HIMAGELIST himl, HBITMAP hbmImage, COLORREF crMask) {
+    ImageSet* list = ImageSet::fromHandle(himl);
+    const QImage* image = BitmapImage(hbmImage);
+    if (!list || !image) return -1;
+    const QRgb mask = qRgb(GetRValue(crMask), GetGValue(crMask), GetBValue(crMask));
+    return list->add(*image, crMask == CLR_NONE ? nullptr : &mask);
 }
 
-bool ImageList::destroy(HIMAGELIST handle) {
-    return registry().erase(reinterpret_cast<const ImageList*>(handle)) > 0;
+int ImageList_GetImageCount(HIMAGELIST himl) {
+    const ImageSet* list = ImageSet::fromHandle(himl);
+    return list ? list->count() : 0;
 }
 
-int ImageList::add(const QImage& strip, const QRgb* maskColour) {
-    const int fits = strip.width() / m_cx;
-    if (fits <= 0 || strip.height() <= 0) return -1;
-    const int first = count();
-    QImage source = strip.convertToFormat(QImage::Format_ARGB32);
-    for (int i = 0; i < fits; ++i) {
-        QImage image(m_cx, m_cy, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        for (int y = 0; y < m_cy && y < source.height(); ++y) {
-            for (int x = 0; x < m_cx; ++x) {
-                QRgb pixel = source.pixel(i * m_cx + x, y);
-                const bool clear = m_masked && maskColour &&
-                                   (pixel & RGB_MASK) == (*maskColour & RGB_MASK);
-                image.setPixel(x, y, clear ? qRgba(0, 0, 0, 0) : (pixel | 0xFF000000u));
-            }
-        }
-        m_images.push_back(std::move(image));
-    }
-    return first;
+BOOL ImageList_DragShowNolock(BOOL) { return TRUE; }
+
+IMPLEMENT_DYNAMIC(CImageList, CObject)
+
+CImageList::~CImageList() { DeleteImageList(); }
+
+CImageList* CImageList::FromHandle(HIMAGELIST hImageList) {
+    auto it = Owners().find(hImageList);
+    return it == Owners().end() ? nullptr : it->second;
 }
 
-bool ImageList::remove(int index) {
-    if (index == -1) {
-        m_images.clear();
-        return true;
-    }
-    if (index < 0 || index >= count()) return false;
-    m_images.erase(m_images.begin() + index);
-    return true;
+BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
+    return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
 }
 
-void ImageList::draw(QPainter& painter, int index, QPoint at) const {
-    if (index >= 0 && index < count()) painter.drawImage(at, m_images[index]);
+BOOL CImageList::Attach(HIMAGELIST hImageList) {
+    if (!hImageList || m_hImageList) return FALSE;
+    m_hImageList = hImageList;
+    Owners()[hImageList] = this;
+    return TRUE;
 }
 
-}  // namespace afx::detail
+HIMAGELIST CImageList::Detach() {
+    HIMAGELIST list = m_hImageList;
+    if (list) Owners().erase(list);
+    m_hImageList = nullptr;
+    return list;
+}
+
+BOOL CImageList::DeleteImageList() {
+    HIMAGELIST list = Detach();
+    return list ? ImageList_Destroy(list) : FALSE;
+}
+
+int CImageList::Add(CBitmap* pbmImage, COLORREF crMask) {
+    return pbmImage ? ImageList_AddMasked(m_hImageList, *pbmImage, crMask) : -1;
+}
+
+int CImageList::GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }

@@ -13,12 +13,12 @@ class QPainter;
 
 namespace afx::detail {
 
-class ImageList {
+class ImageSet {
 public:
-    ImageList(int cx, int cy, UINT flags);
+    ImageSet(int cx, int cy, UINT flags);
 
     // The handle's list, or null for a handle that names no live list.
-    static ImageList* fromHandle(HIMAGELIST handle);
+    static ImageSet* fromHandle(HIMAGELIST handle);
     static HIMAGELIST create(int cx, int cy, UINT flags);
     static bool destroy(HIMAGELIST handle);
 

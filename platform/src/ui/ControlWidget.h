@@ -1,0 +1,71 @@
+// What the tree-view and list-view widgets share: the window they back,
+// notifications to the parent, the system colours they paint with and the
+// scroll bars that appear when the content does not fit.
+#pragma once
+
+#include "Backed.h"
+
+#include <commctrl.h>
+
+#include <QColor>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <string>
+
+namespace afx::detail {
+
+class ControlWidget : public Backed<QWidget> {
+public:
+    ControlWidget(Window& window, QWidget* parent);
+
+    HWND Hwnd() const;
+    DWORD Style() const;
+    // Sends WM_NOTIFY with this control as the sender; 0 without a parent.
+    LRESULT Notify(UINT code, NMHDR& header);
+    int ClientWidth() const { return m_clientWidth; }
+    int ClientHeight() const { return m_clientHeight; }
+
+    static QColor SysColour(int index);
+    // The control's own widget for the window behind the handle, or null when
+    // the handle names no window of class T.
+    template <class T>
+    static T* Of(HWND hwnd);
+
+protected:
+    struct ScrollRanges {
+        int vMax = 0;  // positions run from 0 to max; page is what one screen shows
+        int vPage = 1;
+        int vValue = 0;
+        int hMax = 0;
+        int hPage = 1;
+        int hValue = 0;
+    };
+    // Recomputes the client area, showing a scroll bar only where the content
+    // overflows, and sets the bars' ranges from the control's state.
+    void SyncScrollBars();
+    // The control takes its client size and reports where it is scrolled to.
+    virtual void SetClientSize(int width, int height) = 0;
+    virtual ScrollRanges Ranges() const = 0;
+    // A scroll bar was moved by the user.
+    virtual void Scrolled(Qt::Orientation orientation, int value) = 0;
+    // The size of one line for WM_HSCROLL line scrolling, in pixels.
+    int LineWidth() const;
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    static ControlWidget* Widget(HWND hwnd);
+
+    QScrollBar m_vbar;
+    QScrollBar m_hbar;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+};
+
+template <class T>
+T* ControlWidget::Of(HWND hwnd) {
+    return dynamic_cast<T*>(Widget(hwnd));
+}
+
+}  // namespace afx::detail

@@ -1,0 +1,691 @@
+#include "ListView.h"
+
+#include "Gdi.h"
+#include "ImageSet.h"
+#include "Text.h"
+#include "Window.h"
+#include "WindowClass.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace afx::detail {
+
+namespace {
+
+const WindowClassRegistrar kListClass({WC_LISTVIEWA, &ListView::Proc,
+                                       [](Window& window, QWidget* parent) -> QWidget* {
+                                           return new ListView(window, parent);
+                                       },
+                                       CS_DBLCLKS});
+
+// The header paints nothing of its own: the list draws the column titles
+// beneath it, so the header window exists for the messages it answers.
+class HeaderWidget : public Backed<QWidget> {
+public:
+    HeaderWidget(Window& window, QWidget* parent) : Backed<QWidget>(window, parent) {}
+};
+
+const WindowClassRegistrar kHeaderClass({WC_HEADERA, &ListView::HeaderProc,
+                                         [](Window& window, QWidget* parent) -> QWidget* {
+                                             return new HeaderWidget(window, parent);
+                                         },
+                                         0});
+
+constexpr int kWheelLines = 3;
+constexpr int kTextMargin = 6;  // between a cell's edge and its text
+
+Qt::Alignment Alignment(int format) {
+    return format == LVCFMT_RIGHT ? Qt::AlignRight
+           : format == LVCFMT_CENTER ? Qt::AlignHCenter
+                                     : Qt::AlignLeft;
+}
+
+int CopyText(const std::string& text, LPSTR buffer, int size) {
+    if (!buffer || size <= 0) return 0;
+    const size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+    return static_cast<int>(n);
+}
+
+}  // namespace
+
+ListView::ListView(Window& window, QWidget* parent) : ControlWidget(window, parent) {
+    m_model.onStateChanged = [this](int row, UINT oldState, UINT newState) {
+        NMLISTVIEW nm{};
+        nm.iItem = row;
+        nm.uChanged = LVIF_STATE;
+        nm.uOldState = oldState;
+        nm.uNewState = newState;
+        if (const ListRow* r = m_model.row(row)) nm.lParam = r->lParam;
+        update();
+        Notify(LVN_ITEMCHANGED, nm.hdr);
+    };
+    UpdateMetrics();
+}
+
+LRESULT CALLBACK ListView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    ListView* view = Of<ListView>(hwnd);
+    return view ? view->Message(message, wParam, lParam)
+                : DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ListView::HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    ListView* list = Of<ListView>(GetParent(hwnd));
+    if (list && message == HDM_GETITEMCOUNT) return list->m_model.columnCount();
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+// ------------------------------------------------------------------ messages
+
+LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = Hwnd();
+    const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+    m_model.singleSelection = (Style() & LVS_SINGLESEL) != 0;
+    switch (message) {
+        case LVM_INSERTCOLUMNA: {
+            const auto* in = reinterpret_cast<const LVCOLUMNA*>(lParam);
+            if (!in) return -1;
+            ListColumn column;
+            if (in->mask & LVCF_WIDTH) column.width = std::max(0, in->cx);
+            if (in->mask & LVCF_FMT) column.format = in->fmt & LVCFMT_JUSTIFYMASK;
+            if ((in->mask & LVCF_TEXT) && in->pszText) column.text = in->pszText;
+            const int at = m_model.insertColumn(index, std::move(column));
+            Changed();
+            return at;
+        }
+        case LVM_DELETECOLUMN: {
+            const bool done = m_model.deleteColumn(index);
+            Changed();
+            return done;
+        }
+        case LVM_GETCOLUMNA: {
+            auto* out = reinterpret_cast<LVCOLUMNA*>(lParam);
+            ListColumn* column = m_model.column(index);
+            if (!out || !column) return FALSE;
+            if (out->mask & LVCF_WIDTH) out->cx = column->width;
+            if (out->mask & LVCF_FMT) out->fmt = column->format;
+            if (out->mask & LVCF_TEXT) CopyText(column->text, out->pszText, out->cchTextMax);
+            if (out->mask & LVCF_SUBITEM) out->iSubItem = index;
+            return TRUE;
+        }
+        case LVM_SETCOLUMNA: {
+            const auto* in = reinterpret_cast<const LVCOLUMNA*>(lParam);
+            ListColumn* column = m_model.column(index);
+            if (!in || !column) return FALSE;
+            if (in->mask & LVCF_WIDTH) column->width = std::max(0, in->cx);
+            if (in->mask & LVCF_FMT) column->format = in->fmt & LVCFMT_JUSTIFYMASK;
+            if ((in->mask & LVCF_TEXT) && in->pszText) column->text = in->pszText;
+            Changed();
+            return TRUE;
+        }
+        case LVM_GETCOLUMNWIDTH: {
+            const ListColumn* column = m_model.column(index);
+            return column ? column->width : 0;
+        }
+        case LVM_SETCOLUMNWIDTH: {
+            ListColumn* column = m_model.column(index);
+            if (!column) return FALSE;
+            int width = static_cast<int>(static_cast<SHORT>(LOWORD(lParam)));
+            if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER) {
+                const QFontMetrics metrics(font());
+                width = width == LVSCW_AUTOSIZE_USEHEADER
+                            ? metrics.horizontalAdvance(ToQt(column->text)) + 2 * kTextMargin
+                            : 0;
+                for (int row = 0; row < m_model.rowCount(); ++row) {
+                    width = std::max(width, metrics.horizontalAdvance(ToQt(m_model.text(row, index))) +
+                                                2 * kTextMargin);
+                }
+            }
+            column->width = std::max(0, width);
+            Changed();
+            return TRUE;
+        }
+        case LVM_GETHEADER:
+            return reinterpret_cast<LRESULT>(m_header);
+
+        case LVM_INSERTITEMA:
+            return lParam ? InsertItem(*reinterpret_cast<const LVITEMA*>(lParam)) : -1;
+        case LVM_SETITEMA:
+            return lParam ? SetItem(*reinterpret_cast<const LVITEMA*>(lParam)) : FALSE;
+        case LVM_GETITEMA:
+            return lParam ? GetItem(*reinterpret_cast<LVITEMA*>(lParam)) : FALSE;
+        case LVM_GETITEMTEXTA:
+            return lParam ? GetItemText(index, *reinterpret_cast<LVITEMA*>(lParam)) : 0;
+        case LVM_SETITEMTEXTA: {
+            const auto* in = reinterpret_cast<const LVITEMA*>(lParam);
+            if (!in) return FALSE;
+            const bool done = m_model.setText(index, in->iSubItem,
+                                              in->pszText ? std::string(in->pszText) : std::string());
+            update();
+            return done;
+        }
+        case LVM_DELETEITEM:
+            return DeleteItem(index);
+        case LVM_DELETEALLITEMS:
+            DeleteAllItems();
+            return TRUE;
+        case LVM_GETITEMCOUNT:
+            return m_model.rowCount();
+        case LVM_GETNEXTITEM:
+            return m_model.nextRow(index, LOWORD(lParam));
+        case LVM_SETITEMSTATE: {
+            const auto* in = reinterpret_cast<const LVITEMA*>(lParam);
+            return in ? m_model.setState(index, in->state, in->stateMask) : FALSE;
+        }
+        case LVM_GETITEMSTATE:
+            return m_model.state(index, static_cast<UINT>(lParam));
+        case LVM_GETSELECTEDCOUNT:
+            return m_model.selectedCount();
+        case LVM_GETSELECTIONMARK:
+            return m_model.selectionMark();
+        case LVM_SETSELECTIONMARK:
+            return m_model.setSelectionMark(static_cast<int>(lParam));
+
+        case LVM_GETITEMRECT: {
+            auto* rect = reinterpret_cast<RECT*>(lParam);
+            if (!rect || !m_model.row(index)) return FALSE;
+            *rect = m_model.itemRect(index, rect->left);
+            return TRUE;
+        }
+        case LVM_GETITEMPOSITION: {
+            auto* pt = reinterpret_cast<POINT*>(lParam);
+            if (!pt || !m_model.row(index)) return FALSE;
+            const RECT bounds = m_model.itemRect(index, LVIR_BOUNDS);
+            *pt = POINT{bounds.left, bounds.top};
+            return TRUE;
+        }
+        case LVM_HITTEST:
+        case LVM_SUBITEMHITTEST: {
+            auto* info = reinterpret_cast<LVHITTESTINFO*>(lParam);
+            if (!info) return -1;
+            m_model.hitTest(*info);
+            if (message == LVM_HITTEST) info->iSubItem = 0;
+            return info->iItem;
+        }
+        case LVM_ENSUREVISIBLE: {
+            const bool done = m_model.ensureVisible(index, lParam != 0);
+            Changed();
+            return done;
+        }
+        case LVM_SCROLL:
+            m_model.scroll(static_cast<int>(static_cast<INT_PTR>(wParam)),
+                           static_cast<int>(lParam));
+            Changed();
+            return TRUE;
+        case LVM_REDRAWITEMS:
+            update();
+            return TRUE;
+        case LVM_GETTOPINDEX:
+            return m_model.topIndex();
+        case LVM_GETCOUNTPERPAGE:
+            return m_model.countPerPage();
+        case LVM_GETEDITCONTROL:
+            return 0;
+        case LVM_GETEXTENDEDLISTVIEWSTYLE:
+            return m_extendedStyle;
+        case LVM_SETEXTENDEDLISTVIEWSTYLE: {
+            const DWORD old = m_extendedStyle;
+            const DWORD mask = wParam ? static_cast<DWORD>(wParam) : 0xFFFFFFFFu;
+            m_extendedStyle = (old & ~mask) | (static_cast<DWORD>(lParam) & mask);
+            m_model.fullRowSelect = (m_extendedStyle & LVS_EX_FULLROWSELECT) != 0;
+            update();
+            return old;
+        }
+        case LVM_GETIMAGELIST:
+            return reinterpret_cast<LRESULT>(wParam == LVSIL_STATE ? m_stateImages
+                                                                   : m_smallImages);
+        case LVM_SETIMAGELIST: {
+            HIMAGELIST& slot = wParam == LVSIL_STATE ? m_stateImages : m_smallImages;
+            HIMAGELIST old = std::exchange(slot, reinterpret_cast<HIMAGELIST>(lParam));
+            UpdateMetrics();
+            Changed();
+            return reinterpret_cast<LRESULT>(old);
+        }
+
+        case WM_VSCROLL:
+        case WM_HSCROLL: {
+            const bool vertical = message == WM_VSCROLL;
+            const int line = vertical ? m_model.itemHeight : LineWidth();
+            const int page = vertical ? std::max(1, m_model.countPerPage()) * m_model.itemHeight
+                                      : std::max(line, ClientWidth());
+            int by = 0;
+            switch (LOWORD(wParam)) {
+                case SB_LINEUP:
+                    by = -line;
+                    break;
+                case SB_LINEDOWN:
+                    by = line;
+                    break;
+                case SB_PAGEUP:
+                    by = -page;
+                    break;
+                case SB_PAGEDOWN:
+                    by = page;
+                    break;
+                case SB_THUMBPOSITION:
+                case SB_THUMBTRACK:
+                    by = (static_cast<int>(HIWORD(wParam)) -
+                          (vertical ? m_model.topIndex() : m_model.scrollX())) *
+                         (vertical ? m_model.itemHeight : 1);
+                    break;
+                case SB_TOP:
+                    by = -(1 << 24);
+                    break;
+                case SB_BOTTOM:
+                    by = 1 << 24;
+                    break;
+                default:
+                    break;
+            }
+            vertical ? m_model.scroll(0, by) : m_model.scroll(by, 0);
+            Changed();
+            return 0;
+        }
+        case WM_MOUSEWHEEL:
+            m_model.scroll(0, -static_cast<SHORT>(HIWORD(wParam)) / 120 * kWheelLines *
+                                  m_model.itemHeight);
+            Changed();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            OnButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                         message == WM_LBUTTONDBLCLK);
+            return 0;
+        case WM_RBUTTONDOWN: {
+            SetFocus(hwnd);
+            LVHITTESTINFO hit{POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0, -1, 0};
+            m_model.hitTest(hit);
+            if (hit.iItem >= 0 && !m_model.state(hit.iItem, LVIS_SELECTED)) {
+                m_model.click(hit.iItem, false, false);
+            }
+            NotifyItem(NM_RCLICK, hit.iItem, hit.iSubItem, hit.pt);
+            return 0;
+        }
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MOUSEMOVE:
+            return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(static_cast<UINT>(wParam));
+            return 0;
+        case WM_CHAR:
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            update();
+            NMHDR header{};
+            Notify(message == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, header);
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        }
+        case WM_CREATE: {
+            const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
+            CreateHeader();
+            MeasureItems();
+            return result;
+        }
+        case WM_WINDOWPOSCHANGED:
+            // The owner of an owner-drawn list is asked for the row height
+            // again whenever the window is moved, sized or its frame changes.
+            MeasureItems();
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        case WM_SETFONT: {
+            const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
+            UpdateMetrics();
+            Changed();
+            return result;
+        }
+        case WM_DESTROY:
+            DeleteAllItems();
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+// ------------------------------------------------------------------ items
+
+int ListView::InsertItem(const LVITEMA& in) {
+    if (in.iSubItem != 0) return -1;
+    ListRow row;
+    if (in.mask & LVIF_TEXT) row.texts.push_back(in.pszText ? std::string(in.pszText) : "");
+    if (in.mask & LVIF_IMAGE) row.image = in.iImage;
+    if (in.mask & LVIF_PARAM) row.lParam = in.lParam;
+    if (in.mask & LVIF_STATE) row.state = in.state & in.stateMask;
+    const int at = m_model.insertRow(in.iItem, std::move(row));
+    Changed();
+    NotifyItem(LVN_INSERTITEM, at, 0, POINT{0, 0});
+    return at;
+}
+
+bool ListView::SetItem(const LVITEMA& in) {
+    ListRow* row = m_model.row(in.iItem);
+    if (!row) return false;
+    if ((in.mask & LVIF_TEXT) &&
+        !m_model.setText(in.iItem, in.iSubItem, in.pszText ? std::string(in.pszText) : "")) {
+        return false;
+    }
+    if (in.iSubItem == 0) {
+        if (in.mask & LVIF_IMAGE) row->image = in.iImage;
+        if (in.mask & LVIF_PARAM) row->lParam = in.lParam;
+        if (in.mask & LVIF_STATE) m_model.setState(in.iItem, in.state, in.stateMask);
+    }
+    update();
+    return true;
+}
+
+bool ListView::GetItem(LVITEMA& out) const {
+    const ListRow* row = const_cast<ListModel&>(m_model).row(out.iItem);
+    if (!row) return false;
+    if (out.mask & LVIF_TEXT) CopyText(m_model.text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
+    if (out.mask & LVIF_IMAGE) out.iImage = row->image;
+    if (out.mask & LVIF_PARAM) out.lParam = row->lParam;
+    if (out.mask & LVIF_STATE) out.state = row->state & out.stateMask;
+    return true;
+}
+
+int ListView::GetItemText(int index, LVITEMA& out) const {
+    return CopyText(m_model.text(index, out.iSubItem), out.pszText, out.cchTextMax);
+}
+
+bool ListView::DeleteItem(int index) {
+    if (!m_model.row(index)) return false;
+    NotifyItem(LVN_DELETEITEM, index, 0, POINT{0, 0});
+    const bool done = m_model.deleteRow(index);
+    Changed();
+    return done;
+}
+
+void ListView::DeleteAllItems() {
+    if (m_model.rowCount() == 0) return;
+    // A parent that answers LVN_DELETEALLITEMS with TRUE hears of no single row.
+    NMLISTVIEW all{};
+    all.iItem = -1;
+    if (!Notify(LVN_DELETEALLITEMS, all.hdr)) {
+        for (int row = 0; row < m_model.rowCount(); ++row) {
+            NotifyItem(LVN_DELETEITEM, row, 0, POINT{0, 0});
+        }
+    }
+    m_model.deleteAllRows();
+    Changed();
+}
+
+void ListView::NotifyItem(UINT code, int index, int subItem, POINT pt) {
+    NMITEMACTIVATE nm{};
+    nm.iItem = index;
+    nm.iSubItem = subItem;
+    nm.ptAction = pt;
+    if (const ListRow* row = m_model.row(index)) nm.lParam = row->lParam;
+    if (GetKeyState(VK_SHIFT) < 0) nm.uKeyFlags |= 0x0004;    // LVKF_SHIFT
+    if (GetKeyState(VK_CONTROL) < 0) nm.uKeyFlags |= 0x0002;  // LVKF_CONTROL
+    Notify(code, nm.hdr);
+}
+
+// ------------------------------------------------------------------ input
+
+void ListView::OnButtonDown(WPARAM keys, POINT pt, bool doubleClick) {
+    HWND hwnd = Hwnd();
+    SetFocus(hwnd);
+    LVHITTESTINFO hit{pt, 0, -1, 0};
+    m_model.hitTest(hit);
+    const bool ctrl = (keys & MK_CONTROL) != 0, shift = (keys & MK_SHIFT) != 0;
+    if (doubleClick || hit.iItem < 0) {
+        m_model.click(hit.iItem, ctrl, shift);
+        NotifyItem(doubleClick ? NM_DBLCLK : NM_CLICK, hit.iItem, hit.iSubItem, pt);
+        return;
+    }
+    // A press on a row of a selection keeps the selection for a drag of all
+    // its rows; only a release without a drag narrows it to the pressed row.
+    const bool keepSelection = !ctrl && !shift && m_model.state(hit.iItem, LVIS_SELECTED);
+    if (keepSelection) {
+        m_model.setState(hit.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
+        m_model.setSelectionMark(hit.iItem);
+    } else {
+        m_model.click(hit.iItem, ctrl, shift);
+    }
+    POINT screen = pt;
+    ClientToScreen(hwnd, &screen);
+    const bool drag = DragDetect(hwnd, screen);
+    if (!IsWindow(hwnd) || !m_model.row(hit.iItem)) return;
+    if (drag) {
+        NotifyItem(LVN_BEGINDRAG, hit.iItem, 0, pt);
+        return;
+    }
+    if (keepSelection) m_model.click(hit.iItem, false, false);
+    NotifyItem(NM_CLICK, hit.iItem, hit.iSubItem, pt);
+}
+
+void ListView::OnKeyDown(UINT key) {
+    NMLVKEYDOWN down{};
+    down.wVKey = static_cast<WORD>(key);
+    Notify(LVN_KEYDOWN, down.hdr);
+    const int count = m_model.rowCount();
+    if (count == 0) return;
+    const int focus = m_model.nextRow(-1, LVNI_FOCUSED);
+    const int page = std::max(1, m_model.countPerPage() - 1);
+    int to = -1;
+    switch (key) {
+        case VK_UP:
+            to = focus < 0 ? 0 : focus - 1;
+            break;
+        case VK_DOWN:
+            to = focus + 1;
+            break;
+        case VK_PRIOR:
+            to = focus - page;
+            break;
+        case VK_NEXT:
+            to = focus < 0 ? page : focus + page;
+            break;
+        case VK_HOME:
+            to = 0;
+            break;
+        case VK_END:
+            to = count - 1;
+            break;
+        case VK_SPACE:
+            if (focus >= 0) m_model.click(focus, GetKeyState(VK_CONTROL) < 0, false);
+            return;
+        default:
+            return;
+    }
+    to = std::clamp(to, 0, count - 1);
+    if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0) {
+        m_model.setState(to, LVIS_FOCUSED, LVIS_FOCUSED);
+    } else {
+        m_model.click(to, false, GetKeyState(VK_SHIFT) < 0);
+    }
+    m_model.ensureVisible(to, false);
+    Changed();
+}
+
+// ------------------------------------------------------------------ layout and painting
+
+void ListView::CreateHeader() {
+    if (m_header || (Style() & LVS_NOCOLUMNHEADER)) return;
+    m_header = CreateWindowEx(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE, 0, 0, ClientWidth(),
+                              m_model.headerHeight, Hwnd(), nullptr, nullptr, nullptr);
+}
+
+void ListView::MeasureItems() {
+    if (!(Style() & LVS_OWNERDRAWFIXED)) return;
+    HWND parent = GetParent(Hwnd());
+    if (!parent) return;
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_LISTVIEW;
+    measure.CtlID = static_cast<UINT>(GetDlgCtrlID(Hwnd()));
+    measure.itemHeight = static_cast<UINT>(m_model.itemHeight);
+    SendMessage(parent, WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
+    m_ownerDrawHeight = static_cast<int>(measure.itemHeight);
+    UpdateMetrics();
+    Changed();
+}
+
+void ListView::UpdateMetrics() {
+    const QFontMetrics metrics(font());
+    int imageHeight = 0;
+    m_model.stateImageWidth = 0;
+    m_model.imageWidth = 0;
+    if (const ImageSet* list = ImageSet::fromHandle(m_stateImages)) {
+        m_model.stateImageWidth = list->width();
+        imageHeight = list->height();
+    }
+    if (const ImageSet* list = ImageSet::fromHandle(m_smallImages)) {
+        m_model.imageWidth = list->width();
+        imageHeight = std::max(imageHeight, list->height());
+    }
+    m_model.itemHeight = m_ownerDrawHeight > 0
+                             ? m_ownerDrawHeight
+                             : std::max(metrics.height() + 2, imageHeight + 1);
+    m_model.headerHeight = (Style() & LVS_NOCOLUMNHEADER) ? 0 : metrics.height() + 8;
+}
+
+void ListView::Changed() {
+    SyncScrollBars();
+    if (m_header) {
+        MoveWindow(m_header, 0, 0, ClientWidth(), m_model.headerHeight, FALSE);
+    }
+    update();
+}
+
+void ListView::SetClientSize(int width, int height) {
+    m_model.clientWidth = width;
+    m_model.clientHeight = height;
+    m_model.scroll(0, 0);
+}
+
+ControlWidget::ScrollRanges ListView::Ranges() const {
+    ScrollRanges r;
+    r.vPage = std::max(1, m_model.countPerPage());
+    r.vMax = std::max(0, m_model.rowCount() - m_model.countPerPage());
+    r.vValue = m_model.topIndex();
+    r.hPage = std::max(1, ClientWidth());
+    r.hMax = std::max(0, m_model.columnsWidth() - ClientWidth());
+    r.hValue = m_model.scrollX();
+    return r;
+}
+
+void ListView::Scrolled(Qt::Orientation orientation, int value) {
+    if (orientation == Qt::Vertical) m_model.setTopIndex(value);
+    else m_model.scroll(value - m_model.scrollX(), 0);
+    update();
+}
+
+bool ListView::DrawByOwner(QPainter& painter, int index) {
+    HWND parent = GetParent(Hwnd());
+    if (!parent) return false;
+    const ListRow& row = *m_model.row(index);
+    DeviceContext dc(&painter);
+    dc.font = reinterpret_cast<HFONT>(SendMessage(Hwnd(), WM_GETFONT, 0, 0));
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_LISTVIEW;
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(Hwnd()));
+    draw.itemID = static_cast<UINT>(index);
+    draw.itemAction = ODA_DRAWENTIRE;
+    if (row.state & LVIS_SELECTED) draw.itemState |= ODS_SELECTED;
+    if (hasFocus() && (row.state & LVIS_FOCUSED)) draw.itemState |= ODS_FOCUS;
+    draw.hwndItem = Hwnd();
+    draw.hDC = dc.Handle();
+    draw.rcItem = m_model.itemRect(index, LVIR_BOUNDS);
+    draw.itemData = static_cast<ULONG_PTR>(row.lParam);
+    painter.save();
+    SendMessage(parent, WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    painter.restore();
+    return true;
+}
+
+void ListView::PaintRow(QPainter& painter, int index) {
+    // An owner-drawn list leaves every row to its owner, as the control does.
+    if ((Style() & LVS_OWNERDRAWFIXED) && DrawByOwner(painter, index)) return;
+    const ListRow& row = *m_model.row(index);
+    const RECT bounds = m_model.itemRect(index, LVIR_BOUNDS);
+    const DWORD style = Style();
+    const bool focused = hasFocus();
+    const int height = bounds.bottom - bounds.top;
+    const int mid = (bounds.top + bounds.bottom) / 2;
+
+    // The selection and the drop highlight share the selection colour; an
+    // unfocused selection shows only with LVS_SHOWSELALWAYS, in the inactive
+    // colour. Without full-row selection only the first column is marked.
+    const bool selected = (row.state & LVIS_SELECTED) != 0;
+    const bool active = (row.state & LVIS_DROPHILITED) || (selected && focused);
+    const bool inactive = !active && selected && (style & LVS_SHOWSELALWAYS);
+    const RECT marked = m_model.itemRect(index, LVIR_SELECTBOUNDS);
+    const QRect markRect(marked.left, bounds.top, marked.right - marked.left, height);
+    if (active) painter.fillRect(markRect, SysColour(COLOR_HIGHLIGHT));
+    else if (inactive) painter.fillRect(markRect, SysColour(COLOR_BTNFACE));
+
+    int x = bounds.left;
+    if (const ImageSet* list = ImageSet::fromHandle(m_stateImages)) {
+        const int image = static_cast<int>((row.state & LVIS_STATEIMAGEMASK) >> 12);
+        if (image > 0) list->draw(painter, image, {x, mid - list->height() / 2});
+        x += list->width();
+    }
+    if (const ImageSet* list = ImageSet::fromHandle(m_smallImages)) {
+        list->draw(painter, row.image, {x, mid - list->height() / 2});
+        x += list->width();
+    }
+    int left = bounds.left;
+    for (int column = 0; column < m_model.columnCount(); ++column) {
+        const ListColumn& c = *m_model.column(column);
+        const int textLeft = column == 0 ? x + 2 : left + kTextMargin;
+        const QRect cell(textLeft, bounds.top, std::max(0, left + c.width - kTextMargin / 2 - textLeft),
+                         height);
+        const bool highlighted = active && (column == 0 || m_model.fullRowSelect);
+        painter.setPen(SysColour(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        painter.drawText(cell, Alignment(c.format) | Qt::AlignVCenter,
+                         QFontMetrics(font()).elidedText(ToQt(m_model.text(index, column)),
+                                                         Qt::ElideRight, cell.width()));
+        left += c.width;
+    }
+    if (m_extendedStyle & LVS_EX_GRIDLINES) {
+        painter.setPen(SysColour(COLOR_BTNFACE));
+        painter.drawLine(bounds.left, bounds.bottom - 1, bounds.right - 1, bounds.bottom - 1);
+    }
+    if (focused && (row.state & LVIS_FOCUSED)) {
+        painter.setPen(QPen(SysColour(COLOR_WINDOWTEXT), 1, Qt::DotLine));
+        painter.drawRect(markRect.adjusted(0, 0, -1, -1));
+    }
+}
+
+void ListView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), SysColour(COLOR_WINDOW));
+    const int width = ClientWidth(), height = ClientHeight();
+    const int header = m_model.headerHeight;
+    painter.setClipRect(0, header, width, std::max(0, height - header));
+    const int last = std::min(m_model.rowCount(), m_model.topIndex() + m_model.countPerPage() + 1);
+    for (int index = m_model.topIndex(); index < last; ++index) PaintRow(painter, index);
+    if (m_extendedStyle & LVS_EX_GRIDLINES) {
+        painter.setPen(SysColour(COLOR_BTNFACE));
+        int x = -m_model.scrollX();
+        for (int column = 0; column < m_model.columnCount(); ++column) {
+            x += m_model.column(column)->width;
+            painter.drawLine(x - 1, header, x - 1, height);
+        }
+    }
+    if (header > 0) {
+        painter.setClipRect(0, 0, width, header);
+        painter.fillRect(0, 0, width, header, SysColour(COLOR_BTNFACE));
+        int x = -m_model.scrollX();
+        for (int column = 0; column < m_model.columnCount(); ++column) {
+            const ListColumn& c = *m_model.column(column);
+            painter.setPen(SysColour(COLOR_BTNSHADOW));
+            painter.drawLine(x + c.width - 1, 2, x + c.width - 1, header - 3);
+            painter.setPen(SysColour(COLOR_BTNTEXT));
+            painter.drawText(QRect(x + kTextMargin, 0, std::max(0, c.width - 2 * kTextMargin), header),
+                             Alignment(c.format) | Qt::AlignVCenter, ToQt(c.text));
+            x += c.width;
+        }
+        painter.setPen(SysColour(COLOR_BTNSHADOW));
+        painter.drawLine(0, header - 1, width, header - 1);
+    }
+}
+
+}  // namespace afx::detail

@@ -1,0 +1,813 @@
+#include "TreeView.h"
+
+#include "ImageSet.h"
+#include "Text.h"
+#include "Window.h"
+#include "WindowClass.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace afx::detail {
+
+namespace {
+
+const WindowClassRegistrar kRegistrar({WC_TREEVIEWA, &TreeView::Proc,
+                                       [](Window& window, QWidget* parent) -> QWidget* {
+                                           return new TreeView(window, parent);
+                                       },
+                                       CS_DBLCLKS});
+
+constexpr int kDefaultIndent = 19;
+constexpr int kButtonSize = 9;
+constexpr int kWheelLines = 3;
+
+// Copies a CP949 text into a caller's buffer of `size` bytes, cut to fit and
+// always terminated; the lead byte of a character that no longer fits whole
+// is dropped with it.
+void CopyText(const std::string& text, LPSTR buffer, int size) {
+    if (!buffer || size <= 0) return;
+    size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
+    size_t whole = 0;
+    while (whole < n) {
+        const bool lead = static_cast<unsigned char>(text[whole]) >= 0x81 && whole + 1 < text.size();
+        const size_t step = lead ? 2 : 1;
+        if (whole + step > n) break;
+        whole += step;
+    }
+    std::memcpy(buffer, text.data(), whole);
+    buffer[whole] = '\0';
+}
+
+std::string TextOf(LPCSTR text) {
+    return text && text != LPSTR_TEXTCALLBACKA ? std::string(text) : std::string();
+}
+
+}  // namespace
+
+TreeView::TreeView(Window& window, QWidget* parent) : ControlWidget(window, parent) {
+    m_layout.indent = kDefaultIndent;
+    m_layout.textWidth = [this](const std::string& text) {
+        return QFontMetrics(font()).horizontalAdvance(ToQt(text));
+    };
+    UpdateMetrics();
+}
+
+LRESULT CALLBACK TreeView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    TreeView* view = Of<TreeView>(hwnd);
+    return view ? view->Message(message, wParam, lParam)
+                : DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+// ------------------------------------------------------------------ messages
+
+LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = Hwnd();
+    switch (message) {
+        case TVM_INSERTITEMA:
+            return lParam ? reinterpret_cast<LRESULT>(
+                                Insert(*reinterpret_cast<const TVINSERTSTRUCTA*>(lParam)))
+                          : 0;
+        case TVM_DELETEITEM: {
+            HTREEITEM handle = reinterpret_cast<HTREEITEM>(lParam);
+            if (!handle || handle == TVI_ROOT) return Delete(nullptr);
+            TreeItem* item = Item(handle);
+            return item ? Delete(item) : FALSE;
+        }
+        case TVM_EXPAND:
+            return Expand(Item(reinterpret_cast<HTREEITEM>(lParam)), static_cast<UINT>(wParam),
+                          false);
+        case TVM_GETITEMRECT: {
+            auto* rect = reinterpret_cast<RECT*>(lParam);
+            if (!rect) return FALSE;
+            HTREEITEM handle;
+            std::memcpy(&handle, rect, sizeof handle);
+            return ItemRect(Item(handle), wParam != 0, *rect);
+        }
+        case TVM_GETCOUNT:
+            return m_model.count();
+        case TVM_GETINDENT:
+            return m_layout.indent;
+        case TVM_SETINDENT:
+            m_layout.indent = std::max(static_cast<int>(wParam), 0);
+            Changed();
+            return 0;
+        case TVM_GETIMAGELIST:
+            return reinterpret_cast<LRESULT>(wParam == TVSIL_STATE ? m_stateImages
+                                                                   : m_normalImages);
+        case TVM_SETIMAGELIST: {
+            HIMAGELIST& slot = wParam == TVSIL_STATE ? m_stateImages : m_normalImages;
+            HIMAGELIST old = std::exchange(slot, reinterpret_cast<HIMAGELIST>(lParam));
+            UpdateMetrics();
+            Changed();
+            return reinterpret_cast<LRESULT>(old);
+        }
+        case TVM_GETNEXTITEM:
+            return reinterpret_cast<LRESULT>(
+                Handle(Next(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam))));
+        case TVM_SELECTITEM: {
+            TreeItem* item = Item(reinterpret_cast<HTREEITEM>(lParam));
+            if (lParam && !item) return FALSE;
+            switch (wParam & 0xFF) {
+                case TVGN_CARET:
+                    return SelectCaret(item, TVC_UNKNOWN);
+                case TVGN_DROPHILITE:
+                    SetDropHilite(item);
+                    return TRUE;
+                case TVGN_FIRSTVISIBLE:
+                    if (!item || m_model.rowOf(*item) < 0) return FALSE;
+                    m_layout.setTopRow(m_model.rowOf(*item));
+                    Changed();
+                    return TRUE;
+                default:
+                    return FALSE;
+            }
+        }
+        case TVM_GETITEMA:
+            return lParam ? GetItem(*reinterpret_cast<TVITEMA*>(lParam)) : FALSE;
+        case TVM_SETITEMA: {
+            auto* in = reinterpret_cast<const TVITEMA*>(lParam);
+            TreeItem* item = in ? Item(in->hItem) : nullptr;
+            if (!item) return FALSE;
+            Apply(*item, *in);
+            Changed();
+            return TRUE;
+        }
+        case TVM_GETITEMSTATE: {
+            const TreeItem* item = Item(reinterpret_cast<HTREEITEM>(wParam));
+            return item ? item->state & static_cast<UINT>(lParam) : 0;
+        }
+        case TVM_EDITLABELA:
+            return reinterpret_cast<LRESULT>(EditLabel(Item(reinterpret_cast<HTREEITEM>(lParam))));
+        case TVM_GETEDITCONTROL:
+            return reinterpret_cast<LRESULT>(m_edit);
+        case TVM_ENDEDITLABELNOW:
+            if (!m_edit) return FALSE;
+            EndEdit(wParam != 0);
+            return TRUE;
+        case TVM_GETVISIBLECOUNT:
+            return m_layout.visibleCount();
+        case TVM_HITTEST: {
+            auto* info = reinterpret_cast<TVHITTESTINFO*>(lParam);
+            if (!info) return 0;
+            info->hItem = Handle(m_layout.hitTest(info->pt, info->flags));
+            return reinterpret_cast<LRESULT>(info->hItem);
+        }
+        case TVM_ENSUREVISIBLE: {
+            TreeItem* item = Item(reinterpret_cast<HTREEITEM>(lParam));
+            if (!item) return FALSE;
+            Reveal(*item);
+            return TRUE;
+        }
+        case TVM_SETITEMHEIGHT: {
+            const int old = m_layout.itemHeight;
+            m_fixedItemHeight = static_cast<int>(static_cast<SHORT>(wParam));
+            UpdateMetrics();
+            Changed();
+            return old;
+        }
+        case TVM_GETITEMHEIGHT:
+            return m_layout.itemHeight;
+
+        case WM_VSCROLL:
+        case WM_HSCROLL: {
+            const bool vertical = message == WM_VSCROLL;
+            const int line = vertical ? 1 : LineWidth();
+            const int page = vertical ? std::max(1, m_layout.visibleCount())
+                                      : std::max(line, ClientWidth());
+            const int now = vertical ? m_layout.topRow() : m_layout.scrollX();
+            int to = now;
+            switch (LOWORD(wParam)) {
+                case SB_LINEUP:  // SB_LINELEFT
+                    to = now - line;
+                    break;
+                case SB_LINEDOWN:  // SB_LINERIGHT
+                    to = now + line;
+                    break;
+                case SB_PAGEUP:
+                    to = now - page;
+                    break;
+                case SB_PAGEDOWN:
+                    to = now + page;
+                    break;
+                case SB_THUMBPOSITION:
+                case SB_THUMBTRACK:
+                    to = static_cast<int>(HIWORD(wParam));
+                    break;
+                case SB_TOP:
+                    to = 0;
+                    break;
+                case SB_BOTTOM:
+                    to = 1 << 20;
+                    break;
+                default:
+                    break;
+            }
+            vertical ? m_layout.setTopRow(to) : m_layout.setScrollX(to);
+            Changed();
+            return 0;
+        }
+        case WM_MOUSEWHEEL:
+            m_layout.setTopRow(m_layout.topRow() -
+                               static_cast<SHORT>(HIWORD(wParam)) / 120 * kWheelLines);
+            Changed();
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            OnDoubleClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_RBUTTONDOWN: {
+            NMHDR header{};
+            Notify(NM_RCLICK, header);
+            return 0;
+        }
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MOUSEMOVE:
+            return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(static_cast<UINT>(wParam));
+            return 0;
+        case WM_CHAR:
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            update();
+            NMHDR header{};
+            Notify(message == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, header);
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        }
+        case WM_SETFONT: {
+            const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
+            UpdateMetrics();
+            Changed();
+            return result;
+        }
+        case WM_DESTROY:
+            // The parent hears of every item, as when they are deleted one by one.
+            if (m_edit) EndEdit(true);
+            Delete(nullptr);
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+// ------------------------------------------------------------------ items
+
+void TreeView::Fill(TVITEMA& out, const TreeItem* item, UINT mask) const {
+    out.mask = mask;
+    out.hItem = Handle(item);
+    out.state = item ? item->state : 0;
+    out.stateMask = item ? 0xFFFFFFFFu : 0;
+    out.lParam = item ? item->lParam : 0;
+    out.iImage = item ? item->image : 0;
+    out.iSelectedImage = item ? item->selectedImage : 0;
+    out.cChildren = item ? item->childrenFlag() : 0;
+}
+
+HTREEITEM TreeView::Insert(const TVINSERTSTRUCTA& insert) {
+    TreeItem* parent = nullptr;
+    if (insert.hParent && insert.hParent != TVI_ROOT) {
+        parent = Item(insert.hParent);
+        if (!parent) return nullptr;
+    }
+    TreeItem* after = m_model.lastChildOf(parent);
+    if (insert.hInsertAfter == TVI_FIRST) {
+        after = nullptr;
+    } else if (insert.hInsertAfter != TVI_LAST && insert.hInsertAfter != TVI_SORT) {
+        // An item that is not a child of the parent inserts last, as Windows does.
+        TreeItem* sibling = Item(insert.hInsertAfter);
+        if (sibling && m_model.parentOf(*sibling) == parent) after = sibling;
+    }
+    TreeItem* item = m_model.insert(parent, after);
+    Apply(*item, insert.item);
+    Changed();
+    return Handle(item);
+}
+
+void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
+    if (in.mask & TVIF_TEXT) item.text = TextOf(in.pszText);
+    if (in.mask & TVIF_IMAGE) item.image = in.iImage;
+    if (in.mask & TVIF_SELECTEDIMAGE) item.selectedImage = in.iSelectedImage;
+    if (in.mask & TVIF_PARAM) item.lParam = in.lParam;
+    if (in.mask & TVIF_CHILDREN) {
+        item.kids = in.cChildren == I_CHILDRENCALLBACK ? TreeItem::Kids::Callback
+                    : in.cChildren > 0                 ? TreeItem::Kids::Yes
+                    : in.cChildren == 0                ? TreeItem::Kids::No
+                                                       : TreeItem::Kids::Compute;
+    }
+    if (in.mask & TVIF_STATE) {
+        // The bits are the caller's to set, the highlights included, which
+        // then show without making the item the caret or the drop target.
+        const bool wasExpanded = item.expanded();
+        item.state = (item.state & ~in.stateMask) | (in.state & in.stateMask);
+        if (item.expanded() != wasExpanded) m_model.invalidateRows();
+    }
+}
+
+bool TreeView::GetItem(TVITEMA& out) const {
+    const TreeItem* item = Item(out.hItem);
+    if (!item) return false;
+    if (out.mask & TVIF_TEXT) CopyText(item->text, out.pszText, out.cchTextMax);
+    if (out.mask & TVIF_IMAGE) out.iImage = item->image;
+    if (out.mask & TVIF_SELECTEDIMAGE) out.iSelectedImage = item->selectedImage;
+    if (out.mask & TVIF_PARAM) out.lParam = item->lParam;
+    if (out.mask & TVIF_CHILDREN) out.cChildren = item->childrenFlag();
+    if (out.mask & TVIF_STATE) out.state = item->state & out.stateMask;
+    return true;
+}
+
+bool TreeView::Delete(TreeItem* item) {
+    if (m_edit && (!item || m_editItem == item || m_model.isDescendant(*m_editItem, *item))) {
+        EndEdit(true);
+    }
+    // A deleted selection passes to the next sibling, else the parent, else
+    // the previous sibling; the new item is selected once the deletion is over.
+    TreeItem* successor = nullptr;
+    if (item && m_caret && (m_caret == item || m_model.isDescendant(*m_caret, *item))) {
+        successor = item->next      ? item->next
+                    : m_model.parentOf(*item) ? m_model.parentOf(*item)
+                                              : item->prev;
+    }
+    auto notify = [this](TreeItem& gone) {
+        if (&gone == m_caret) m_caret = nullptr;
+        if (&gone == m_drop) m_drop = nullptr;
+        NMTREEVIEWA nm{};
+        Fill(nm.itemOld, &gone, TVIF_HANDLE | TVIF_PARAM);
+        Notify(TVN_DELETEITEMA, nm.hdr);
+    };
+    item ? m_model.remove(item, notify) : m_model.removeAll(notify);
+    Changed();
+    if (!m_caret && successor && m_model.find(successor)) SelectCaret(successor, TVC_UNKNOWN);
+    return true;
+}
+
+TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
+    TreeItem* item = Item(handle);
+    const auto& rows = m_model.rows();
+    switch (code) {
+        case TVGN_ROOT:
+            return m_model.firstRoot();
+        case TVGN_CARET:
+            return m_caret;
+        case TVGN_DROPHILITE:
+            return m_drop;
+        case TVGN_FIRSTVISIBLE:
+            return m_layout.topRow() < static_cast<int>(rows.size()) ? rows[m_layout.topRow()]
+                                                                      : nullptr;
+        case TVGN_LASTVISIBLE:
+            return m_model.lastVisible();
+        case TVGN_CHILD:
+            if (!handle || handle == TVI_ROOT) return m_model.firstRoot();
+            return item ? item->firstChild : nullptr;
+        default:
+            break;
+    }
+    if (!item) return nullptr;
+    switch (code) {
+        case TVGN_NEXT:
+            return item->next;
+        case TVGN_PREVIOUS:
+            return item->prev;
+        case TVGN_PARENT:
+            return m_model.parentOf(*item);
+        case TVGN_NEXTVISIBLE:
+            return TreeModel::nextVisible(*item);
+        case TVGN_PREVIOUSVISIBLE:
+            return m_model.previousVisible(*item);
+        default:
+            return nullptr;
+    }
+}
+
+bool TreeView::Expand(TreeItem* item, UINT code, bool byUser) {
+    if (!item || item->childrenFlag() == 0) return false;
+    UINT action = code & TVE_TOGGLE;
+    if (action == TVE_TOGGLE) action = item->expanded() ? TVE_COLLAPSE : TVE_EXPAND;
+    if (action == TVE_EXPAND && item->expanded()) return true;
+    if (action == TVE_COLLAPSE && !item->expanded()) return false;
+    if (action != TVE_EXPAND && action != TVE_COLLAPSE) return false;
+
+    // Once expanded, an item hears no more of TVM_EXPAND; the user always notifies.
+    const bool notifying = byUser || !(item->state & TVIS_EXPANDEDONCE);
+    if (notifying) {
+        NMTREEVIEWA nm{};
+        nm.action = action;
+        Fill(nm.itemNew, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+        if (Notify(TVN_ITEMEXPANDINGA, nm.hdr) || !m_model.find(item)) return false;
+    }
+    if (action == TVE_EXPAND) {
+        item->state |= TVIS_EXPANDED | TVIS_EXPANDEDONCE;
+    } else {
+        item->state &= ~TVIS_EXPANDED;
+        if (code & TVE_COLLAPSERESET) {
+            item->state &= ~TVIS_EXPANDEDONCE;
+            while (item->firstChild) Delete(item->firstChild);
+        }
+    }
+    m_model.invalidateRows();
+    Changed();
+    if (action == TVE_COLLAPSE && m_caret && m_model.isDescendant(*m_caret, *item)) {
+        SelectCaret(item, TVC_UNKNOWN);
+    }
+    if (byUser && action == TVE_EXPAND && item->lastChild) {
+        // Show as many of the new rows as fit, without losing the item itself.
+        m_layout.ensureVisible(m_model.rowOf(*item->lastChild));
+        m_layout.ensureVisible(m_model.rowOf(*item));
+        Changed();
+    }
+    if (notifying && m_model.find(item)) {
+        NMTREEVIEWA nm{};
+        nm.action = action;
+        Fill(nm.itemNew, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+        Notify(TVN_ITEMEXPANDEDA, nm.hdr);
+    }
+    return true;
+}
+
+void TreeView::Reveal(TreeItem& item) {
+    std::vector<TreeItem*> ancestors;
+    for (TreeItem* at = m_model.parentOf(item); at; at = m_model.parentOf(*at)) {
+        ancestors.push_back(at);
+    }
+    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) {
+        if (!m_model.find(*it)) return;
+        if (!(*it)->expanded()) Expand(*it, TVE_EXPAND, true);
+    }
+    if (!m_model.find(&item)) return;
+    m_layout.ensureVisible(m_model.rowOf(item));
+    Changed();
+}
+
+bool TreeView::SelectCaret(TreeItem* item, UINT action) {
+    if (item == m_caret) {
+        if (item) Reveal(*item);
+        return true;
+    }
+    NMTREEVIEWA nm{};
+    nm.action = action;
+    Fill(nm.itemOld, m_caret, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+    Fill(nm.itemNew, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+    if (Notify(TVN_SELCHANGINGA, nm.hdr)) return false;
+    if (item && !m_model.find(item)) return false;
+    TreeItem* old = m_caret && m_model.find(m_caret) ? m_caret : nullptr;
+    if (old) old->state &= ~TVIS_SELECTED;
+    m_caret = item;
+    if (item) {
+        item->state |= TVIS_SELECTED;
+        Reveal(*item);
+    }
+    update();
+    Fill(nm.itemOld, old, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+    Fill(nm.itemNew, m_caret, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+    Notify(TVN_SELCHANGEDA, nm.hdr);
+    return true;
+}
+
+void TreeView::SetDropHilite(TreeItem* item) {
+    if (m_drop) m_drop->state &= ~TVIS_DROPHILITED;
+    m_drop = item;
+    if (m_drop) m_drop->state |= TVIS_DROPHILITED;
+    update();
+}
+
+bool TreeView::ItemRect(TreeItem* item, bool textOnly, RECT& rect) const {
+    const int row = item ? m_model.rowOf(*item) : -1;
+    if (row < 0) return false;
+    const TreeRowParts p = m_layout.parts(*item, row);
+    rect = textOnly ? RECT{p.labelLeft, p.top, p.labelRight, p.bottom}
+                    : RECT{0, p.top, ClientWidth(), p.bottom};
+    return true;
+}
+
+// ------------------------------------------------------------------ label editing
+
+HWND TreeView::EditLabel(TreeItem* item) {
+    if (m_edit) EndEdit(false);
+    if (!item || !(Style() & TVS_EDITLABELS) || !m_model.find(item)) return nullptr;
+    SelectCaret(item, TVC_UNKNOWN);
+    if (!m_model.find(item)) return nullptr;
+    RECT label{};
+    ItemRect(item, true, label);
+    const int width = std::max<int>(label.right - label.left + 40, 60);
+    // The edit exists before TVN_BEGINLABELEDIT, so the parent can limit it.
+    HWND edit = CreateWindowEx(0, "Edit", item->text.c_str(),
+                               WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, label.left - 2, label.top,
+                               std::min(width, std::max(60, ClientWidth() - label.left + 2)),
+                               label.bottom - label.top, Hwnd(), nullptr, nullptr, nullptr);
+    if (!edit) return nullptr;
+    SendMessage(edit, WM_SETFONT, SendMessage(Hwnd(), WM_GETFONT, 0, 0), FALSE);
+    m_edit = edit;
+    m_editItem = item;
+    s_editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtr(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TreeView::EditProc)));
+
+    NMTVDISPINFOA info{};
+    Fill(info.item, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_TEXT);
+    std::string text = item->text;
+    info.item.pszText = text.data();
+    info.item.cchTextMax = static_cast<int>(text.size()) + 1;
+    if (Notify(TVN_BEGINLABELEDITA, info.hdr) || m_edit != edit || !m_model.find(item)) {
+        if (m_edit == edit) {
+            m_edit = nullptr;
+            m_editItem = nullptr;
+            DestroyWindow(edit);
+        }
+        return nullptr;
+    }
+    ShowWindow(edit, SW_SHOW);
+    SendMessage(edit, EM_SETSEL, 0, -1);
+    SetFocus(edit);
+    return edit;
+}
+
+void TreeView::EndEdit(bool cancel) {
+    HWND edit = std::exchange(m_edit, nullptr);
+    TreeItem* item = std::exchange(m_editItem, nullptr);
+    if (!edit) return;
+    std::string text(static_cast<size_t>(GetWindowTextLength(edit)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowText(edit, text.data(), static_cast<int>(text.size()))));
+    const bool hadFocus = GetFocus() == edit;
+    if (m_model.find(item)) {
+        NMTVDISPINFOA info{};
+        Fill(info.item, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_TEXT);
+        info.item.pszText = cancel ? nullptr : text.data();
+        info.item.cchTextMax = cancel ? 0 : static_cast<int>(text.size()) + 1;
+        if (Notify(TVN_ENDLABELEDITA, info.hdr) && !cancel && m_model.find(item)) {
+            item->text = text;
+        }
+    }
+    if (IsWindow(edit)) DestroyWindow(edit);
+    if (hadFocus && IsWindow(Hwnd())) SetFocus(Hwnd());
+    Changed();
+}
+
+LRESULT CALLBACK TreeView::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    TreeView* view = Of<TreeView>(GetParent(hwnd));
+    // An edit that no longer edits (it is being destroyed) gets the Edit
+    // class's own handling only.
+    if (!view || view->m_edit != hwnd) return CallWindowProc(s_editProc, hwnd, message, wParam, lParam);
+    const WNDPROC base = s_editProc;
+    switch (message) {
+        case WM_GETDLGCODE:
+            // Enter and Escape end the edit, so the dialog must not take them.
+            return DLGC_WANTALLKEYS | CallWindowProc(base, hwnd, message, wParam, lParam);
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN || wParam == VK_ESCAPE) {
+                view->EndEdit(wParam == VK_ESCAPE);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == '\r' || wParam == 0x1B) return 0;
+            break;
+        case WM_KILLFOCUS: {
+            const LRESULT result = CallWindowProc(base, hwnd, message, wParam, lParam);
+            // Losing the focus to anything but the edit itself accepts the text.
+            if (view->m_edit == hwnd) view->EndEdit(false);
+            return result;
+        }
+        default:
+            break;
+    }
+    return CallWindowProc(base, hwnd, message, wParam, lParam);
+}
+
+// ------------------------------------------------------------------ input
+
+void TreeView::OnButtonDown(WPARAM, POINT pt) {
+    if (m_edit) EndEdit(false);
+    SetFocus(Hwnd());
+    UINT flags = 0;
+    TreeItem* item = m_layout.hitTest(pt, flags);
+    if (item && (flags & TVHT_ONITEMBUTTON)) {
+        Expand(item, TVE_TOGGLE, true);
+        return;
+    }
+    const bool onItem = item && ((flags & TVHT_ONITEM) ||
+                                 ((Style() & TVS_FULLROWSELECT) && (flags & TVHT_ONITEMRIGHT)));
+    if (onItem && !(Style() & TVS_DISABLEDRAGDROP)) {
+        HWND hwnd = Hwnd();
+        POINT screen = pt;
+        ClientToScreen(hwnd, &screen);
+        const bool drag = DragDetect(hwnd, screen);
+        // The wait for the drag runs messages; the tree or the item may be gone.
+        if (!IsWindow(hwnd) || !m_model.find(item)) return;
+        if (drag) {
+            NMTREEVIEWA nm{};
+            nm.action = TVC_BYMOUSE;
+            Fill(nm.itemNew, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+            nm.ptDrag = pt;
+            Notify(TVN_BEGINDRAGA, nm.hdr);
+            return;
+        }
+    }
+    // The parent hears of the click while the old item is still selected.
+    NMHDR header{};
+    if (Notify(NM_CLICK, header)) return;
+    if (onItem && m_model.find(item)) SelectCaret(item, TVC_BYMOUSE);
+}
+
+void TreeView::OnDoubleClick(POINT pt) {
+    UINT flags = 0;
+    TreeItem* item = m_layout.hitTest(pt, flags);
+    if (item && (flags & TVHT_ONITEMBUTTON)) {
+        Expand(item, TVE_TOGGLE, true);
+        return;
+    }
+    NMHDR header{};
+    if (Notify(NM_DBLCLK, header)) return;
+    if (item && (flags & TVHT_ONITEM) && m_model.find(item)) Expand(item, TVE_TOGGLE, true);
+}
+
+void TreeView::OnKeyDown(UINT key) {
+    NMTVKEYDOWN down{};
+    down.wVKey = static_cast<WORD>(key);
+    Notify(TVN_KEYDOWN, down.hdr);  // its answer only matters for incremental search
+    const auto& rows = m_model.rows();
+    if (rows.empty()) return;
+    const int row = m_caret ? m_model.rowOf(*m_caret) : -1;
+    const int last = static_cast<int>(rows.size()) - 1;
+    const int page = std::max(1, m_layout.visibleCount() - 1);
+    auto go = [&](int to) { SelectCaret(rows[std::clamp(to, 0, last)], TVC_BYKEYBOARD); };
+    switch (key) {
+        case VK_UP:
+            go(row < 0 ? 0 : row - 1);
+            break;
+        case VK_DOWN:
+            go(row + 1);
+            break;
+        case VK_PRIOR:
+            go(row - page);
+            break;
+        case VK_NEXT:
+            go(row < 0 ? page : row + page);
+            break;
+        case VK_HOME:
+            go(0);
+            break;
+        case VK_END:
+            go(last);
+            break;
+        case VK_LEFT:
+        case VK_BACK:
+            if (!m_caret) go(0);
+            else if (key == VK_LEFT && m_caret->expanded() && m_caret->firstChild)
+                Expand(m_caret, TVE_COLLAPSE, true);
+            else if (TreeItem* parent = m_model.parentOf(*m_caret))
+                SelectCaret(parent, TVC_BYKEYBOARD);
+            break;
+        case VK_RIGHT:
+            if (!m_caret) go(0);
+            else if (!m_caret->expanded()) Expand(m_caret, TVE_EXPAND, true);
+            else if (m_caret->firstChild) SelectCaret(m_caret->firstChild, TVC_BYKEYBOARD);
+            break;
+        case VK_F2:
+            if (m_caret) EditLabel(m_caret);
+            break;
+        case VK_RETURN: {
+            NMHDR header{};
+            Notify(NM_RETURN, header);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// ------------------------------------------------------------------ layout and painting
+
+void TreeView::UpdateMetrics() {
+    int imageHeight = 0;
+    m_layout.stateImageWidth = 0;
+    m_layout.imageWidth = 0;
+    if (const ImageSet* list = ImageSet::fromHandle(m_stateImages)) {
+        m_layout.stateImageWidth = list->width();
+        imageHeight = list->height();
+    }
+    if (const ImageSet* list = ImageSet::fromHandle(m_normalImages)) {
+        m_layout.imageWidth = list->width();
+        imageHeight = std::max(imageHeight, list->height());
+    }
+    if (m_fixedItemHeight > 0) {
+        m_layout.itemHeight = m_fixedItemHeight;
+    } else {
+        // As the control does: room for the text or the images, made even.
+        int height = std::max(QFontMetrics(font()).height() + 3, imageHeight);
+        m_layout.itemHeight = height + (height & 1);
+    }
+}
+
+void TreeView::Changed() {
+    m_model.rows();
+    SyncScrollBars();
+    update();
+}
+
+void TreeView::SetClientSize(int width, int height) {
+    m_layout.clientWidth = width;
+    m_layout.clientHeight = height;
+    m_layout.clamp();
+}
+
+ControlWidget::ScrollRanges TreeView::Ranges() const {
+    ScrollRanges r;
+    const int rows = static_cast<int>(m_model.rows().size());
+    r.vPage = std::max(1, m_layout.visibleCount());
+    r.vMax = std::max(0, rows - r.vPage);
+    r.vValue = m_layout.topRow();
+    r.hPage = std::max(1, ClientWidth());
+    r.hMax = std::max(0, m_layout.contentWidth() - ClientWidth());
+    r.hValue = m_layout.scrollX();
+    return r;
+}
+
+void TreeView::Scrolled(Qt::Orientation orientation, int value) {
+    orientation == Qt::Vertical ? m_layout.setTopRow(value) : m_layout.setScrollX(value);
+    update();
+}
+
+void TreeView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), SysColour(COLOR_WINDOW));
+    painter.setClipRect(0, 0, ClientWidth(), ClientHeight());
+    const DWORD style = Style();
+    const bool focused = hasFocus() || (m_edit && GetFocus() == m_edit);
+    const auto& rows = m_model.rows();
+    const int indent = m_layout.indent;
+    const int rootLevel = (style & TVS_LINESATROOT) ? 1 : 0;
+    QPen linePen(SysColour(COLOR_GRAYTEXT), 1, Qt::DotLine);
+    const int end = std::min<int>(static_cast<int>(rows.size()),
+                                  m_layout.topRow() + m_layout.visibleCount() + 1);
+    for (int row = m_layout.topRow(); row < end; ++row) {
+        const TreeItem& item = *rows[row];
+        const TreeRowParts p = m_layout.parts(item, row);
+        const int mid = (p.top + p.bottom) / 2;
+        const int level = m_model.depthOf(item) + rootLevel;
+
+        if ((style & TVS_HASLINES) && level > 0) {
+            painter.setPen(linePen);
+            const int x = p.buttonLeft + indent / 2;
+            const bool above = item.prev || m_model.parentOf(item);
+            painter.drawLine(x, above ? p.top : mid, x, item.next ? p.bottom : mid);
+            painter.drawLine(x, mid, p.stateLeft - 1, mid);
+            // The ancestors' lines pass through this row to their next siblings.
+            int ancestorX = x, ancestorLevel = level;
+            for (const TreeItem* a = m_model.parentOf(item); a && --ancestorLevel > 0;
+                 a = m_model.parentOf(*a)) {
+                ancestorX -= indent;
+                if (a->next) painter.drawLine(ancestorX, p.top, ancestorX, p.bottom);
+            }
+        }
+        if (p.button) {
+            const int x = p.buttonLeft + indent / 2 - kButtonSize / 2;
+            const int y = mid - kButtonSize / 2;
+            painter.setPen(SysColour(COLOR_BTNSHADOW));
+            painter.setBrush(SysColour(COLOR_WINDOW));
+            painter.drawRect(x, y, kButtonSize - 1, kButtonSize - 1);
+            painter.setPen(SysColour(COLOR_WINDOWTEXT));
+            painter.drawLine(x + 2, mid, x + kButtonSize - 3, mid);
+            if (!item.expanded()) {
+                painter.drawLine(x + kButtonSize / 2, y + 2, x + kButtonSize / 2, y + kButtonSize - 3);
+            }
+            painter.setBrush(Qt::NoBrush);
+        }
+        if (const ImageSet* list = ImageSet::fromHandle(m_stateImages);
+            list && item.stateImage() > 0) {
+            list->draw(painter, item.stateImage(), {p.stateLeft, mid - list->height() / 2});
+        }
+        if (const ImageSet* list = ImageSet::fromHandle(m_normalImages)) {
+            const int image = (item.state & TVIS_SELECTED) ? item.selectedImage : item.image;
+            list->draw(painter, image, {p.iconLeft, mid - list->height() / 2});
+        }
+        // The drop target takes the highlight from the selection while a drag
+        // is over the tree; an unfocused selection shows only with
+        // TVS_SHOWSELALWAYS, in the inactive colour.
+        const bool selected = (item.state & TVIS_SELECTED) && !m_drop;
+        const QRect label(p.labelLeft, p.top, p.labelRight - p.labelLeft, p.bottom - p.top);
+        QColor text = SysColour(COLOR_WINDOWTEXT);
+        if ((item.state & TVIS_DROPHILITED) || (selected && focused)) {
+            painter.fillRect(label, SysColour(COLOR_HIGHLIGHT));
+            text = SysColour(COLOR_HIGHLIGHTTEXT);
+        } else if (selected && (style & TVS_SHOWSELALWAYS)) {
+            painter.fillRect(label, SysColour(COLOR_BTNFACE));
+        }
+        painter.setPen(text);
+        painter.drawText(label.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         ToQt(item.text));
+        if (&item == m_caret && focused && !m_edit) {
+            painter.setPen(QPen(SysColour(COLOR_WINDOWTEXT), 1, Qt::DotLine));
+            painter.drawRect(label.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+}  // namespace afx::detail

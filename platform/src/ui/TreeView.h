@@ -1,0 +1,68 @@
+// The tree-view control ("SysTreeView32"): its window procedure implements
+// the TVM_* messages and the mouse and keyboard behaviour over TreeModel, and
+// its widget paints the rows, lines, buttons and images.
+#pragma once
+
+#include "ControlWidget.h"
+#include "TreeLayout.h"
+#include "TreeModel.h"
+
+namespace afx::detail {
+
+class TreeView : public ControlWidget {
+public:
+    TreeView(Window& window, QWidget* parent);
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void SetClientSize(int width, int height) override;
+    ScrollRanges Ranges() const override;
+    void Scrolled(Qt::Orientation orientation, int value) override;
+
+private:
+    LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
+
+    TreeItem* Item(HTREEITEM handle) const { return m_model.find(handle); }
+    static HTREEITEM Handle(const TreeItem* item) {
+        return reinterpret_cast<HTREEITEM>(const_cast<TreeItem*>(item));
+    }
+    void Fill(TVITEMA& out, const TreeItem* item, UINT mask) const;
+
+    HTREEITEM Insert(const TVINSERTSTRUCTA& insert);
+    void Apply(TreeItem& item, const TVITEMA& in);
+    bool GetItem(TVITEMA& out) const;
+    bool Delete(TreeItem* item);  // null deletes every item
+    TreeItem* Next(UINT code, HTREEITEM handle) const;
+    bool Expand(TreeItem* item, UINT code, bool byUser);
+    bool SelectCaret(TreeItem* item, UINT action);
+    void SetDropHilite(TreeItem* item);
+    // Expands the item's collapsed ancestors and scrolls it into view.
+    void Reveal(TreeItem& item);
+    bool ItemRect(TreeItem* item, bool textOnly, RECT& rect) const;
+
+    HWND EditLabel(TreeItem* item);
+    void EndEdit(bool cancel);
+    static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnButtonDown(WPARAM keys, POINT pt);
+    void OnDoubleClick(POINT pt);
+    void OnKeyDown(UINT key);
+    void Changed();  // rows or sizes changed: re-layout, re-range, repaint
+    void UpdateMetrics();
+
+    TreeModel m_model;
+    TreeLayout m_layout{m_model};
+    TreeItem* m_caret = nullptr;
+    TreeItem* m_drop = nullptr;
+    HIMAGELIST m_normalImages = nullptr;
+    HIMAGELIST m_stateImages = nullptr;
+    int m_fixedItemHeight = -1;  // set by TVM_SETITEMHEIGHT; -1 follows font and images
+    HWND m_edit = nullptr;
+    TreeItem* m_editItem = nullptr;
+    // The Edit class's procedure, which every label editor passes on to.
+    static inline WNDPROC s_editProc = nullptr;
+};
+
+}  // namespace afx::detail
