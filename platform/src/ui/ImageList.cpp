@@ -24,22 +24,22 @@ const QImage* BitmapImage(HBITMAP bitmap) {
 }  // namespace
 
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int, int) {
-    return ImageSet::create(cx, cy, flags);
+    return ImageSet::Create(cx, cy, flags);
 }
 
-BOOL ImageList_Destroy(HIMAGELIST himl) { return ImageSet::destroy(himl); }
+BOOL ImageList_Destroy(HIMAGELIST himl) { return ImageSet::Destroy(himl); }
 
 int ImageList_AddMasked(HIMAGELIST himl, HBITMAP hbmImage, COLORREF crMask) {
-    ImageSet* list = ImageSet::fromHandle(himl);
+    ImageSet* list = ImageSet::FromHandle(himl);
     const QImage* image = BitmapImage(hbmImage);
     if (!list || !image) return -1;
     const QRgb mask = qRgb(GetRValue(crMask), GetGValue(crMask), GetBValue(crMask));
-    return list->add(*image, crMask == CLR_NONE ? nullptr : &mask);
+    return list->Add(*image, crMask == CLR_NONE ? nullptr : &mask);
 }
 
 int ImageList_GetImageCount(HIMAGELIST himl) {
-    const ImageSet* list = ImageSet::fromHandle(himl);
-    return list ? list->count() : 0;
+    const ImageSet* list = ImageSet::FromHandle(himl);
+    return list ? list->Count() : 0;
 }
 
 BOOL ImageList_DragShowNolock(BOOL) { return TRUE; }

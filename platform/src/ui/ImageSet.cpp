@@ -17,27 +17,27 @@ std::unordered_map<const ImageSet*, std::unique_ptr<ImageSet>>& registry() {
 ImageSet::ImageSet(int cx, int cy, UINT flags)
     : m_cx(cx), m_cy(cy), m_masked((flags & ILC_MASK) != 0) {}
 
-ImageSet* ImageSet::fromHandle(HIMAGELIST handle) {
+ImageSet* ImageSet::FromHandle(HIMAGELIST handle) {
     auto it = registry().find(reinterpret_cast<const ImageSet*>(handle));
     return it == registry().end() ? nullptr : it->second.get();
 }
 
-HIMAGELIST ImageSet::create(int cx, int cy, UINT flags) {
+HIMAGELIST ImageSet::Create(int cx, int cy, UINT flags) {
     if (cx <= 0 || cy <= 0) return nullptr;
     auto list = std::make_unique<ImageSet>(cx, cy, flags);
-    HIMAGELIST handle = list->handle();
+    HIMAGELIST handle = list->Handle();
     registry().emplace(list.get(), std::move(list));
     return handle;
 }
 
-bool ImageSet::destroy(HIMAGELIST handle) {
+bool ImageSet::Destroy(HIMAGELIST handle) {
     return registry().erase(reinterpret_cast<const ImageSet*>(handle)) > 0;
 }
 
-int ImageSet::add(const QImage& strip, const QRgb* maskColour) {
+int ImageSet::Add(const QImage& strip, const QRgb* maskColour) {
     const int fits = strip.width() / m_cx;
     if (fits <= 0 || strip.height() <= 0) return -1;
-    const int first = count();
+    const int first = Count();
     QImage source = strip.convertToFormat(QImage::Format_ARGB32);
     for (int i = 0; i < fits; ++i) {
         QImage image(m_cx, m_cy, QImage::Format_ARGB32);
@@ -55,18 +55,8 @@ int ImageSet::add(const QImage& strip, const QRgb* maskColour) {
     return first;
 }
 
-bool ImageSet::remove(int index) {
-    if (index == -1) {
-        m_images.clear();
-        return true;
-    }
-    if (index < 0 || index >= count()) return false;
-    m_images.erase(m_images.begin() + index);
-    return true;
-}
-
-void ImageSet::draw(QPainter& painter, int index, QPoint at) const {
-    if (index >= 0 && index < count()) painter.drawImage(at, m_images[index]);
+void ImageSet::Draw(QPainter& painter, int index, QPoint at) const {
+    if (index >= 0 && index < Count()) painter.drawImage(at, m_images[index]);
 }
 
 }  // namespace afx::detail

@@ -5,99 +5,99 @@
 
 namespace afx::detail {
 
-int ListModel::insertColumn(int index, ListColumn column) {
-    index = std::clamp(index, 0, columnCount());
+int ListModel::InsertColumn(int index, ListColumn column) {
+    index = std::clamp(index, 0, ColumnCount());
     m_columns.insert(m_columns.begin() + index, std::move(column));
     return index;
 }
 
-bool ListModel::deleteColumn(int index) {
-    if (index < 0 || index >= columnCount()) return false;
+bool ListModel::DeleteColumn(int index) {
+    if (index < 0 || index >= ColumnCount()) return false;
     m_columns.erase(m_columns.begin() + index);
     for (ListRow& row : m_rows) {
         if (index < static_cast<int>(row.texts.size())) row.texts.erase(row.texts.begin() + index);
     }
-    clampScroll();
+    ClampScroll();
     return true;
 }
 
-ListColumn* ListModel::column(int index) {
-    return index >= 0 && index < columnCount() ? &m_columns[index] : nullptr;
+ListColumn* ListModel::Column(int index) {
+    return index >= 0 && index < ColumnCount() ? &m_columns[index] : nullptr;
 }
 
-int ListModel::columnsWidth() const {
+int ListModel::ColumnsWidth() const {
     int width = 0;
     for (const ListColumn& column : m_columns) width += column.width;
     return width;
 }
 
-int ListModel::insertRow(int index, ListRow row) {
-    index = std::clamp(index, 0, rowCount());
+int ListModel::InsertRow(int index, ListRow row) {
+    index = std::clamp(index, 0, RowCount());
     UINT state = std::exchange(row.state, 0);
     m_rows.insert(m_rows.begin() + index, std::move(row));
     if (m_mark >= index) ++m_mark;
     // The new row's own state follows the same rules as a later change (one
     // focused row, one selected row in a single-selection list).
-    if (state) changeState(index, state, ~0u);
+    if (state) ChangeState(index, state, ~0u);
     return index;
 }
 
-bool ListModel::deleteRow(int index) {
-    if (index < 0 || index >= rowCount()) return false;
+bool ListModel::DeleteRow(int index) {
+    if (index < 0 || index >= RowCount()) return false;
     m_rows.erase(m_rows.begin() + index);
     // A deleted mark stays at its index while that still names a row.
     if (m_mark > index) --m_mark;
-    else if (m_mark == index) m_mark = std::min(m_mark, rowCount() - 1);
-    clampScroll();
+    else if (m_mark == index) m_mark = std::min(m_mark, RowCount() - 1);
+    ClampScroll();
     return true;
 }
 
-void ListModel::deleteAllRows() {
+void ListModel::DeleteAllRows() {
     m_rows.clear();
     m_mark = -1;
     m_top = 0;
 }
 
-ListRow* ListModel::row(int index) {
-    return index >= 0 && index < rowCount() ? &m_rows[index] : nullptr;
+ListRow* ListModel::Row(int index) {
+    return index >= 0 && index < RowCount() ? &m_rows[index] : nullptr;
 }
 
-std::string ListModel::text(int row, int subItem) const {
-    if (row < 0 || row >= rowCount() || subItem < 0) return {};
+std::string ListModel::Text(int row, int subItem) const {
+    if (row < 0 || row >= RowCount() || subItem < 0) return {};
     const auto& texts = m_rows[row].texts;
     return subItem < static_cast<int>(texts.size()) ? texts[subItem] : std::string();
 }
 
-bool ListModel::setText(int index, int subItem, std::string text) {
-    ListRow* target = row(index);
-    if (!target || subItem < 0 || subItem >= std::max(1, columnCount())) return false;
+bool ListModel::SetText(int index, int subItem, std::string text) {
+    ListRow* target = Row(index);
+    if (!target || subItem < 0 || subItem >= std::max(1, ColumnCount())) return false;
     if (subItem >= static_cast<int>(target->texts.size())) target->texts.resize(subItem + 1);
     target->texts[subItem] = std::move(text);
     return true;
 }
 
-bool ListModel::setState(int index, UINT state, UINT mask) {
+bool ListModel::SetState(int index, UINT state, UINT mask) {
     if (index == -1) {
-        for (int i = 0; i < rowCount(); ++i) changeState(i, state, mask);
+        for (int i = 0; i < RowCount(); ++i) ChangeState(i, state, mask);
         return true;
     }
-    if (index < 0 || index >= rowCount()) return false;
-    changeState(index, state, mask);
+    if (index < 0 || index >= RowCount()) return false;
+    ChangeState(index, state, mask);
     return true;
 }
 
-void ListModel::changeState(int index, UINT state, UINT mask) {
+void ListModel::ChangeState(int index, UINT state, UINT mask) {
     UINT old = m_rows[index].state;
     UINT now = (old & ~mask) | (state & mask);
     if (now == old) return;
     if ((now & ~old) & LVIS_FOCUSED) {
-        for (int i = 0; i < rowCount(); ++i) {
-            if (i != index) changeState(i, 0, LVIS_FOCUSED);
+        for (int i = 0; i < RowCount(); ++i) {
+            if (i != index) ChangeState(i, 0, LVIS_FOCUSED);
         }
     }
     if (((now & ~old) & LVIS_SELECTED) && singleSelection) {
-        for (int i = 0; i < rowCount(); ++i) {
-            if (i != index) changeState(i, 0, LVIS_SELECTED);
+        for (int i = 0; i < RowCount(); ++i) {
+            if (i != index) ChangeState(i, 0, LVIS_SELECTED);
         }
     }
     m_rows[index].state = now;
@@ -105,100 +105,100 @@ void ListModel::changeState(int index, UINT state, UINT mask) {
     if (onStateChanged) onStateChanged(index, old, now);
 }
 
-UINT ListModel::state(int index, UINT mask) const {
-    return index >= 0 && index < rowCount() ? m_rows[index].state & mask : 0;
+UINT ListModel::State(int index, UINT mask) const {
+    return index >= 0 && index < RowCount() ? m_rows[index].state & mask : 0;
 }
 
-int ListModel::selectedCount() const {
+int ListModel::SelectedCount() const {
     return static_cast<int>(std::count_if(m_rows.begin(), m_rows.end(), [](const ListRow& row) {
         return (row.state & LVIS_SELECTED) != 0;
     }));
 }
 
-int ListModel::nextRow(int start, UINT flags) const {
+int ListModel::NextRow(int start, UINT flags) const {
     const UINT wanted = flags & (LVNI_FOCUSED | LVNI_SELECTED | LVNI_CUT | LVNI_DROPHILITED);
     // Above and below walk the rows one by one in report view; the other
     // directions name no further row there.
     const int step = (flags & LVNI_ABOVE) ? -1 : 1;
     if (flags & (LVNI_TOLEFT | LVNI_TORIGHT)) return -1;
-    for (int i = start + step; i >= 0 && i < rowCount(); i += step) {
+    for (int i = start + step; i >= 0 && i < RowCount(); i += step) {
         if ((m_rows[i].state & wanted) == wanted) return i;
     }
     return -1;
 }
 
-int ListModel::setSelectionMark(int mark) {
+int ListModel::SetSelectionMark(int mark) {
     int old = m_mark;
-    m_mark = mark >= -1 && mark < rowCount() ? mark : -1;
+    m_mark = mark >= -1 && mark < RowCount() ? mark : -1;
     return old;
 }
 
-void ListModel::click(int index, bool ctrl, bool shift) {
-    if (index < 0 || index >= rowCount()) {
-        if (!ctrl && !shift) setState(-1, 0, LVIS_SELECTED);
+void ListModel::Click(int index, bool ctrl, bool shift) {
+    if (index < 0 || index >= RowCount()) {
+        if (!ctrl && !shift) SetState(-1, 0, LVIS_SELECTED);
         return;
     }
     if (shift && !singleSelection) {
         const int anchor = m_mark >= 0 ? m_mark : index;
         const int lo = std::min(anchor, index), hi = std::max(anchor, index);
-        for (int i = 0; i < rowCount(); ++i) {
-            if (i >= lo && i <= hi) changeState(i, LVIS_SELECTED, LVIS_SELECTED);
-            else if (!ctrl) changeState(i, 0, LVIS_SELECTED);
+        for (int i = 0; i < RowCount(); ++i) {
+            if (i >= lo && i <= hi) ChangeState(i, LVIS_SELECTED, LVIS_SELECTED);
+            else if (!ctrl) ChangeState(i, 0, LVIS_SELECTED);
         }
-        changeState(index, LVIS_FOCUSED, LVIS_FOCUSED);
+        ChangeState(index, LVIS_FOCUSED, LVIS_FOCUSED);
         if (m_mark < 0) m_mark = index;
         return;
     }
     if (ctrl) {
-        changeState(index, (m_rows[index].state ^ LVIS_SELECTED) | LVIS_FOCUSED,
+        ChangeState(index, (m_rows[index].state ^ LVIS_SELECTED) | LVIS_FOCUSED,
                     LVIS_SELECTED | LVIS_FOCUSED);
     } else {
-        for (int i = 0; i < rowCount(); ++i) {
-            if (i != index) changeState(i, 0, LVIS_SELECTED);
+        for (int i = 0; i < RowCount(); ++i) {
+            if (i != index) ChangeState(i, 0, LVIS_SELECTED);
         }
-        changeState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ChangeState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
     m_mark = index;
 }
 
-int ListModel::countPerPage() const {
+int ListModel::CountPerPage() const {
     return itemHeight > 0 ? std::max(0, (clientHeight - headerHeight) / itemHeight) : 0;
 }
 
-void ListModel::clampScroll() {
-    m_top = std::clamp(m_top, 0, std::max(0, rowCount() - countPerPage()));
-    m_scrollX = std::clamp(m_scrollX, 0, std::max(0, columnsWidth() - clientWidth));
+void ListModel::ClampScroll() {
+    m_top = std::clamp(m_top, 0, std::max(0, RowCount() - CountPerPage()));
+    m_scrollX = std::clamp(m_scrollX, 0, std::max(0, ColumnsWidth() - clientWidth));
 }
 
-void ListModel::scroll(int dx, int dy) {
+void ListModel::Scroll(int dx, int dy) {
     const int half = itemHeight / 2;
     const int lines = dy >= 0 ? (dy + half) / itemHeight : -((-dy + half) / itemHeight);
     m_top += lines;
     m_scrollX += dx;
-    clampScroll();
+    ClampScroll();
 }
 
-void ListModel::setTopIndex(int top) {
+void ListModel::SetTopIndex(int top) {
     m_top = top;
-    clampScroll();
+    ClampScroll();
 }
 
-bool ListModel::ensureVisible(int index, bool partialOk) {
-    if (index < 0 || index >= rowCount()) return false;
-    const int page = std::max(1, countPerPage());
+bool ListModel::EnsureVisible(int index, bool partialOk) {
+    if (index < 0 || index >= RowCount()) return false;
+    const int page = std::max(1, CountPerPage());
     const bool partlyShown = index == m_top + page &&
                              headerHeight + (page * itemHeight) < clientHeight;
     if (index < m_top) m_top = index;
     else if (index >= m_top + page && !(partialOk && partlyShown)) m_top = index - page + 1;
-    clampScroll();
+    ClampScroll();
     return true;
 }
 
-RECT ListModel::itemRect(int index, int code) const {
+RECT ListModel::ItemRect(int index, int code) const {
     const LONG top = headerHeight + (index - m_top) * itemHeight;
     const LONG left = -m_scrollX;
     const LONG column0 = m_columns.empty() ? 0 : m_columns[0].width;
-    RECT rect{left, top, left + columnsWidth(), top + itemHeight};
+    RECT rect{left, top, left + ColumnsWidth(), top + itemHeight};
     switch (code) {
         case LVIR_ICON:
             rect.left = left + stateImageWidth;
@@ -218,14 +218,14 @@ RECT ListModel::itemRect(int index, int code) const {
     return rect;
 }
 
-RECT ListModel::subItemRect(int index, int subItem) const {
-    RECT rect = itemRect(index, LVIR_BOUNDS);
-    for (int i = 0; i < subItem && i < columnCount(); ++i) rect.left += m_columns[i].width;
-    rect.right = rect.left + (subItem >= 0 && subItem < columnCount() ? m_columns[subItem].width : 0);
+RECT ListModel::SubItemRect(int index, int subItem) const {
+    RECT rect = ItemRect(index, LVIR_BOUNDS);
+    for (int i = 0; i < subItem && i < ColumnCount(); ++i) rect.left += m_columns[i].width;
+    rect.right = rect.left + (subItem >= 0 && subItem < ColumnCount() ? m_columns[subItem].width : 0);
     return rect;
 }
 
-void ListModel::hitTest(LVHITTESTINFO& info) const {
+void ListModel::HitTest(LVHITTESTINFO& info) const {
     const LONG x = info.pt.x, y = info.pt.y;
     info.iItem = -1;
     info.iSubItem = -1;
@@ -238,15 +238,15 @@ void ListModel::hitTest(LVHITTESTINFO& info) const {
     info.flags = LVHT_NOWHERE;
     if (y < headerHeight || itemHeight <= 0) return;
     const int index = m_top + (y - headerHeight) / itemHeight;
-    if (index >= rowCount()) return;
+    if (index >= RowCount()) return;
 
     int left = -m_scrollX;
-    for (int i = 0; i < columnCount(); ++i) {
+    for (int i = 0; i < ColumnCount(); ++i) {
         if (x >= left && x < left + m_columns[i].width) info.iSubItem = i;
         left += m_columns[i].width;
     }
     const int rowLeft = -m_scrollX;
-    const int hitRight = fullRowSelect ? left : itemRect(index, LVIR_LABEL).right;
+    const int hitRight = fullRowSelect ? left : ItemRect(index, LVIR_LABEL).right;
     if (x < rowLeft || x >= hitRight) return;
     info.iItem = index;
     if (x < rowLeft + stateImageWidth) info.flags = LVHT_ONITEMSTATEICON;

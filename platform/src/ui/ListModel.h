@@ -30,38 +30,38 @@ public:
     std::function<void(int row, UINT oldState, UINT newState)> onStateChanged;
 
     // ---- columns
-    int insertColumn(int index, ListColumn column);
-    bool deleteColumn(int index);
-    int columnCount() const { return static_cast<int>(m_columns.size()); }
-    ListColumn* column(int index);
-    int columnsWidth() const;
+    int InsertColumn(int index, ListColumn column);
+    bool DeleteColumn(int index);
+    int ColumnCount() const { return static_cast<int>(m_columns.size()); }
+    ListColumn* Column(int index);
+    int ColumnsWidth() const;
 
     // ---- rows
-    int insertRow(int index, ListRow row);
-    bool deleteRow(int index);
-    void deleteAllRows();
-    int rowCount() const { return static_cast<int>(m_rows.size()); }
-    ListRow* row(int index);
-    std::string text(int row, int subItem) const;
-    bool setText(int row, int subItem, std::string text);
+    int InsertRow(int index, ListRow row);
+    bool DeleteRow(int index);
+    void DeleteAllRows();
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    ListRow* Row(int index);
+    std::string Text(int row, int subItem) const;
+    bool SetText(int row, int subItem, std::string text);
 
     // ---- states
     // Sets the masked bits of one row, or of every row for index -1. Focus is
     // unique, a single-selection list keeps one selected row, and the first
     // row selected while there is no selection mark becomes the mark.
-    bool setState(int index, UINT state, UINT mask);
-    UINT state(int index, UINT mask) const;
-    int selectedCount() const;
-    int nextRow(int start, UINT flags) const;
-    int selectionMark() const { return m_mark; }
-    int setSelectionMark(int mark);
+    bool SetState(int index, UINT state, UINT mask);
+    UINT State(int index, UINT mask) const;
+    int SelectedCount() const;
+    int NextRow(int start, UINT flags) const;
+    int SelectionMark() const { return m_mark; }
+    int SetSelectionMark(int mark);
     bool singleSelection = false;
 
     // Selection by a mouse press on a row, as the control does it: a plain
     // press selects only that row, Ctrl toggles it, Shift selects the range
     // from the mark; the pressed row takes the focus, and the mark moves
     // except for Shift. A press on no row (-1) clears the selection.
-    void click(int index, bool ctrl, bool shift);
+    void Click(int index, bool ctrl, bool shift);
 
     // ---- geometry (client coordinates)
     int itemHeight = 16;
@@ -72,23 +72,23 @@ public:
     int stateImageWidth = 0;  // 0 without a state image list
     int imageWidth = 0;       // 0 without a small image list
 
-    int topIndex() const { return m_top; }
-    int scrollX() const { return m_scrollX; }
-    int countPerPage() const;
+    int TopIndex() const { return m_top; }
+    int ScrollX() const { return m_scrollX; }
+    int CountPerPage() const;
     // Scrolls by whole rows (dy in pixels, rounded to rows as the control
     // does) and by pixels horizontally; the position stays in range.
-    void scroll(int dx, int dy);
-    void setTopIndex(int top);
-    bool ensureVisible(int index, bool partialOk);
-    RECT itemRect(int index, int code) const;
-    RECT subItemRect(int index, int subItem) const;
+    void Scroll(int dx, int dy);
+    void SetTopIndex(int top);
+    bool EnsureVisible(int index, bool partialOk);
+    RECT ItemRect(int index, int code) const;
+    RECT SubItemRect(int index, int subItem) const;
     // LVHITTESTINFO semantics: the row and sub-item under the point and the
     // LVHT_* flags.
-    void hitTest(LVHITTESTINFO& info) const;
+    void HitTest(LVHITTESTINFO& info) const;
 
 private:
-    void clampScroll();
-    void changeState(int index, UINT state, UINT mask);
+    void ClampScroll();
+    void ChangeState(int index, UINT state, UINT mask);
 
     std::vector<ListColumn> m_columns;
     std::vector<ListRow> m_rows;

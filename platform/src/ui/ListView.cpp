@@ -61,7 +61,7 @@ ListView::ListView(Window& window, QWidget* parent) : ControlWidget(window, pare
         nm.uChanged = LVIF_STATE;
         nm.uOldState = oldState;
         nm.uNewState = newState;
-        if (const ListRow* r = m_model.row(row)) nm.lParam = r->lParam;
+        if (const ListRow* r = m_model.Row(row)) nm.lParam = r->lParam;
         update();
         Notify(LVN_ITEMCHANGED, nm.hdr);
     };
@@ -76,7 +76,7 @@ LRESULT CALLBACK ListView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT CALLBACK ListView::HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ListView* list = Of<ListView>(GetParent(hwnd));
-    if (list && message == HDM_GETITEMCOUNT) return list->m_model.columnCount();
+    if (list && message == HDM_GETITEMCOUNT) return list->m_model.ColumnCount();
     return DefWindowProc(hwnd, message, wParam, lParam);
 }
 
@@ -94,18 +94,18 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             if (in->mask & LVCF_WIDTH) column.width = std::max(0, in->cx);
             if (in->mask & LVCF_FMT) column.format = in->fmt & LVCFMT_JUSTIFYMASK;
             if ((in->mask & LVCF_TEXT) && in->pszText) column.text = in->pszText;
-            const int at = m_model.insertColumn(index, std::move(column));
+            const int at = m_model.InsertColumn(index, std::move(column));
             Changed();
             return at;
         }
         case LVM_DELETECOLUMN: {
-            const bool done = m_model.deleteColumn(index);
+            const bool done = m_model.DeleteColumn(index);
             Changed();
             return done;
         }
         case LVM_GETCOLUMNA: {
             auto* out = reinterpret_cast<LVCOLUMNA*>(lParam);
-            ListColumn* column = m_model.column(index);
+            ListColumn* column = m_model.Column(index);
             if (!out || !column) return FALSE;
             if (out->mask & LVCF_WIDTH) out->cx = column->width;
             if (out->mask & LVCF_FMT) out->fmt = column->format;
@@ -115,7 +115,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case LVM_SETCOLUMNA: {
             const auto* in = reinterpret_cast<const LVCOLUMNA*>(lParam);
-            ListColumn* column = m_model.column(index);
+            ListColumn* column = m_model.Column(index);
             if (!in || !column) return FALSE;
             if (in->mask & LVCF_WIDTH) column->width = std::max(0, in->cx);
             if (in->mask & LVCF_FMT) column->format = in->fmt & LVCFMT_JUSTIFYMASK;
@@ -124,11 +124,11 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         case LVM_GETCOLUMNWIDTH: {
-            const ListColumn* column = m_model.column(index);
+            const ListColumn* column = m_model.Column(index);
             return column ? column->width : 0;
         }
         case LVM_SETCOLUMNWIDTH: {
-            ListColumn* column = m_model.column(index);
+            ListColumn* column = m_model.Column(index);
             if (!column) return FALSE;
             int width = static_cast<int>(static_cast<SHORT>(LOWORD(lParam)));
             if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER) {
@@ -136,8 +136,8 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
                 width = width == LVSCW_AUTOSIZE_USEHEADER
                             ? metrics.horizontalAdvance(ToQt(column->text)) + 2 * kTextMargin
                             : 0;
-                for (int row = 0; row < m_model.rowCount(); ++row) {
-                    width = std::max(width, metrics.horizontalAdvance(ToQt(m_model.text(row, index))) +
+                for (int row = 0; row < m_model.RowCount(); ++row) {
+                    width = std::max(width, metrics.horizontalAdvance(ToQt(m_model.Text(row, index))) +
                                                 2 * kTextMargin);
                 }
             }
@@ -159,7 +159,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case LVM_SETITEMTEXTA: {
             const auto* in = reinterpret_cast<const LVITEMA*>(lParam);
             if (!in) return FALSE;
-            const bool done = m_model.setText(index, in->iSubItem,
+            const bool done = m_model.SetText(index, in->iSubItem,
                                               in->pszText ? std::string(in->pszText) : std::string());
             update();
             return done;
@@ -170,32 +170,32 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             DeleteAllItems();
             return TRUE;
         case LVM_GETITEMCOUNT:
-            return m_model.rowCount();
+            return m_model.RowCount();
         case LVM_GETNEXTITEM:
-            return m_model.nextRow(index, LOWORD(lParam));
+            return m_model.NextRow(index, LOWORD(lParam));
         case LVM_SETITEMSTATE: {
             const auto* in = reinterpret_cast<const LVITEMA*>(lParam);
-            return in ? m_model.setState(index, in->state, in->stateMask) : FALSE;
+            return in ? m_model.SetState(index, in->state, in->stateMask) : FALSE;
         }
         case LVM_GETITEMSTATE:
-            return m_model.state(index, static_cast<UINT>(lParam));
+            return m_model.State(index, static_cast<UINT>(lParam));
         case LVM_GETSELECTEDCOUNT:
-            return m_model.selectedCount();
+            return m_model.SelectedCount();
         case LVM_GETSELECTIONMARK:
-            return m_model.selectionMark();
+            return m_model.SelectionMark();
         case LVM_SETSELECTIONMARK:
-            return m_model.setSelectionMark(static_cast<int>(lParam));
+            return m_model.SetSelectionMark(static_cast<int>(lParam));
 
         case LVM_GETITEMRECT: {
             auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!rect || !m_model.row(index)) return FALSE;
-            *rect = m_model.itemRect(index, rect->left);
+            if (!rect || !m_model.Row(index)) return FALSE;
+            *rect = m_model.ItemRect(index, rect->left);
             return TRUE;
         }
         case LVM_GETITEMPOSITION: {
             auto* pt = reinterpret_cast<POINT*>(lParam);
-            if (!pt || !m_model.row(index)) return FALSE;
-            const RECT bounds = m_model.itemRect(index, LVIR_BOUNDS);
+            if (!pt || !m_model.Row(index)) return FALSE;
+            const RECT bounds = m_model.ItemRect(index, LVIR_BOUNDS);
             *pt = POINT{bounds.left, bounds.top};
             return TRUE;
         }
@@ -203,17 +203,17 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case LVM_SUBITEMHITTEST: {
             auto* info = reinterpret_cast<LVHITTESTINFO*>(lParam);
             if (!info) return -1;
-            m_model.hitTest(*info);
+            m_model.HitTest(*info);
             if (message == LVM_HITTEST) info->iSubItem = 0;
             return info->iItem;
         }
         case LVM_ENSUREVISIBLE: {
-            const bool done = m_model.ensureVisible(index, lParam != 0);
+            const bool done = m_model.EnsureVisible(index, lParam != 0);
             Changed();
             return done;
         }
         case LVM_SCROLL:
-            m_model.scroll(static_cast<int>(static_cast<INT_PTR>(wParam)),
+            m_model.Scroll(static_cast<int>(static_cast<INT_PTR>(wParam)),
                            static_cast<int>(lParam));
             Changed();
             return TRUE;
@@ -221,9 +221,9 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             update();
             return TRUE;
         case LVM_GETTOPINDEX:
-            return m_model.topIndex();
+            return m_model.TopIndex();
         case LVM_GETCOUNTPERPAGE:
-            return m_model.countPerPage();
+            return m_model.CountPerPage();
         case LVM_GETEDITCONTROL:
             return 0;
         case LVM_GETEXTENDEDLISTVIEWSTYLE:
@@ -251,7 +251,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HSCROLL: {
             const bool vertical = message == WM_VSCROLL;
             const int line = vertical ? m_model.itemHeight : LineWidth();
-            const int page = vertical ? std::max(1, m_model.countPerPage()) * m_model.itemHeight
+            const int page = vertical ? std::max(1, m_model.CountPerPage()) * m_model.itemHeight
                                       : std::max(line, ClientWidth());
             int by = 0;
             switch (LOWORD(wParam)) {
@@ -270,7 +270,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
                 case SB_THUMBPOSITION:
                 case SB_THUMBTRACK:
                     by = (static_cast<int>(HIWORD(wParam)) -
-                          (vertical ? m_model.topIndex() : m_model.scrollX())) *
+                          (vertical ? m_model.TopIndex() : m_model.ScrollX())) *
                          (vertical ? m_model.itemHeight : 1);
                     break;
                 case SB_TOP:
@@ -282,12 +282,12 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
                 default:
                     break;
             }
-            vertical ? m_model.scroll(0, by) : m_model.scroll(by, 0);
+            vertical ? m_model.Scroll(0, by) : m_model.Scroll(by, 0);
             Changed();
             return 0;
         }
         case WM_MOUSEWHEEL:
-            m_model.scroll(0, -static_cast<SHORT>(HIWORD(wParam)) / 120 * kWheelLines *
+            m_model.Scroll(0, -static_cast<SHORT>(HIWORD(wParam)) / 120 * kWheelLines *
                                   m_model.itemHeight);
             Changed();
             return 0;
@@ -299,9 +299,9 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN: {
             SetFocus(hwnd);
             LVHITTESTINFO hit{POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0, -1, 0};
-            m_model.hitTest(hit);
-            if (hit.iItem >= 0 && !m_model.state(hit.iItem, LVIS_SELECTED)) {
-                m_model.click(hit.iItem, false, false);
+            m_model.HitTest(hit);
+            if (hit.iItem >= 0 && !m_model.State(hit.iItem, LVIS_SELECTED)) {
+                m_model.Click(hit.iItem, false, false);
             }
             NotifyItem(NM_RCLICK, hit.iItem, hit.iSubItem, hit.pt);
             return 0;
@@ -335,6 +335,9 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             // again whenever the window is moved, sized or its frame changes.
             MeasureItems();
             return DefWindowProc(hwnd, message, wParam, lParam);
+        case WM_SIZE:
+            Changed();
+            return DefWindowProc(hwnd, message, wParam, lParam);
         case WM_SETFONT: {
             const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
             UpdateMetrics();
@@ -358,32 +361,32 @@ int ListView::InsertItem(const LVITEMA& in) {
     if (in.mask & LVIF_IMAGE) row.image = in.iImage;
     if (in.mask & LVIF_PARAM) row.lParam = in.lParam;
     if (in.mask & LVIF_STATE) row.state = in.state & in.stateMask;
-    const int at = m_model.insertRow(in.iItem, std::move(row));
+    const int at = m_model.InsertRow(in.iItem, std::move(row));
     Changed();
     NotifyItem(LVN_INSERTITEM, at, 0, POINT{0, 0});
     return at;
 }
 
 bool ListView::SetItem(const LVITEMA& in) {
-    ListRow* row = m_model.row(in.iItem);
+    ListRow* row = m_model.Row(in.iItem);
     if (!row) return false;
     if ((in.mask & LVIF_TEXT) &&
-        !m_model.setText(in.iItem, in.iSubItem, in.pszText ? std::string(in.pszText) : "")) {
+        !m_model.SetText(in.iItem, in.iSubItem, in.pszText ? std::string(in.pszText) : "")) {
         return false;
     }
     if (in.iSubItem == 0) {
         if (in.mask & LVIF_IMAGE) row->image = in.iImage;
         if (in.mask & LVIF_PARAM) row->lParam = in.lParam;
-        if (in.mask & LVIF_STATE) m_model.setState(in.iItem, in.state, in.stateMask);
+        if (in.mask & LVIF_STATE) m_model.SetState(in.iItem, in.state, in.stateMask);
     }
     update();
     return true;
 }
 
 bool ListView::GetItem(LVITEMA& out) const {
-    const ListRow* row = const_cast<ListModel&>(m_model).row(out.iItem);
+    const ListRow* row = const_cast<ListModel&>(m_model).Row(out.iItem);
     if (!row) return false;
-    if (out.mask & LVIF_TEXT) CopyText(m_model.text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
+    if (out.mask & LVIF_TEXT) CopyText(m_model.Text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
     if (out.mask & LVIF_IMAGE) out.iImage = row->image;
     if (out.mask & LVIF_PARAM) out.lParam = row->lParam;
     if (out.mask & LVIF_STATE) out.state = row->state & out.stateMask;
@@ -391,28 +394,28 @@ bool ListView::GetItem(LVITEMA& out) const {
 }
 
 int ListView::GetItemText(int index, LVITEMA& out) const {
-    return CopyText(m_model.text(index, out.iSubItem), out.pszText, out.cchTextMax);
+    return CopyText(m_model.Text(index, out.iSubItem), out.pszText, out.cchTextMax);
 }
 
 bool ListView::DeleteItem(int index) {
-    if (!m_model.row(index)) return false;
+    if (!m_model.Row(index)) return false;
     NotifyItem(LVN_DELETEITEM, index, 0, POINT{0, 0});
-    const bool done = m_model.deleteRow(index);
+    const bool done = m_model.DeleteRow(index);
     Changed();
     return done;
 }
 
 void ListView::DeleteAllItems() {
-    if (m_model.rowCount() == 0) return;
+    if (m_model.RowCount() == 0) return;
     // A parent that answers LVN_DELETEALLITEMS with TRUE hears of no single row.
     NMLISTVIEW all{};
     all.iItem = -1;
     if (!Notify(LVN_DELETEALLITEMS, all.hdr)) {
-        for (int row = 0; row < m_model.rowCount(); ++row) {
+        for (int row = 0; row < m_model.RowCount(); ++row) {
             NotifyItem(LVN_DELETEITEM, row, 0, POINT{0, 0});
         }
     }
-    m_model.deleteAllRows();
+    m_model.DeleteAllRows();
     Changed();
 }
 
@@ -421,7 +424,7 @@ void ListView::NotifyItem(UINT code, int index, int subItem, POINT pt) {
     nm.iItem = index;
     nm.iSubItem = subItem;
     nm.ptAction = pt;
-    if (const ListRow* row = m_model.row(index)) nm.lParam = row->lParam;
+    if (const ListRow* row = m_model.Row(index)) nm.lParam = row->lParam;
     if (GetKeyState(VK_SHIFT) < 0) nm.uKeyFlags |= 0x0004;    // LVKF_SHIFT
     if (GetKeyState(VK_CONTROL) < 0) nm.uKeyFlags |= 0x0002;  // LVKF_CONTROL
     Notify(code, nm.hdr);
@@ -433,31 +436,31 @@ void ListView::OnButtonDown(WPARAM keys, POINT pt, bool doubleClick) {
     HWND hwnd = Hwnd();
     SetFocus(hwnd);
     LVHITTESTINFO hit{pt, 0, -1, 0};
-    m_model.hitTest(hit);
+    m_model.HitTest(hit);
     const bool ctrl = (keys & MK_CONTROL) != 0, shift = (keys & MK_SHIFT) != 0;
     if (doubleClick || hit.iItem < 0) {
-        m_model.click(hit.iItem, ctrl, shift);
+        m_model.Click(hit.iItem, ctrl, shift);
         NotifyItem(doubleClick ? NM_DBLCLK : NM_CLICK, hit.iItem, hit.iSubItem, pt);
         return;
     }
     // A press on a row of a selection keeps the selection for a drag of all
     // its rows; only a release without a drag narrows it to the pressed row.
-    const bool keepSelection = !ctrl && !shift && m_model.state(hit.iItem, LVIS_SELECTED);
+    const bool keepSelection = !ctrl && !shift && m_model.State(hit.iItem, LVIS_SELECTED);
     if (keepSelection) {
-        m_model.setState(hit.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
-        m_model.setSelectionMark(hit.iItem);
+        m_model.SetState(hit.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
+        m_model.SetSelectionMark(hit.iItem);
     } else {
-        m_model.click(hit.iItem, ctrl, shift);
+        m_model.Click(hit.iItem, ctrl, shift);
     }
     POINT screen = pt;
     ClientToScreen(hwnd, &screen);
     const bool drag = DragDetect(hwnd, screen);
-    if (!IsWindow(hwnd) || !m_model.row(hit.iItem)) return;
+    if (!IsWindow(hwnd) || !m_model.Row(hit.iItem)) return;
     if (drag) {
         NotifyItem(LVN_BEGINDRAG, hit.iItem, 0, pt);
         return;
     }
-    if (keepSelection) m_model.click(hit.iItem, false, false);
+    if (keepSelection) m_model.Click(hit.iItem, false, false);
     NotifyItem(NM_CLICK, hit.iItem, hit.iSubItem, pt);
 }
 
@@ -465,10 +468,10 @@ void ListView::OnKeyDown(UINT key) {
     NMLVKEYDOWN down{};
     down.wVKey = static_cast<WORD>(key);
     Notify(LVN_KEYDOWN, down.hdr);
-    const int count = m_model.rowCount();
+    const int count = m_model.RowCount();
     if (count == 0) return;
-    const int focus = m_model.nextRow(-1, LVNI_FOCUSED);
-    const int page = std::max(1, m_model.countPerPage() - 1);
+    const int focus = m_model.NextRow(-1, LVNI_FOCUSED);
+    const int page = std::max(1, m_model.CountPerPage() - 1);
     int to = -1;
     switch (key) {
         case VK_UP:
@@ -490,18 +493,18 @@ void ListView::OnKeyDown(UINT key) {
             to = count - 1;
             break;
         case VK_SPACE:
-            if (focus >= 0) m_model.click(focus, GetKeyState(VK_CONTROL) < 0, false);
+            if (focus >= 0) m_model.Click(focus, GetKeyState(VK_CONTROL) < 0, false);
             return;
         default:
             return;
     }
     to = std::clamp(to, 0, count - 1);
     if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0) {
-        m_model.setState(to, LVIS_FOCUSED, LVIS_FOCUSED);
+        m_model.SetState(to, LVIS_FOCUSED, LVIS_FOCUSED);
     } else {
-        m_model.click(to, false, GetKeyState(VK_SHIFT) < 0);
+        m_model.Click(to, false, GetKeyState(VK_SHIFT) < 0);
     }
-    m_model.ensureVisible(to, false);
+    m_model.EnsureVisible(to, false);
     Changed();
 }
 
@@ -532,13 +535,13 @@ void ListView::UpdateMetrics() {
     int imageHeight = 0;
     m_model.stateImageWidth = 0;
     m_model.imageWidth = 0;
-    if (const ImageSet* list = ImageSet::fromHandle(m_stateImages)) {
-        m_model.stateImageWidth = list->width();
-        imageHeight = list->height();
+    if (const ImageSet* list = ImageSet::FromHandle(m_stateImages)) {
+        m_model.stateImageWidth = list->Width();
+        imageHeight = list->Height();
     }
-    if (const ImageSet* list = ImageSet::fromHandle(m_smallImages)) {
-        m_model.imageWidth = list->width();
-        imageHeight = std::max(imageHeight, list->height());
+    if (const ImageSet* list = ImageSet::FromHandle(m_smallImages)) {
+        m_model.imageWidth = list->Width();
+        imageHeight = std::max(imageHeight, list->Height());
     }
     m_model.itemHeight = m_ownerDrawHeight > 0
                              ? m_ownerDrawHeight
@@ -557,30 +560,30 @@ void ListView::Changed() {
 void ListView::SetClientSize(int width, int height) {
     m_model.clientWidth = width;
     m_model.clientHeight = height;
-    m_model.scroll(0, 0);
+    m_model.Scroll(0, 0);
 }
 
 ControlWidget::ScrollRanges ListView::Ranges() const {
     ScrollRanges r;
-    r.vPage = std::max(1, m_model.countPerPage());
-    r.vMax = std::max(0, m_model.rowCount() - m_model.countPerPage());
-    r.vValue = m_model.topIndex();
+    r.vPage = std::max(1, m_model.CountPerPage());
+    r.vMax = std::max(0, m_model.RowCount() - m_model.CountPerPage());
+    r.vValue = m_model.TopIndex();
     r.hPage = std::max(1, ClientWidth());
-    r.hMax = std::max(0, m_model.columnsWidth() - ClientWidth());
-    r.hValue = m_model.scrollX();
+    r.hMax = std::max(0, m_model.ColumnsWidth() - ClientWidth());
+    r.hValue = m_model.ScrollX();
     return r;
 }
 
 void ListView::Scrolled(Qt::Orientation orientation, int value) {
-    if (orientation == Qt::Vertical) m_model.setTopIndex(value);
-    else m_model.scroll(value - m_model.scrollX(), 0);
+    if (orientation == Qt::Vertical) m_model.SetTopIndex(value);
+    else m_model.Scroll(value - m_model.ScrollX(), 0);
     update();
 }
 
 bool ListView::DrawByOwner(QPainter& painter, int index) {
     HWND parent = GetParent(Hwnd());
     if (!parent) return false;
-    const ListRow& row = *m_model.row(index);
+    const ListRow& row = *m_model.Row(index);
     DeviceContext dc(&painter);
     dc.font = reinterpret_cast<HFONT>(SendMessage(Hwnd(), WM_GETFONT, 0, 0));
     DRAWITEMSTRUCT draw{};
@@ -592,7 +595,7 @@ bool ListView::DrawByOwner(QPainter& painter, int index) {
     if (hasFocus() && (row.state & LVIS_FOCUSED)) draw.itemState |= ODS_FOCUS;
     draw.hwndItem = Hwnd();
     draw.hDC = dc.Handle();
-    draw.rcItem = m_model.itemRect(index, LVIR_BOUNDS);
+    draw.rcItem = m_model.ItemRect(index, LVIR_BOUNDS);
     draw.itemData = static_cast<ULONG_PTR>(row.lParam);
     painter.save();
     SendMessage(parent, WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
@@ -603,8 +606,8 @@ bool ListView::DrawByOwner(QPainter& painter, int index) {
 void ListView::PaintRow(QPainter& painter, int index) {
     // An owner-drawn list leaves every row to its owner, as the control does.
     if ((Style() & LVS_OWNERDRAWFIXED) && DrawByOwner(painter, index)) return;
-    const ListRow& row = *m_model.row(index);
-    const RECT bounds = m_model.itemRect(index, LVIR_BOUNDS);
+    const ListRow& row = *m_model.Row(index);
+    const RECT bounds = m_model.ItemRect(index, LVIR_BOUNDS);
     const DWORD style = Style();
     const bool focused = hasFocus();
     const int height = bounds.bottom - bounds.top;
@@ -616,31 +619,31 @@ void ListView::PaintRow(QPainter& painter, int index) {
     const bool selected = (row.state & LVIS_SELECTED) != 0;
     const bool active = (row.state & LVIS_DROPHILITED) || (selected && focused);
     const bool inactive = !active && selected && (style & LVS_SHOWSELALWAYS);
-    const RECT marked = m_model.itemRect(index, LVIR_SELECTBOUNDS);
+    const RECT marked = m_model.ItemRect(index, LVIR_SELECTBOUNDS);
     const QRect markRect(marked.left, bounds.top, marked.right - marked.left, height);
     if (active) painter.fillRect(markRect, SysColour(COLOR_HIGHLIGHT));
     else if (inactive) painter.fillRect(markRect, SysColour(COLOR_BTNFACE));
 
     int x = bounds.left;
-    if (const ImageSet* list = ImageSet::fromHandle(m_stateImages)) {
+    if (const ImageSet* list = ImageSet::FromHandle(m_stateImages)) {
         const int image = static_cast<int>((row.state & LVIS_STATEIMAGEMASK) >> 12);
-        if (image > 0) list->draw(painter, image, {x, mid - list->height() / 2});
-        x += list->width();
+        if (image > 0) list->Draw(painter, image, {x, mid - list->Height() / 2});
+        x += list->Width();
     }
-    if (const ImageSet* list = ImageSet::fromHandle(m_smallImages)) {
-        list->draw(painter, row.image, {x, mid - list->height() / 2});
-        x += list->width();
+    if (const ImageSet* list = ImageSet::FromHandle(m_smallImages)) {
+        list->Draw(painter, row.image, {x, mid - list->Height() / 2});
+        x += list->Width();
     }
     int left = bounds.left;
-    for (int column = 0; column < m_model.columnCount(); ++column) {
-        const ListColumn& c = *m_model.column(column);
+    for (int column = 0; column < m_model.ColumnCount(); ++column) {
+        const ListColumn& c = *m_model.Column(column);
         const int textLeft = column == 0 ? x + 2 : left + kTextMargin;
         const QRect cell(textLeft, bounds.top, std::max(0, left + c.width - kTextMargin / 2 - textLeft),
                          height);
         const bool highlighted = active && (column == 0 || m_model.fullRowSelect);
         painter.setPen(SysColour(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         painter.drawText(cell, Alignment(c.format) | Qt::AlignVCenter,
-                         QFontMetrics(font()).elidedText(ToQt(m_model.text(index, column)),
+                         QFontMetrics(font()).elidedText(ToQt(m_model.Text(index, column)),
                                                          Qt::ElideRight, cell.width()));
         left += c.width;
     }
@@ -660,22 +663,22 @@ void ListView::paintEvent(QPaintEvent*) {
     const int width = ClientWidth(), height = ClientHeight();
     const int header = m_model.headerHeight;
     painter.setClipRect(0, header, width, std::max(0, height - header));
-    const int last = std::min(m_model.rowCount(), m_model.topIndex() + m_model.countPerPage() + 1);
-    for (int index = m_model.topIndex(); index < last; ++index) PaintRow(painter, index);
+    const int last = std::min(m_model.RowCount(), m_model.TopIndex() + m_model.CountPerPage() + 1);
+    for (int index = m_model.TopIndex(); index < last; ++index) PaintRow(painter, index);
     if (m_extendedStyle & LVS_EX_GRIDLINES) {
         painter.setPen(SysColour(COLOR_BTNFACE));
-        int x = -m_model.scrollX();
-        for (int column = 0; column < m_model.columnCount(); ++column) {
-            x += m_model.column(column)->width;
+        int x = -m_model.ScrollX();
+        for (int column = 0; column < m_model.ColumnCount(); ++column) {
+            x += m_model.Column(column)->width;
             painter.drawLine(x - 1, header, x - 1, height);
         }
     }
     if (header > 0) {
         painter.setClipRect(0, 0, width, header);
         painter.fillRect(0, 0, width, header, SysColour(COLOR_BTNFACE));
-        int x = -m_model.scrollX();
-        for (int column = 0; column < m_model.columnCount(); ++column) {
-            const ListColumn& c = *m_model.column(column);
+        int x = -m_model.ScrollX();
+        for (int column = 0; column < m_model.ColumnCount(); ++column) {
+            const ListColumn& c = *m_model.Column(column);
             painter.setPen(SysColour(COLOR_BTNSHADOW));
             painter.drawLine(x + c.width - 1, 2, x + c.width - 1, header - 3);
             painter.setPen(SysColour(COLOR_BTNTEXT));

@@ -35,23 +35,23 @@ public:
     int clientHeight = 0;
     std::function<int(const std::string&)> textWidth;
 
-    int topRow() const { return m_top; }
-    int scrollX() const { return m_scrollX; }
+    int TopRow() const { return m_top; }
+    int ScrollX() const { return m_scrollX; }
     // Rows that fit wholly in the client area (TVM_GETVISIBLECOUNT).
-    int visibleCount() const;
-    void setTopRow(int row);
-    void setScrollX(int x);
-    void clamp();
-    int contentWidth() const;
+    int VisibleCount() const;
+    void SetTopRow(int row);
+    void SetScrollX(int x);
+    void Clamp();
+    int ContentWidth() const;
     // Scrolls the fewest rows that bring the row wholly into view.
-    void ensureVisible(int row);
+    void EnsureVisible(int row);
 
-    TreeRowParts parts(const TreeItem& item, int row) const;
+    TreeRowParts Parts(const TreeItem& item, int row) const;
     // TVM_HITTEST: the item under the point and the TVHT_* flags.
-    TreeItem* hitTest(POINT pt, UINT& flags) const;
+    TreeItem* HitTest(POINT pt, UINT& flags) const;
 
 private:
-    bool rootButtons() const;
+    bool RootButtons() const;
 
     const TreeModel& m_model;
     int m_top = 0;

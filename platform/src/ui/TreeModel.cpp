@@ -2,7 +2,7 @@
 
 namespace afx::detail {
 
-int TreeItem::childrenFlag() const {
+int TreeItem::ChildrenFlag() const {
     switch (kids) {
         case Kids::Yes:
             return 1;
@@ -18,15 +18,15 @@ int TreeItem::childrenFlag() const {
 
 TreeModel::TreeModel() { m_root.state = TVIS_EXPANDED; }
 
-TreeItem* TreeModel::find(const void* handle) const {
+TreeItem* TreeModel::Find(const void* handle) const {
     auto it = m_items.find(static_cast<const TreeItem*>(handle));
     return it == m_items.end() ? nullptr : it->second.get();
 }
 
-TreeItem* TreeModel::container(TreeItem* parent) const { return parent ? parent : &m_root; }
+TreeItem* TreeModel::Container(TreeItem* parent) const { return parent ? parent : &m_root; }
 
-TreeItem* TreeModel::insert(TreeItem* parent, TreeItem* after) {
-    TreeItem* owner = container(parent);
+TreeItem* TreeModel::Insert(TreeItem* parent, TreeItem* after) {
+    TreeItem* owner = Container(parent);
     auto made = std::make_unique<TreeItem>();
     TreeItem* item = made.get();
     m_items.emplace(item, std::move(made));
@@ -39,7 +39,7 @@ TreeItem* TreeModel::insert(TreeItem* parent, TreeItem* after) {
     return item;
 }
 
-void TreeModel::unlink(TreeItem& item) {
+void TreeModel::Unlink(TreeItem& item) {
     TreeItem* owner = item.parent;
     (item.prev ? item.prev->next : owner->firstChild) = item.next;
     (item.next ? item.next->prev : owner->lastChild) = item.prev;
@@ -47,57 +47,57 @@ void TreeModel::unlink(TreeItem& item) {
     m_items.erase(&item);
 }
 
-void TreeModel::remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete) {
-    while (item->firstChild) remove(item->firstChild, onDelete);
+void TreeModel::Remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete) {
+    while (item->firstChild) Remove(item->firstChild, onDelete);
     onDelete(*item);
-    unlink(*item);
+    Unlink(*item);
 }
 
-void TreeModel::removeAll(const std::function<void(TreeItem&)>& onDelete) {
-    while (m_root.firstChild) remove(m_root.firstChild, onDelete);
+void TreeModel::RemoveAll(const std::function<void(TreeItem&)>& onDelete) {
+    while (m_root.firstChild) Remove(m_root.firstChild, onDelete);
 }
 
-TreeItem* TreeModel::parentOf(const TreeItem& item) const {
+TreeItem* TreeModel::ParentOf(const TreeItem& item) const {
     return item.parent == &m_root ? nullptr : item.parent;
 }
 
-TreeItem* TreeModel::nextSkippingChildren(const TreeItem& item) {
+TreeItem* TreeModel::NextSkippingChildren(const TreeItem& item) {
     for (const TreeItem* at = &item; at; at = at->parent) {
         if (at->next) return at->next;
     }
     return nullptr;
 }
 
-TreeItem* TreeModel::nextVisible(const TreeItem& item) {
-    if (item.expanded() && item.firstChild) return item.firstChild;
-    return nextSkippingChildren(item);
+TreeItem* TreeModel::NextVisible(const TreeItem& item) {
+    if (item.Expanded() && item.firstChild) return item.firstChild;
+    return NextSkippingChildren(item);
 }
 
-TreeItem* TreeModel::previousVisible(const TreeItem& item) const {
-    if (!item.prev) return parentOf(item);
+TreeItem* TreeModel::PreviousVisible(const TreeItem& item) const {
+    if (!item.prev) return ParentOf(item);
     TreeItem* at = item.prev;
-    while (at->expanded() && at->lastChild) at = at->lastChild;
+    while (at->Expanded() && at->lastChild) at = at->lastChild;
     return at;
 }
 
-TreeItem* TreeModel::lastVisible() const {
+TreeItem* TreeModel::LastVisible() const {
     TreeItem* at = m_root.lastChild;
-    while (at && at->expanded() && at->lastChild) at = at->lastChild;
+    while (at && at->Expanded() && at->lastChild) at = at->lastChild;
     return at;
 }
 
-bool TreeModel::isDescendant(const TreeItem& item, const TreeItem& ancestor) const {
+bool TreeModel::IsDescendant(const TreeItem& item, const TreeItem& ancestor) const {
     for (const TreeItem* at = item.parent; at; at = at->parent) {
         if (at == &ancestor) return true;
     }
     return false;
 }
 
-const std::vector<TreeItem*>& TreeModel::rows() const {
+const std::vector<TreeItem*>& TreeModel::Rows() const {
     if (!m_rowsValid) {
         m_rows.clear();
         m_rowIndex.clear();
-        for (TreeItem* at = m_root.firstChild; at; at = nextVisible(*at)) {
+        for (TreeItem* at = m_root.firstChild; at; at = NextVisible(*at)) {
             m_rowIndex.emplace(at, static_cast<int>(m_rows.size()));
             m_rows.push_back(at);
         }
@@ -106,13 +106,13 @@ const std::vector<TreeItem*>& TreeModel::rows() const {
     return m_rows;
 }
 
-int TreeModel::rowOf(const TreeItem& item) const {
-    rows();
+int TreeModel::RowOf(const TreeItem& item) const {
+    Rows();
     auto it = m_rowIndex.find(&item);
     return it == m_rowIndex.end() ? -1 : it->second;
 }
 
-int TreeModel::depthOf(const TreeItem& item) const {
+int TreeModel::DepthOf(const TreeItem& item) const {
     int depth = 0;
     for (const TreeItem* at = item.parent; at != &m_root; at = at->parent) ++depth;
     return depth;

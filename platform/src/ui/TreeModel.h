@@ -31,11 +31,11 @@ struct TreeItem {
     TreeItem* prev = nullptr;
     TreeItem* next = nullptr;
 
-    bool expanded() const { return (state & TVIS_EXPANDED) != 0; }
-    int stateImage() const { return static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12); }
+    bool Expanded() const { return (state & TVIS_EXPANDED) != 0; }
+    int StateImage() const { return static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12); }
     // The cChildren value the control reports: 0, 1 or I_CHILDRENCALLBACK.
-    int childrenFlag() const;
-    bool hasButton() const { return childrenFlag() != 0; }
+    int ChildrenFlag() const;
+    bool HasButton() const { return ChildrenFlag() != 0; }
 };
 
 class TreeModel {
@@ -46,44 +46,44 @@ public:
 
     // Null for a handle that names no live item, so a stale or foreign handle
     // from the caller is refused instead of followed.
-    TreeItem* find(const void* handle) const;
+    TreeItem* Find(const void* handle) const;
 
     // `after` null inserts first; the parent's last child inserts last.
-    TreeItem* insert(TreeItem* parent, TreeItem* after);
-    TreeItem* lastChildOf(TreeItem* parent) const { return container(parent)->lastChild; }
+    TreeItem* Insert(TreeItem* parent, TreeItem* after);
+    TreeItem* LastChildOf(TreeItem* parent) const { return Container(parent)->lastChild; }
 
     // Deletes the item with everything under it. `onDelete` runs for each item
     // while it is still linked, children before their parent, siblings in
     // order; the item is gone when it returns.
-    void remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete);
-    void removeAll(const std::function<void(TreeItem&)>& onDelete);
+    void Remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete);
+    void RemoveAll(const std::function<void(TreeItem&)>& onDelete);
 
-    TreeItem* firstRoot() const { return m_root.firstChild; }
-    TreeItem* parentOf(const TreeItem& item) const;
+    TreeItem* FirstRoot() const { return m_root.firstChild; }
+    TreeItem* ParentOf(const TreeItem& item) const;
     // The item that follows in tree order when the item's own children are not
     // entered: the next sibling, else the next sibling of the nearest ancestor
     // that has one.
-    static TreeItem* nextSkippingChildren(const TreeItem& item);
+    static TreeItem* NextSkippingChildren(const TreeItem& item);
     // TVGN_NEXTVISIBLE: the first child of an expanded item with children,
     // otherwise the item after its subtree, whether or not the item itself
     // lies in a collapsed folder.
-    static TreeItem* nextVisible(const TreeItem& item);
-    TreeItem* previousVisible(const TreeItem& item) const;
-    TreeItem* lastVisible() const;
-    bool isDescendant(const TreeItem& item, const TreeItem& ancestor) const;
-    int count() const { return static_cast<int>(m_items.size()); }
+    static TreeItem* NextVisible(const TreeItem& item);
+    TreeItem* PreviousVisible(const TreeItem& item) const;
+    TreeItem* LastVisible() const;
+    bool IsDescendant(const TreeItem& item, const TreeItem& ancestor) const;
+    int Count() const { return static_cast<int>(m_items.size()); }
 
     // Rows in display order: the items whose ancestors are all expanded.
-    const std::vector<TreeItem*>& rows() const;
-    int rowOf(const TreeItem& item) const;  // -1 when a collapsed folder hides it
-    int depthOf(const TreeItem& item) const;
+    const std::vector<TreeItem*>& Rows() const;
+    int RowOf(const TreeItem& item) const;  // -1 when a collapsed folder hides it
+    int DepthOf(const TreeItem& item) const;
     // Tells the model that expansion or structure changed, so the rows are
     // recounted when next asked for.
-    void invalidateRows() { m_rowsValid = false; }
+    void InvalidateRows() { m_rowsValid = false; }
 
 private:
-    TreeItem* container(TreeItem* parent) const;
-    void unlink(TreeItem& item);
+    TreeItem* Container(TreeItem* parent) const;
+    void Unlink(TreeItem& item);
 
     mutable TreeItem m_root;
     std::unordered_map<const TreeItem*, std::unique_ptr<TreeItem>> m_items;

@@ -88,7 +88,7 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return ItemRect(Item(handle), wParam != 0, *rect);
         }
         case TVM_GETCOUNT:
-            return m_model.count();
+            return m_model.Count();
         case TVM_GETINDENT:
             return m_layout.indent;
         case TVM_SETINDENT:
@@ -118,8 +118,8 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
                     SetDropHilite(item);
                     return TRUE;
                 case TVGN_FIRSTVISIBLE:
-                    if (!item || m_model.rowOf(*item) < 0) return FALSE;
-                    m_layout.setTopRow(m_model.rowOf(*item));
+                    if (!item || m_model.RowOf(*item) < 0) return FALSE;
+                    m_layout.SetTopRow(m_model.RowOf(*item));
                     Changed();
                     return TRUE;
                 default:
@@ -149,11 +149,11 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             EndEdit(wParam != 0);
             return TRUE;
         case TVM_GETVISIBLECOUNT:
-            return m_layout.visibleCount();
+            return m_layout.VisibleCount();
         case TVM_HITTEST: {
             auto* info = reinterpret_cast<TVHITTESTINFO*>(lParam);
             if (!info) return 0;
-            info->hItem = Handle(m_layout.hitTest(info->pt, info->flags));
+            info->hItem = Handle(m_layout.HitTest(info->pt, info->flags));
             return reinterpret_cast<LRESULT>(info->hItem);
         }
         case TVM_ENSUREVISIBLE: {
@@ -176,9 +176,9 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HSCROLL: {
             const bool vertical = message == WM_VSCROLL;
             const int line = vertical ? 1 : LineWidth();
-            const int page = vertical ? std::max(1, m_layout.visibleCount())
+            const int page = vertical ? std::max(1, m_layout.VisibleCount())
                                       : std::max(line, ClientWidth());
-            const int now = vertical ? m_layout.topRow() : m_layout.scrollX();
+            const int now = vertical ? m_layout.TopRow() : m_layout.ScrollX();
             int to = now;
             switch (LOWORD(wParam)) {
                 case SB_LINEUP:  // SB_LINELEFT
@@ -206,12 +206,12 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
                 default:
                     break;
             }
-            vertical ? m_layout.setTopRow(to) : m_layout.setScrollX(to);
+            vertical ? m_layout.SetTopRow(to) : m_layout.SetScrollX(to);
             Changed();
             return 0;
         }
         case WM_MOUSEWHEEL:
-            m_layout.setTopRow(m_layout.topRow() -
+            m_layout.SetTopRow(m_layout.TopRow() -
                                static_cast<SHORT>(HIWORD(wParam)) / 120 * kWheelLines);
             Changed();
             return 0;
@@ -244,6 +244,9 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             Notify(message == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, header);
             return DefWindowProc(hwnd, message, wParam, lParam);
         }
+        case WM_SIZE:
+            Changed();
+            return DefWindowProc(hwnd, message, wParam, lParam);
         case WM_SETFONT: {
             const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
             UpdateMetrics();
@@ -270,7 +273,7 @@ void TreeView::Fill(TVITEMA& out, const TreeItem* item, UINT mask) const {
     out.lParam = item ? item->lParam : 0;
     out.iImage = item ? item->image : 0;
     out.iSelectedImage = item ? item->selectedImage : 0;
-    out.cChildren = item ? item->childrenFlag() : 0;
+    out.cChildren = item ? item->ChildrenFlag() : 0;
 }
 
 HTREEITEM TreeView::Insert(const TVINSERTSTRUCTA& insert) {
@@ -279,15 +282,15 @@ HTREEITEM TreeView::Insert(const TVINSERTSTRUCTA& insert) {
         parent = Item(insert.hParent);
         if (!parent) return nullptr;
     }
-    TreeItem* after = m_model.lastChildOf(parent);
+    TreeItem* after = m_model.LastChildOf(parent);
     if (insert.hInsertAfter == TVI_FIRST) {
         after = nullptr;
     } else if (insert.hInsertAfter != TVI_LAST && insert.hInsertAfter != TVI_SORT) {
         // An item that is not a child of the parent inserts last, as Windows does.
         TreeItem* sibling = Item(insert.hInsertAfter);
-        if (sibling && m_model.parentOf(*sibling) == parent) after = sibling;
+        if (sibling && m_model.ParentOf(*sibling) == parent) after = sibling;
     }
-    TreeItem* item = m_model.insert(parent, after);
+    TreeItem* item = m_model.Insert(parent, after);
     Apply(*item, insert.item);
     Changed();
     return Handle(item);
@@ -307,9 +310,9 @@ void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
     if (in.mask & TVIF_STATE) {
         // The bits are the caller's to set, the highlights included, which
         // then show without making the item the caret or the drop target.
-        const bool wasExpanded = item.expanded();
+        const bool wasExpanded = item.Expanded();
         item.state = (item.state & ~in.stateMask) | (in.state & in.stateMask);
-        if (item.expanded() != wasExpanded) m_model.invalidateRows();
+        if (item.Expanded() != wasExpanded) m_model.InvalidateRows();
     }
 }
 
@@ -320,21 +323,21 @@ bool TreeView::GetItem(TVITEMA& out) const {
     if (out.mask & TVIF_IMAGE) out.iImage = item->image;
     if (out.mask & TVIF_SELECTEDIMAGE) out.iSelectedImage = item->selectedImage;
     if (out.mask & TVIF_PARAM) out.lParam = item->lParam;
-    if (out.mask & TVIF_CHILDREN) out.cChildren = item->childrenFlag();
+    if (out.mask & TVIF_CHILDREN) out.cChildren = item->ChildrenFlag();
     if (out.mask & TVIF_STATE) out.state = item->state & out.stateMask;
     return true;
 }
 
 bool TreeView::Delete(TreeItem* item) {
-    if (m_edit && (!item || m_editItem == item || m_model.isDescendant(*m_editItem, *item))) {
+    if (m_edit && (!item || m_editItem == item || m_model.IsDescendant(*m_editItem, *item))) {
         EndEdit(true);
     }
     // A deleted selection passes to the next sibling, else the parent, else
     // the previous sibling; the new item is selected once the deletion is over.
     TreeItem* successor = nullptr;
-    if (item && m_caret && (m_caret == item || m_model.isDescendant(*m_caret, *item))) {
+    if (item && m_caret && (m_caret == item || m_model.IsDescendant(*m_caret, *item))) {
         successor = item->next      ? item->next
-                    : m_model.parentOf(*item) ? m_model.parentOf(*item)
+                    : m_model.ParentOf(*item) ? m_model.ParentOf(*item)
                                               : item->prev;
     }
     auto notify = [this](TreeItem& gone) {
@@ -344,29 +347,29 @@ bool TreeView::Delete(TreeItem* item) {
         Fill(nm.itemOld, &gone, TVIF_HANDLE | TVIF_PARAM);
         Notify(TVN_DELETEITEMA, nm.hdr);
     };
-    item ? m_model.remove(item, notify) : m_model.removeAll(notify);
+    item ? m_model.Remove(item, notify) : m_model.RemoveAll(notify);
     Changed();
-    if (!m_caret && successor && m_model.find(successor)) SelectCaret(successor, TVC_UNKNOWN);
+    if (!m_caret && successor && m_model.Find(successor)) SelectCaret(successor, TVC_UNKNOWN);
     return true;
 }
 
 TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
     TreeItem* item = Item(handle);
-    const auto& rows = m_model.rows();
+    const auto& rows = m_model.Rows();
     switch (code) {
         case TVGN_ROOT:
-            return m_model.firstRoot();
+            return m_model.FirstRoot();
         case TVGN_CARET:
             return m_caret;
         case TVGN_DROPHILITE:
             return m_drop;
         case TVGN_FIRSTVISIBLE:
-            return m_layout.topRow() < static_cast<int>(rows.size()) ? rows[m_layout.topRow()]
+            return m_layout.TopRow() < static_cast<int>(rows.size()) ? rows[m_layout.TopRow()]
                                                                       : nullptr;
         case TVGN_LASTVISIBLE:
-            return m_model.lastVisible();
+            return m_model.LastVisible();
         case TVGN_CHILD:
-            if (!handle || handle == TVI_ROOT) return m_model.firstRoot();
+            if (!handle || handle == TVI_ROOT) return m_model.FirstRoot();
             return item ? item->firstChild : nullptr;
         default:
             break;
@@ -378,22 +381,22 @@ TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
         case TVGN_PREVIOUS:
             return item->prev;
         case TVGN_PARENT:
-            return m_model.parentOf(*item);
+            return m_model.ParentOf(*item);
         case TVGN_NEXTVISIBLE:
-            return TreeModel::nextVisible(*item);
+            return TreeModel::NextVisible(*item);
         case TVGN_PREVIOUSVISIBLE:
-            return m_model.previousVisible(*item);
+            return m_model.PreviousVisible(*item);
         default:
             return nullptr;
     }
 }
 
 bool TreeView::Expand(TreeItem* item, UINT code, bool byUser) {
-    if (!item || item->childrenFlag() == 0) return false;
+    if (!item || item->ChildrenFlag() == 0) return false;
     UINT action = code & TVE_TOGGLE;
-    if (action == TVE_TOGGLE) action = item->expanded() ? TVE_COLLAPSE : TVE_EXPAND;
-    if (action == TVE_EXPAND && item->expanded()) return true;
-    if (action == TVE_COLLAPSE && !item->expanded()) return false;
+    if (action == TVE_TOGGLE) action = item->Expanded() ? TVE_COLLAPSE : TVE_EXPAND;
+    if (action == TVE_EXPAND && item->Expanded()) return true;
+    if (action == TVE_COLLAPSE && !item->Expanded()) return false;
     if (action != TVE_EXPAND && action != TVE_COLLAPSE) return false;
 
     // Once expanded, an item hears no more of TVM_EXPAND; the user always notifies.
@@ -402,7 +405,7 @@ bool TreeView::Expand(TreeItem* item, UINT code, bool byUser) {
         NMTREEVIEWA nm{};
         nm.action = action;
         Fill(nm.itemNew, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
-        if (Notify(TVN_ITEMEXPANDINGA, nm.hdr) || !m_model.find(item)) return false;
+        if (Notify(TVN_ITEMEXPANDINGA, nm.hdr) || !m_model.Find(item)) return false;
     }
     if (action == TVE_EXPAND) {
         item->state |= TVIS_EXPANDED | TVIS_EXPANDEDONCE;
@@ -413,18 +416,18 @@ bool TreeView::Expand(TreeItem* item, UINT code, bool byUser) {
             while (item->firstChild) Delete(item->firstChild);
         }
     }
-    m_model.invalidateRows();
+    m_model.InvalidateRows();
     Changed();
-    if (action == TVE_COLLAPSE && m_caret && m_model.isDescendant(*m_caret, *item)) {
+    if (action == TVE_COLLAPSE && m_caret && m_model.IsDescendant(*m_caret, *item)) {
         SelectCaret(item, TVC_UNKNOWN);
     }
     if (byUser && action == TVE_EXPAND && item->lastChild) {
         // Show as many of the new rows as fit, without losing the item itself.
-        m_layout.ensureVisible(m_model.rowOf(*item->lastChild));
-        m_layout.ensureVisible(m_model.rowOf(*item));
+        m_layout.EnsureVisible(m_model.RowOf(*item->lastChild));
+        m_layout.EnsureVisible(m_model.RowOf(*item));
         Changed();
     }
-    if (notifying && m_model.find(item)) {
+    if (notifying && m_model.Find(item)) {
         NMTREEVIEWA nm{};
         nm.action = action;
         Fill(nm.itemNew, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
@@ -435,15 +438,15 @@ bool TreeView::Expand(TreeItem* item, UINT code, bool byUser) {
 
 void TreeView::Reveal(TreeItem& item) {
     std::vector<TreeItem*> ancestors;
-    for (TreeItem* at = m_model.parentOf(item); at; at = m_model.parentOf(*at)) {
+    for (TreeItem* at = m_model.ParentOf(item); at; at = m_model.ParentOf(*at)) {
         ancestors.push_back(at);
     }
     for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) {
-        if (!m_model.find(*it)) return;
-        if (!(*it)->expanded()) Expand(*it, TVE_EXPAND, true);
+        if (!m_model.Find(*it)) return;
+        if (!(*it)->Expanded()) Expand(*it, TVE_EXPAND, true);
     }
-    if (!m_model.find(&item)) return;
-    m_layout.ensureVisible(m_model.rowOf(item));
+    if (!m_model.Find(&item)) return;
+    m_layout.EnsureVisible(m_model.RowOf(item));
     Changed();
 }
 
@@ -457,8 +460,8 @@ bool TreeView::SelectCaret(TreeItem* item, UINT action) {
     Fill(nm.itemOld, m_caret, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
     Fill(nm.itemNew, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
     if (Notify(TVN_SELCHANGINGA, nm.hdr)) return false;
-    if (item && !m_model.find(item)) return false;
-    TreeItem* old = m_caret && m_model.find(m_caret) ? m_caret : nullptr;
+    if (item && !m_model.Find(item)) return false;
+    TreeItem* old = m_caret && m_model.Find(m_caret) ? m_caret : nullptr;
     if (old) old->state &= ~TVIS_SELECTED;
     m_caret = item;
     if (item) {
@@ -480,9 +483,9 @@ void TreeView::SetDropHilite(TreeItem* item) {
 }
 
 bool TreeView::ItemRect(TreeItem* item, bool textOnly, RECT& rect) const {
-    const int row = item ? m_model.rowOf(*item) : -1;
+    const int row = item ? m_model.RowOf(*item) : -1;
     if (row < 0) return false;
-    const TreeRowParts p = m_layout.parts(*item, row);
+    const TreeRowParts p = m_layout.Parts(*item, row);
     rect = textOnly ? RECT{p.labelLeft, p.top, p.labelRight, p.bottom}
                     : RECT{0, p.top, ClientWidth(), p.bottom};
     return true;
@@ -492,9 +495,9 @@ bool TreeView::ItemRect(TreeItem* item, bool textOnly, RECT& rect) const {
 
 HWND TreeView::EditLabel(TreeItem* item) {
     if (m_edit) EndEdit(false);
-    if (!item || !(Style() & TVS_EDITLABELS) || !m_model.find(item)) return nullptr;
+    if (!item || !(Style() & TVS_EDITLABELS) || !m_model.Find(item)) return nullptr;
     SelectCaret(item, TVC_UNKNOWN);
-    if (!m_model.find(item)) return nullptr;
+    if (!m_model.Find(item)) return nullptr;
     RECT label{};
     ItemRect(item, true, label);
     const int width = std::max<int>(label.right - label.left + 40, 60);
@@ -515,7 +518,7 @@ HWND TreeView::EditLabel(TreeItem* item) {
     std::string text = item->text;
     info.item.pszText = text.data();
     info.item.cchTextMax = static_cast<int>(text.size()) + 1;
-    if (Notify(TVN_BEGINLABELEDITA, info.hdr) || m_edit != edit || !m_model.find(item)) {
+    if (Notify(TVN_BEGINLABELEDITA, info.hdr) || m_edit != edit || !m_model.Find(item)) {
         if (m_edit == edit) {
             m_edit = nullptr;
             m_editItem = nullptr;
@@ -536,12 +539,12 @@ void TreeView::EndEdit(bool cancel) {
     std::string text(static_cast<size_t>(GetWindowTextLength(edit)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowText(edit, text.data(), static_cast<int>(text.size()))));
     const bool hadFocus = GetFocus() == edit;
-    if (m_model.find(item)) {
+    if (m_model.Find(item)) {
         NMTVDISPINFOA info{};
         Fill(info.item, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_TEXT);
         info.item.pszText = cancel ? nullptr : text.data();
         info.item.cchTextMax = cancel ? 0 : static_cast<int>(text.size()) + 1;
-        if (Notify(TVN_ENDLABELEDITA, info.hdr) && !cancel && m_model.find(item)) {
+        if (Notify(TVN_ENDLABELEDITA, info.hdr) && !cancel && m_model.Find(item)) {
             item->text = text;
         }
     }
@@ -587,7 +590,7 @@ void TreeView::OnButtonDown(WPARAM, POINT pt) {
     if (m_edit) EndEdit(false);
     SetFocus(Hwnd());
     UINT flags = 0;
-    TreeItem* item = m_layout.hitTest(pt, flags);
+    TreeItem* item = m_layout.HitTest(pt, flags);
     if (item && (flags & TVHT_ONITEMBUTTON)) {
         Expand(item, TVE_TOGGLE, true);
         return;
@@ -600,7 +603,7 @@ void TreeView::OnButtonDown(WPARAM, POINT pt) {
         ClientToScreen(hwnd, &screen);
         const bool drag = DragDetect(hwnd, screen);
         // The wait for the drag runs messages; the tree or the item may be gone.
-        if (!IsWindow(hwnd) || !m_model.find(item)) return;
+        if (!IsWindow(hwnd) || !m_model.Find(item)) return;
         if (drag) {
             NMTREEVIEWA nm{};
             nm.action = TVC_BYMOUSE;
@@ -613,30 +616,30 @@ void TreeView::OnButtonDown(WPARAM, POINT pt) {
     // The parent hears of the click while the old item is still selected.
     NMHDR header{};
     if (Notify(NM_CLICK, header)) return;
-    if (onItem && m_model.find(item)) SelectCaret(item, TVC_BYMOUSE);
+    if (onItem && m_model.Find(item)) SelectCaret(item, TVC_BYMOUSE);
 }
 
 void TreeView::OnDoubleClick(POINT pt) {
     UINT flags = 0;
-    TreeItem* item = m_layout.hitTest(pt, flags);
+    TreeItem* item = m_layout.HitTest(pt, flags);
     if (item && (flags & TVHT_ONITEMBUTTON)) {
         Expand(item, TVE_TOGGLE, true);
         return;
     }
     NMHDR header{};
     if (Notify(NM_DBLCLK, header)) return;
-    if (item && (flags & TVHT_ONITEM) && m_model.find(item)) Expand(item, TVE_TOGGLE, true);
+    if (item && (flags & TVHT_ONITEM) && m_model.Find(item)) Expand(item, TVE_TOGGLE, true);
 }
 
 void TreeView::OnKeyDown(UINT key) {
     NMTVKEYDOWN down{};
     down.wVKey = static_cast<WORD>(key);
     Notify(TVN_KEYDOWN, down.hdr);  // its answer only matters for incremental search
-    const auto& rows = m_model.rows();
+    const auto& rows = m_model.Rows();
     if (rows.empty()) return;
-    const int row = m_caret ? m_model.rowOf(*m_caret) : -1;
+    const int row = m_caret ? m_model.RowOf(*m_caret) : -1;
     const int last = static_cast<int>(rows.size()) - 1;
-    const int page = std::max(1, m_layout.visibleCount() - 1);
+    const int page = std::max(1, m_layout.VisibleCount() - 1);
     auto go = [&](int to) { SelectCaret(rows[std::clamp(to, 0, last)], TVC_BYKEYBOARD); };
     switch (key) {
         case VK_UP:
@@ -660,14 +663,14 @@ void TreeView::OnKeyDown(UINT key) {
         case VK_LEFT:
         case VK_BACK:
             if (!m_caret) go(0);
-            else if (key == VK_LEFT && m_caret->expanded() && m_caret->firstChild)
+            else if (key == VK_LEFT && m_caret->Expanded() && m_caret->firstChild)
                 Expand(m_caret, TVE_COLLAPSE, true);
-            else if (TreeItem* parent = m_model.parentOf(*m_caret))
+            else if (TreeItem* parent = m_model.ParentOf(*m_caret))
                 SelectCaret(parent, TVC_BYKEYBOARD);
             break;
         case VK_RIGHT:
             if (!m_caret) go(0);
-            else if (!m_caret->expanded()) Expand(m_caret, TVE_EXPAND, true);
+            else if (!m_caret->Expanded()) Expand(m_caret, TVE_EXPAND, true);
             else if (m_caret->firstChild) SelectCaret(m_caret->firstChild, TVC_BYKEYBOARD);
             break;
         case VK_F2:
@@ -689,13 +692,13 @@ void TreeView::UpdateMetrics() {
     int imageHeight = 0;
     m_layout.stateImageWidth = 0;
     m_layout.imageWidth = 0;
-    if (const ImageSet* list = ImageSet::fromHandle(m_stateImages)) {
-        m_layout.stateImageWidth = list->width();
-        imageHeight = list->height();
+    if (const ImageSet* list = ImageSet::FromHandle(m_stateImages)) {
+        m_layout.stateImageWidth = list->Width();
+        imageHeight = list->Height();
     }
-    if (const ImageSet* list = ImageSet::fromHandle(m_normalImages)) {
-        m_layout.imageWidth = list->width();
-        imageHeight = std::max(imageHeight, list->height());
+    if (const ImageSet* list = ImageSet::FromHandle(m_normalImages)) {
+        m_layout.imageWidth = list->Width();
+        imageHeight = std::max(imageHeight, list->Height());
     }
     if (m_fixedItemHeight > 0) {
         m_layout.itemHeight = m_fixedItemHeight;
@@ -707,7 +710,7 @@ void TreeView::UpdateMetrics() {
 }
 
 void TreeView::Changed() {
-    m_model.rows();
+    m_model.Rows();
     SyncScrollBars();
     update();
 }
@@ -715,23 +718,23 @@ void TreeView::Changed() {
 void TreeView::SetClientSize(int width, int height) {
     m_layout.clientWidth = width;
     m_layout.clientHeight = height;
-    m_layout.clamp();
+    m_layout.Clamp();
 }
 
 ControlWidget::ScrollRanges TreeView::Ranges() const {
     ScrollRanges r;
-    const int rows = static_cast<int>(m_model.rows().size());
-    r.vPage = std::max(1, m_layout.visibleCount());
+    const int rows = static_cast<int>(m_model.Rows().size());
+    r.vPage = std::max(1, m_layout.VisibleCount());
     r.vMax = std::max(0, rows - r.vPage);
-    r.vValue = m_layout.topRow();
+    r.vValue = m_layout.TopRow();
     r.hPage = std::max(1, ClientWidth());
-    r.hMax = std::max(0, m_layout.contentWidth() - ClientWidth());
-    r.hValue = m_layout.scrollX();
+    r.hMax = std::max(0, m_layout.ContentWidth() - ClientWidth());
+    r.hValue = m_layout.ScrollX();
     return r;
 }
 
 void TreeView::Scrolled(Qt::Orientation orientation, int value) {
-    orientation == Qt::Vertical ? m_layout.setTopRow(value) : m_layout.setScrollX(value);
+    orientation == Qt::Vertical ? m_layout.SetTopRow(value) : m_layout.SetScrollX(value);
     update();
 }
 
@@ -741,28 +744,28 @@ void TreeView::paintEvent(QPaintEvent*) {
     painter.setClipRect(0, 0, ClientWidth(), ClientHeight());
     const DWORD style = Style();
     const bool focused = hasFocus() || (m_edit && GetFocus() == m_edit);
-    const auto& rows = m_model.rows();
+    const auto& rows = m_model.Rows();
     const int indent = m_layout.indent;
     const int rootLevel = (style & TVS_LINESATROOT) ? 1 : 0;
     QPen linePen(SysColour(COLOR_GRAYTEXT), 1, Qt::DotLine);
     const int end = std::min<int>(static_cast<int>(rows.size()),
-                                  m_layout.topRow() + m_layout.visibleCount() + 1);
-    for (int row = m_layout.topRow(); row < end; ++row) {
+                                  m_layout.TopRow() + m_layout.VisibleCount() + 1);
+    for (int row = m_layout.TopRow(); row < end; ++row) {
         const TreeItem& item = *rows[row];
-        const TreeRowParts p = m_layout.parts(item, row);
+        const TreeRowParts p = m_layout.Parts(item, row);
         const int mid = (p.top + p.bottom) / 2;
-        const int level = m_model.depthOf(item) + rootLevel;
+        const int level = m_model.DepthOf(item) + rootLevel;
 
         if ((style & TVS_HASLINES) && level > 0) {
             painter.setPen(linePen);
             const int x = p.buttonLeft + indent / 2;
-            const bool above = item.prev || m_model.parentOf(item);
+            const bool above = item.prev || m_model.ParentOf(item);
             painter.drawLine(x, above ? p.top : mid, x, item.next ? p.bottom : mid);
             painter.drawLine(x, mid, p.stateLeft - 1, mid);
             // The ancestors' lines pass through this row to their next siblings.
             int ancestorX = x, ancestorLevel = level;
-            for (const TreeItem* a = m_model.parentOf(item); a && --ancestorLevel > 0;
-                 a = m_model.parentOf(*a)) {
+            for (const TreeItem* a = m_model.ParentOf(item); a && --ancestorLevel > 0;
+                 a = m_model.ParentOf(*a)) {
                 ancestorX -= indent;
                 if (a->next) painter.drawLine(ancestorX, p.top, ancestorX, p.bottom);
             }
@@ -775,18 +778,18 @@ void TreeView::paintEvent(QPaintEvent*) {
             painter.drawRect(x, y, kButtonSize - 1, kButtonSize - 1);
             painter.setPen(SysColour(COLOR_WINDOWTEXT));
             painter.drawLine(x + 2, mid, x + kButtonSize - 3, mid);
-            if (!item.expanded()) {
+            if (!item.Expanded()) {
                 painter.drawLine(x + kButtonSize / 2, y + 2, x + kButtonSize / 2, y + kButtonSize - 3);
             }
             painter.setBrush(Qt::NoBrush);
         }
-        if (const ImageSet* list = ImageSet::fromHandle(m_stateImages);
-            list && item.stateImage() > 0) {
-            list->draw(painter, item.stateImage(), {p.stateLeft, mid - list->height() / 2});
+        if (const ImageSet* list = ImageSet::FromHandle(m_stateImages);
+            list && item.StateImage() > 0) {
+            list->Draw(painter, item.StateImage(), {p.stateLeft, mid - list->Height() / 2});
         }
-        if (const ImageSet* list = ImageSet::fromHandle(m_normalImages)) {
+        if (const ImageSet* list = ImageSet::FromHandle(m_normalImages)) {
             const int image = (item.state & TVIS_SELECTED) ? item.selectedImage : item.image;
-            list->draw(painter, image, {p.iconLeft, mid - list->height() / 2});
+            list->Draw(painter, image, {p.iconLeft, mid - list->Height() / 2});
         }
         // The drop target takes the highlight from the selection while a drag
         // is over the tree; an unfocused selection shows only with

@@ -24,7 +24,7 @@ protected:
 private:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
 
-    TreeItem* Item(HTREEITEM handle) const { return m_model.find(handle); }
+    TreeItem* Item(HTREEITEM handle) const { return m_model.Find(handle); }
     static HTREEITEM Handle(const TreeItem* item) {
         return reinterpret_cast<HTREEITEM>(const_cast<TreeItem*>(item));
     }

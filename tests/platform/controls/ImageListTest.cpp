@@ -1,0 +1,127 @@
+// Image lists built from bitmaps with mask colours, counted as Windows counts
+// them and drawn as the state images of a tree and a list.
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "HostWnd.h"
+#include "ui/Gdi.h"
+
+namespace {
+
+constexpr int kSize = 16;
+
+// A strip of 16 x 16 pictures, each filled with its colour except for a
+// frame of two pixels in the mask colour.
+HBITMAP Strip(const std::vector<QColor>& colours, QColor mask) {
+    QImage image(kSize * static_cast<int>(colours.size()), kSize, QImage::Format_RGB32);
+    image.fill(mask);
+    for (int i = 0; i < static_cast<int>(colours.size()); ++i) {
+        for (int y = 2; y < kSize - 2; ++y) {
+            for (int x = 2; x < kSize - 2; ++x) image.setPixelColor(i * kSize + x, y, colours[i]);
+        }
+    }
+    return afx::detail::CreateBitmap(image);
+}
+
+const std::vector<QColor> kFirst = {Qt::red, Qt::green};
+const std::vector<QColor> kSecond = {Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan, Qt::darkRed};
+
+// The seven pictures of the two strips, as the dialogs' trees build them:
+// the first strip with mask colour RGB(9, 0, 0), the second with RGB(0, 128, 128).
+class StateImagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(images.Create(kSize, kSize, ILC_COLOR8 | ILC_MASK, 2, 1));
+        first.Attach(Strip(kFirst, QColor(9, 0, 0)));
+        second.Attach(Strip(kSecond, QColor(0, 128, 128)));
+    }
+
+    // Which picture a state image index shows: index i is picture i, 0 none.
+    static QColor Picture(int index) {
+        return index < 2 ? kFirst[index] : kSecond[index - 2];
+    }
+
+    CImageList images;
+    CBitmap first;
+    CBitmap second;
+    HostWnd host;
+};
+
+TEST_F(StateImagesTest, AddingStripsCountsTheirPictures) {
+    EXPECT_EQ(images.GetImageCount(), 0);
+    EXPECT_EQ(images.Add(&first, RGB(9, 0, 0)), 0);
+    EXPECT_EQ(images.Add(&second, RGB(0, 128, 128)), 2);
+    EXPECT_EQ(images.GetImageCount(), 7);
+    EXPECT_EQ(CImageList::FromHandle(images), &images);
+    // A bitmap that did not load adds nothing.
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(4711));
+    EXPECT_EQ(images.Add(&missing, RGB(0, 0, 0)), -1);
+    EXPECT_EQ(images.GetImageCount(), 7);
+
+    EXPECT_TRUE(images.DeleteImageList());
+    EXPECT_EQ(images.GetSafeHandle(), nullptr);
+    EXPECT_EQ(images.GetImageCount(), 0);
+    EXPECT_FALSE(images.DeleteImageList());
+}
+
+TEST_F(StateImagesTest, ATreeShowsThePictureOfEachStateIndex) {
+    images.Add(&first, RGB(9, 0, 0));
+    images.Add(&second, RGB(0, 128, 128));
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT,
+                            CRect(0, 0, 200, 200), &host, 1034));
+    EXPECT_EQ(tree.SetImageList(&images, TVSIL_STATE), nullptr);
+    EXPECT_EQ(tree.GetImageList(TVSIL_STATE), &images);
+    const int indices[] = {1, 2, 4, 5, 0};
+    std::vector<HTREEITEM> items;
+    for (int index : indices) {
+        items.push_back(tree.InsertItem(TVIF_TEXT | TVIF_STATE, "item", 0, 0,
+                                        INDEXTOSTATEIMAGEMASK(index), TVIS_STATEIMAGEMASK, 0,
+                                        TVI_ROOT, TVI_LAST));
+    }
+    const QImage image = Grab(tree);
+    const QColor window = SysColour(COLOR_WINDOW);
+    const int indent = static_cast<int>(tree.GetIndent());
+    for (size_t i = 0; i < items.size(); ++i) {
+        CRect label;
+        ASSERT_TRUE(tree.GetItemRect(items[i], &label, TRUE));
+        const int mid = (label.top + label.bottom) / 2;
+        if (indices[i] == 0) {
+            // No state image: the label starts where the picture would.
+            EXPECT_EQ(label.left, indent);
+            continue;
+        }
+        const int left = label.left - kSize;
+        EXPECT_TRUE(Near(image.pixelColor(left + 8, mid), Picture(indices[i]))) << indices[i];
+        // The masked frame lets the window show through.
+        EXPECT_TRUE(Near(image.pixelColor(left, mid), window)) << indices[i];
+    }
+}
+
+TEST_F(StateImagesTest, AListShowsThePictureOfEachStateIndex) {
+    images.Add(&first, RGB(9, 0, 0));
+    images.Add(&second, RGB(0, 128, 128));
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 200, 200), &host, 1079));
+    list.SetImageList(&images, LVSIL_STATE);
+    list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
+    const int indices[] = {1, 6, 3};
+    for (int row = 0; row < 3; ++row) {
+        list.InsertItem(LVIF_TEXT | LVIF_STATE, row, "row", INDEXTOSTATEIMAGEMASK(indices[row]),
+                        LVIS_STATEIMAGEMASK, 0, 0);
+    }
+    EXPECT_EQ(list.GetItemState(1, LVIS_STATEIMAGEMASK), static_cast<UINT>(INDEXTOSTATEIMAGEMASK(6)));
+    const QImage image = Grab(list);
+    for (int row = 0; row < 3; ++row) {
+        CRect bounds;
+        ASSERT_TRUE(list.GetItemRect(row, &bounds, LVIR_BOUNDS));
+        const int mid = (bounds.top + bounds.bottom) / 2;
+        EXPECT_TRUE(Near(image.pixelColor(bounds.left + 8, mid), Picture(indices[row]))) << row;
+    }
+}
+
+}  // namespace
