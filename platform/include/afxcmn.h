@@ -18,8 +18,8 @@ public:
     ~CImageList() override;
 
     HIMAGELIST m_hImageList = nullptr;
-    operator HIMAGELIST() const { return this == nullptr ? nullptr : m_hImageList; }  // NOLINT
-    HIMAGELIST GetSafeHandle() const { return this == nullptr ? nullptr : m_hImageList; }
+    operator HIMAGELIST() const { return m_hImageList; }  // NOLINT: implicit, as in the framework
+    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
     // The object that owns the list, or null for a list no object owns.
     static CImageList* FromHandle(HIMAGELIST hImageList);
 

@@ -4,7 +4,13 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace afx::detail {
+
+namespace {
+constexpr int kWheelLines = 3;  // rows per notch of the mouse wheel
+}  // namespace
 
 ControlWidget::ControlWidget(Window& window, QWidget* parent)
     : Backed<QWidget>(window, parent), m_vbar(Qt::Vertical, this), m_hbar(Qt::Horizontal, this) {
@@ -40,6 +46,87 @@ QColor ControlWidget::SysColour(int index) {
 ControlWidget* ControlWidget::Widget(HWND hwnd) {
     Window* window = Window::FromHandle(hwnd);
     return window ? dynamic_cast<ControlWidget*>(window->widget.data()) : nullptr;
+}
+
+bool ControlWidget::CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    HWND hwnd = Hwnd();
+    result = 0;
+    switch (message) {
+        case WM_VSCROLL:
+        case WM_HSCROLL: {
+            // Vertical positions count rows, horizontal ones pixels.
+            const bool vertical = message == WM_VSCROLL;
+            const ScrollRanges r = Ranges();
+            const int line = vertical ? 1 : LineWidth();
+            const int page = vertical ? r.vPage : r.hPage;
+            const int now = vertical ? r.vValue : r.hValue;
+            int to = now;
+            switch (LOWORD(wParam)) {
+                case SB_LINEUP:  // SB_LINELEFT
+                    to = now - line;
+                    break;
+                case SB_LINEDOWN:  // SB_LINERIGHT
+                    to = now + line;
+                    break;
+                case SB_PAGEUP:
+                    to = now - page;
+                    break;
+                case SB_PAGEDOWN:
+                    to = now + page;
+                    break;
+                case SB_THUMBPOSITION:
+                case SB_THUMBTRACK:
+                    to = static_cast<int>(HIWORD(wParam));
+                    break;
+                case SB_TOP:
+                    to = 0;
+                    break;
+                case SB_BOTTOM:
+                    to = vertical ? r.vMax : r.hMax;
+                    break;
+                default:
+                    break;
+            }
+            Scrolled(vertical ? Qt::Vertical : Qt::Horizontal,
+                     std::clamp(to, 0, vertical ? r.vMax : r.hMax));
+            SyncScrollBars();
+            return true;
+        }
+        case WM_MOUSEWHEEL: {
+            const ScrollRanges r = Ranges();
+            const int notches = static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA;
+            Scrolled(Qt::Vertical, std::clamp(r.vValue - notches * kWheelLines, 0, r.vMax));
+            SyncScrollBars();
+            return true;
+        }
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MOUSEMOVE:
+        case WM_CHAR:
+            return true;
+        case WM_GETDLGCODE:
+            result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+            return true;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            update();  // the selection changes colour with the focus
+            NMHDR header{};
+            Notify(message == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, header);
+            result = DefWindowProc(hwnd, message, wParam, lParam);
+            return true;
+        }
+        case WM_SIZE:
+            Changed();
+            result = DefWindowProc(hwnd, message, wParam, lParam);
+            return true;
+        case WM_SETFONT:
+            result = DefWindowProc(hwnd, message, wParam, lParam);
+            UpdateMetrics();
+            Changed();
+            return true;
+        default:
+            return false;
+    }
 }
 
 int ControlWidget::LineWidth() const { return QFontMetrics(font()).averageCharWidth(); }

@@ -51,6 +51,13 @@ protected:
     virtual void Scrolled(Qt::Orientation orientation, int value) = 0;
     // The size of one line for WM_HSCROLL line scrolling, in pixels.
     int LineWidth() const;
+    // Rows or sizes changed: lay out again, set the scroll bars, repaint.
+    virtual void Changed() = 0;
+    // The font or the image lists changed: measure rows again.
+    virtual void UpdateMetrics() = 0;
+    // The messages both controls answer alike: scrolling, focus, size, font
+    // and the input they ignore. False for any other message.
+    bool CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void resizeEvent(QResizeEvent* event) override;
 

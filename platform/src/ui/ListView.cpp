@@ -35,7 +35,6 @@ const WindowClassRegistrar kHeaderClass({WC_HEADERA, &ListView::HeaderProc,
                                          },
                                          0});
 
-constexpr int kWheelLines = 3;
 constexpr int kTextMargin = 6;  // between a cell's edge and its text
 
 Qt::Alignment Alignment(int format) {
@@ -247,50 +246,6 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(old);
         }
 
-        case WM_VSCROLL:
-        case WM_HSCROLL: {
-            const bool vertical = message == WM_VSCROLL;
-            const int line = vertical ? m_model.itemHeight : LineWidth();
-            const int page = vertical ? std::max(1, m_model.CountPerPage()) * m_model.itemHeight
-                                      : std::max(line, ClientWidth());
-            int by = 0;
-            switch (LOWORD(wParam)) {
-                case SB_LINEUP:
-                    by = -line;
-                    break;
-                case SB_LINEDOWN:
-                    by = line;
-                    break;
-                case SB_PAGEUP:
-                    by = -page;
-                    break;
-                case SB_PAGEDOWN:
-                    by = page;
-                    break;
-                case SB_THUMBPOSITION:
-                case SB_THUMBTRACK:
-                    by = (static_cast<int>(HIWORD(wParam)) -
-                          (vertical ? m_model.TopIndex() : m_model.ScrollX())) *
-                         (vertical ? m_model.itemHeight : 1);
-                    break;
-                case SB_TOP:
-                    by = -(1 << 24);
-                    break;
-                case SB_BOTTOM:
-                    by = 1 << 24;
-                    break;
-                default:
-                    break;
-            }
-            vertical ? m_model.Scroll(0, by) : m_model.Scroll(by, 0);
-            Changed();
-            return 0;
-        }
-        case WM_MOUSEWHEEL:
-            m_model.Scroll(0, -static_cast<SHORT>(HIWORD(wParam)) / 120 * kWheelLines *
-                                  m_model.itemHeight);
-            Changed();
-            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             OnButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
@@ -306,24 +261,9 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             NotifyItem(NM_RCLICK, hit.iItem, hit.iSubItem, hit.pt);
             return 0;
         }
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MOUSEMOVE:
-            return 0;
         case WM_KEYDOWN:
             OnKeyDown(static_cast<UINT>(wParam));
             return 0;
-        case WM_CHAR:
-            return 0;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS: {
-            update();
-            NMHDR header{};
-            Notify(message == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, header);
-            return DefWindowProc(hwnd, message, wParam, lParam);
-        }
         case WM_CREATE: {
             const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
             CreateHeader();
@@ -335,20 +275,15 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             // again whenever the window is moved, sized or its frame changes.
             MeasureItems();
             return DefWindowProc(hwnd, message, wParam, lParam);
-        case WM_SIZE:
-            Changed();
-            return DefWindowProc(hwnd, message, wParam, lParam);
-        case WM_SETFONT: {
-            const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
-            UpdateMetrics();
-            Changed();
-            return result;
-        }
         case WM_DESTROY:
             DeleteAllItems();
             return DefWindowProc(hwnd, message, wParam, lParam);
-        default:
-            return DefWindowProc(hwnd, message, wParam, lParam);
+        default: {
+            LRESULT result = 0;
+            return CommonMessage(message, wParam, lParam, result)
+                       ? result
+                       : DefWindowProc(hwnd, message, wParam, lParam);
+        }
     }
 }
 

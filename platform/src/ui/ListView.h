@@ -38,8 +38,8 @@ private:
     void OnKeyDown(UINT key);
     void MeasureItems();
     void CreateHeader();
-    void Changed();
-    void UpdateMetrics();
+    void Changed() override;
+    void UpdateMetrics() override;
     void PaintRow(QPainter& painter, int index);
     bool DrawByOwner(QPainter& painter, int index);
 

@@ -23,7 +23,6 @@ const WindowClassRegistrar kRegistrar({WC_TREEVIEWA, &TreeView::Proc,
 
 constexpr int kDefaultIndent = 19;
 constexpr int kButtonSize = 9;
-constexpr int kWheelLines = 3;
 
 // Copies a CP949 text into a caller's buffer of `size` bytes, cut to fit and
 // always terminated; the lead byte of a character that no longer fits whole
@@ -66,6 +65,7 @@ LRESULT CALLBACK TreeView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = Hwnd();
+    m_layout.style = Style();  // the styles may have changed since the last message
     switch (message) {
         case TVM_INSERTITEMA:
             return lParam ? reinterpret_cast<LRESULT>(
@@ -172,49 +172,6 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case TVM_GETITEMHEIGHT:
             return m_layout.itemHeight;
 
-        case WM_VSCROLL:
-        case WM_HSCROLL: {
-            const bool vertical = message == WM_VSCROLL;
-            const int line = vertical ? 1 : LineWidth();
-            const int page = vertical ? std::max(1, m_layout.VisibleCount())
-                                      : std::max(line, ClientWidth());
-            const int now = vertical ? m_layout.TopRow() : m_layout.ScrollX();
-            int to = now;
-            switch (LOWORD(wParam)) {
-                case SB_LINEUP:  // SB_LINELEFT
-                    to = now - line;
-                    break;
-                case SB_LINEDOWN:  // SB_LINERIGHT
-                    to = now + line;
-                    break;
-                case SB_PAGEUP:
-                    to = now - page;
-                    break;
-                case SB_PAGEDOWN:
-                    to = now + page;
-                    break;
-                case SB_THUMBPOSITION:
-                case SB_THUMBTRACK:
-                    to = static_cast<int>(HIWORD(wParam));
-                    break;
-                case SB_TOP:
-                    to = 0;
-                    break;
-                case SB_BOTTOM:
-                    to = 1 << 20;
-                    break;
-                default:
-                    break;
-            }
-            vertical ? m_layout.SetTopRow(to) : m_layout.SetScrollX(to);
-            Changed();
-            return 0;
-        }
-        case WM_MOUSEWHEEL:
-            m_layout.SetTopRow(m_layout.TopRow() -
-                               static_cast<SHORT>(HIWORD(wParam)) / 120 * kWheelLines);
-            Changed();
-            return 0;
         case WM_LBUTTONDOWN:
             OnButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
@@ -226,40 +183,20 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             Notify(NM_RCLICK, header);
             return 0;
         }
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MOUSEMOVE:
-            return 0;
         case WM_KEYDOWN:
             OnKeyDown(static_cast<UINT>(wParam));
             return 0;
-        case WM_CHAR:
-            return 0;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS: {
-            update();
-            NMHDR header{};
-            Notify(message == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, header);
-            return DefWindowProc(hwnd, message, wParam, lParam);
-        }
-        case WM_SIZE:
-            Changed();
-            return DefWindowProc(hwnd, message, wParam, lParam);
-        case WM_SETFONT: {
-            const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
-            UpdateMetrics();
-            Changed();
-            return result;
-        }
         case WM_DESTROY:
             // The parent hears of every item, as when they are deleted one by one.
             if (m_edit) EndEdit(true);
             Delete(nullptr);
             return DefWindowProc(hwnd, message, wParam, lParam);
-        default:
-            return DefWindowProc(hwnd, message, wParam, lParam);
+        default: {
+            LRESULT result = 0;
+            return CommonMessage(message, wParam, lParam, result)
+                       ? result
+                       : DefWindowProc(hwnd, message, wParam, lParam);
+        }
     }
 }
 
@@ -742,7 +679,7 @@ void TreeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), SysColour(COLOR_WINDOW));
     painter.setClipRect(0, 0, ClientWidth(), ClientHeight());
-    const DWORD style = Style();
+    const DWORD style = m_layout.style = Style();
     const bool focused = hasFocus() || (m_edit && GetFocus() == m_edit);
     const auto& rows = m_model.Rows();
     const int indent = m_layout.indent;

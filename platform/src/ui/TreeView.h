@@ -49,8 +49,8 @@ private:
     void OnButtonDown(WPARAM keys, POINT pt);
     void OnDoubleClick(POINT pt);
     void OnKeyDown(UINT key);
-    void Changed();  // rows or sizes changed: re-layout, re-range, repaint
-    void UpdateMetrics();
+    void Changed() override;
+    void UpdateMetrics() override;
 
     TreeModel m_model;
     TreeLayout m_layout{m_model};

@@ -1,10 +1,11 @@
 #include "HostWnd.h"
 
-#include <QWidget>
+#include <QApplication>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 
-#include "ui/Window.h"
+#include "afxautomation.h"
 
 namespace {
 
@@ -23,6 +24,9 @@ HostWnd::HostWnd() {
     wc.lpszClassName = kClassName;
     ::RegisterClassA(&wc);
     CreateEx(0, kClassName, "Host", WS_POPUP | WS_VISIBLE, 50, 50, 400, 300, nullptr, nullptr);
+    // The window system activates a new window through its event queue; a
+    // person would see it come up before giving it input.
+    QApplication::processEvents();
 }
 
 HostWnd::~HostWnd() { DestroyWindow(); }
@@ -100,8 +104,10 @@ LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 QImage Grab(HWND hwnd) {
-    afx::detail::Window* window = afx::detail::Window::FromHandle(hwnd);
-    return window && window->widget ? window->widget->grab().toImage() : QImage();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("window.png"));
+    if (!afx::SaveWindowImage(hwnd, path.toLocal8Bit().constData())) return QImage();
+    return QImage(path);
 }
 
 QColor SysColour(int index) {

@@ -345,8 +345,9 @@ TEST_F(TreeTest, MouseSelectsExpandsAndReportsClicks) {
 }
 
 TEST_F(TreeTest, KeysMoveTheSelectionAndOpenFolders) {
-    tree.SelectItem(A);
-    tree.SetFocus();
+    const CRect a = Label(A);
+    afx::Click(tree, CPoint(a.left + 2, a.top + 2));  // selects A and takes the focus
+    ASSERT_EQ(tree.GetSelectedItem(), A);
     host.Clear();
     afx::PressKey(VK_DOWN);
     EXPECT_EQ(tree.GetSelectedItem(), A1);
@@ -402,7 +403,7 @@ TEST_F(LabelEditTest, EnterReportsTheTypedTextAndEscapeReportsNone) {
 
     host.Clear();
     host.answer = [](const NMHDR& h) -> LRESULT { return h.code == TVN_ENDLABELEDIT; };
-    editWindow = *tree.EditLabel(A3);
+    ASSERT_NE(tree.EditLabel(A3), nullptr);
     afx::TypeText("x");
     afx::PressKey(VK_ESCAPE);
     ended = Ended();
@@ -412,8 +413,8 @@ TEST_F(LabelEditTest, EnterReportsTheTypedTextAndEscapeReportsNone) {
 
     // An accepted text becomes the label.
     host.Clear();
-    editWindow = *tree.EditLabel(A3);
-    edit = tree.GetEditControl();
+    edit = tree.EditLabel(A3);
+    ASSERT_NE(edit, nullptr);
     edit->SetWindowText("A3 new");
     afx::PressKey(VK_RETURN);
     EXPECT_EQ(Name(A3), "A3 new");
@@ -431,7 +432,6 @@ TEST_F(LabelEditTest, TheParentCanRefuseOrLimitTheEditInBytes) {
     };
     CEdit* edit = tree.EditLabel(A1);
     ASSERT_NE(edit, nullptr);
-    HWND editWindow = *edit;
     edit->SetWindowText("");
     afx::TypeText(afx::Utf8ToCp949("가나다").c_str());  // 6 bytes; the third does not fit
     afx::PressKey(VK_RETURN);
