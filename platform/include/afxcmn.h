@@ -127,9 +127,8 @@ public:
         return reinterpret_cast<HTREEITEM>(
             SendMessage(TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(lpInsertStruct)));
     }
-    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                         UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent,
-                         HTREEITEM hInsertAfter);
+    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                         UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
     HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT,
                          HTREEITEM hInsertAfter = TVI_LAST) {
         return InsertItem(TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0, hParent, hInsertAfter);
@@ -269,11 +268,13 @@ public:
         return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, nItem, bPartialOK));
     }
     int HitTest(LVHITTESTINFO* pHitTestInfo) const {
-        return static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)));
+        return static_cast<int>(
+            SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)));
     }
     int HitTest(CPoint pt, UINT* pFlags = nullptr) const;
     int SubItemHitTest(LPLVHITTESTINFO pInfo) {
-        return static_cast<int>(SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(pInfo)));
+        return static_cast<int>(
+            SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(pInfo)));
     }
     BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
     BOOL GetItemPosition(int nItem, LPPOINT lpPoint) const {

@@ -314,6 +314,26 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define GW_OWNER 4
 #define GW_CHILD 5
 
+// WM_VSCROLL and WM_HSCROLL requests; the LINE and PAGE values serve both directions.
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_PAGEUP 2
+#define SB_PAGELEFT 2
+#define SB_PAGEDOWN 3
+#define SB_PAGERIGHT 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_LEFT 6
+#define SB_BOTTOM 7
+#define SB_RIGHT 7
+#define SB_ENDSCROLL 8
+
+// WM_MOUSEWHEEL: the distance of one notch of the wheel.
+#define WHEEL_DELTA 120
+
 // RedrawWindow.
 #define RDW_INVALIDATE 0x0001
 #define RDW_ERASE 0x0004
@@ -325,6 +345,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define CS_DBLCLKS 0x0008
 
 // Owner-drawn controls.
+#define ODT_LISTVIEW 102
 #define ODT_BUTTON 4
 #define ODA_DRAWENTIRE 0x0001
 #define ODA_SELECT 0x0002
@@ -421,6 +442,16 @@ struct DRAWITEMSTRUCT {
 };
 typedef DRAWITEMSTRUCT* LPDRAWITEMSTRUCT;
 
+struct MEASUREITEMSTRUCT {
+    UINT CtlType;
+    UINT CtlID;
+    UINT itemID;
+    UINT itemWidth;
+    UINT itemHeight;
+    ULONG_PTR itemData;
+};
+typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
+
 // Window classes and windows.
 BOOL RegisterClassA(const WNDCLASSA* lpWndClass);
 HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
@@ -482,6 +513,10 @@ HWND GetActiveWindow();
 HWND SetCapture(HWND hWnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
+// Follows the mouse after a press at pt (screen coordinates): TRUE once it
+// moves out of the drag rectangle around the point with the left button down,
+// FALSE when the button comes up or Escape is pressed first.
+BOOL DragDetect(HWND hWnd, POINT pt);
 SHORT GetKeyState(int nVirtKey);
 SHORT GetAsyncKeyState(int vKey);
 BOOL GetCursorPos(LPPOINT lpPoint);

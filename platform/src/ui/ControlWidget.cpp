@@ -24,9 +24,13 @@ ControlWidget::ControlWidget(Window& window, QWidget* parent)
                      [this](int value) { Scrolled(Qt::Horizontal, value); });
 }
 
-HWND ControlWidget::Hwnd() const { return m_window ? m_window->Handle() : nullptr; }
+HWND ControlWidget::Hwnd() const {
+    return m_window ? m_window->Handle() : nullptr;
+}
 
-DWORD ControlWidget::Style() const { return m_window ? m_window->style : 0; }
+DWORD ControlWidget::Style() const {
+    return m_window ? m_window->style : 0;
+}
 
 LRESULT ControlWidget::Notify(UINT code, NMHDR& header) {
     HWND self = Hwnd();
@@ -129,7 +133,9 @@ bool ControlWidget::CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
     }
 }
 
-int ControlWidget::LineWidth() const { return QFontMetrics(font()).averageCharWidth(); }
+int ControlWidget::LineWidth() const {
+    return QFontMetrics(font()).averageCharWidth();
+}
 
 void ControlWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

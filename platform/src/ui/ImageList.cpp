@@ -27,7 +27,9 @@ HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int, int) {
     return ImageSet::Create(cx, cy, flags);
 }
 
-BOOL ImageList_Destroy(HIMAGELIST himl) { return ImageSet::Destroy(himl); }
+BOOL ImageList_Destroy(HIMAGELIST himl) {
+    return ImageSet::Destroy(himl);
+}
 
 int ImageList_AddMasked(HIMAGELIST himl, HBITMAP hbmImage, COLORREF crMask) {
     ImageSet* list = ImageSet::FromHandle(himl);
@@ -42,11 +44,15 @@ int ImageList_GetImageCount(HIMAGELIST himl) {
     return list ? list->Count() : 0;
 }
 
-BOOL ImageList_DragShowNolock(BOOL) { return TRUE; }
+BOOL ImageList_DragShowNolock(BOOL) {
+    return TRUE;
+}
 
 IMPLEMENT_DYNAMIC(CImageList, CObject)
 
-CImageList::~CImageList() { DeleteImageList(); }
+CImageList::~CImageList() {
+    DeleteImageList();
+}
 
 CImageList* CImageList::FromHandle(HIMAGELIST hImageList) {
     auto it = Owners().find(hImageList);
@@ -80,4 +86,6 @@ int CImageList::Add(CBitmap* pbmImage, COLORREF crMask) {
     return pbmImage ? ImageList_AddMasked(m_hImageList, *pbmImage, crMask) : -1;
 }
 
-int CImageList::GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
+int CImageList::GetImageCount() const {
+    return ImageList_GetImageCount(m_hImageList);
+}

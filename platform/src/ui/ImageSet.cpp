@@ -45,8 +45,8 @@ int ImageSet::Add(const QImage& strip, const QRgb* maskColour) {
         for (int y = 0; y < m_cy && y < source.height(); ++y) {
             for (int x = 0; x < m_cx; ++x) {
                 QRgb pixel = source.pixel(i * m_cx + x, y);
-                const bool clear = m_masked && maskColour &&
-                                   (pixel & RGB_MASK) == (*maskColour & RGB_MASK);
+                const bool clear =
+                    m_masked && maskColour && (pixel & RGB_MASK) == (*maskColour & RGB_MASK);
                 image.setPixel(x, y, clear ? qRgba(0, 0, 0, 0) : (pixel | 0xFF000000u));
             }
         }

@@ -68,7 +68,8 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
     std::vector<char> buffer(256);
     for (;;) {
-        const int length = GetItemText(nItem, nSubItem, buffer.data(), static_cast<int>(buffer.size()));
+        const int length =
+            GetItemText(nItem, nSubItem, buffer.data(), static_cast<int>(buffer.size()));
         // A text that fills the buffer may have been cut; ask again with more room.
         if (length + 2 < static_cast<int>(buffer.size())) return CString(buffer.data());
         buffer.resize(buffer.size() * 2);
@@ -135,9 +136,9 @@ CImageList* CListCtrl::GetImageList(int nImageList) const {
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType) {
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(SendMessage(
-        LVM_SETIMAGELIST, nImageListType,
-        reinterpret_cast<LPARAM>(pImageList ? pImageList->m_hImageList : nullptr))));
+    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
+        SendMessage(LVM_SETIMAGELIST, nImageListType,
+                    reinterpret_cast<LPARAM>(pImageList ? pImageList->m_hImageList : nullptr))));
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}

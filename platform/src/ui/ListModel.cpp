@@ -46,8 +46,10 @@ bool ListModel::DeleteRow(int index) {
     if (index < 0 || index >= RowCount()) return false;
     m_rows.erase(m_rows.begin() + index);
     // A deleted mark stays at its index while that still names a row.
-    if (m_mark > index) --m_mark;
-    else if (m_mark == index) m_mark = std::min(m_mark, RowCount() - 1);
+    if (m_mark > index)
+        --m_mark;
+    else if (m_mark == index)
+        m_mark = std::min(m_mark, RowCount() - 1);
     ClampScroll();
     return true;
 }
@@ -142,8 +144,10 @@ void ListModel::Click(int index, bool ctrl, bool shift) {
         const int anchor = m_mark >= 0 ? m_mark : index;
         const int lo = std::min(anchor, index), hi = std::max(anchor, index);
         for (int i = 0; i < RowCount(); ++i) {
-            if (i >= lo && i <= hi) ChangeState(i, LVIS_SELECTED, LVIS_SELECTED);
-            else if (!ctrl) ChangeState(i, 0, LVIS_SELECTED);
+            if (i >= lo && i <= hi)
+                ChangeState(i, LVIS_SELECTED, LVIS_SELECTED);
+            else if (!ctrl)
+                ChangeState(i, 0, LVIS_SELECTED);
         }
         ChangeState(index, LVIS_FOCUSED, LVIS_FOCUSED);
         if (m_mark < 0) m_mark = index;
@@ -186,10 +190,12 @@ void ListModel::SetTopIndex(int top) {
 bool ListModel::EnsureVisible(int index, bool partialOk) {
     if (index < 0 || index >= RowCount()) return false;
     const int page = std::max(1, CountPerPage());
-    const bool partlyShown = index == m_top + page &&
-                             headerHeight + (page * itemHeight) < clientHeight;
-    if (index < m_top) m_top = index;
-    else if (index >= m_top + page && !(partialOk && partlyShown)) m_top = index - page + 1;
+    const bool partlyShown =
+        index == m_top + page && headerHeight + (page * itemHeight) < clientHeight;
+    if (index < m_top)
+        m_top = index;
+    else if (index >= m_top + page && !(partialOk && partlyShown))
+        m_top = index - page + 1;
     ClampScroll();
     return true;
 }
@@ -221,7 +227,8 @@ RECT ListModel::ItemRect(int index, int code) const {
 RECT ListModel::SubItemRect(int index, int subItem) const {
     RECT rect = ItemRect(index, LVIR_BOUNDS);
     for (int i = 0; i < subItem && i < ColumnCount(); ++i) rect.left += m_columns[i].width;
-    rect.right = rect.left + (subItem >= 0 && subItem < ColumnCount() ? m_columns[subItem].width : 0);
+    rect.right =
+        rect.left + (subItem >= 0 && subItem < ColumnCount() ? m_columns[subItem].width : 0);
     return rect;
 }
 
@@ -249,9 +256,12 @@ void ListModel::HitTest(LVHITTESTINFO& info) const {
     const int hitRight = fullRowSelect ? left : ItemRect(index, LVIR_LABEL).right;
     if (x < rowLeft || x >= hitRight) return;
     info.iItem = index;
-    if (x < rowLeft + stateImageWidth) info.flags = LVHT_ONITEMSTATEICON;
-    else if (x < rowLeft + stateImageWidth + imageWidth) info.flags = LVHT_ONITEMICON;
-    else info.flags = LVHT_ONITEMLABEL;
+    if (x < rowLeft + stateImageWidth)
+        info.flags = LVHT_ONITEMSTATEICON;
+    else if (x < rowLeft + stateImageWidth + imageWidth)
+        info.flags = LVHT_ONITEMICON;
+    else
+        info.flags = LVHT_ONITEMLABEL;
 }
 
 }  // namespace afx::detail

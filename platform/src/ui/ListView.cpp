@@ -38,7 +38,7 @@ const WindowClassRegistrar kHeaderClass({WC_HEADERA, &ListView::HeaderProc,
 constexpr int kTextMargin = 6;  // between a cell's edge and its text
 
 Qt::Alignment Alignment(int format) {
-    return format == LVCFMT_RIGHT ? Qt::AlignRight
+    return format == LVCFMT_RIGHT    ? Qt::AlignRight
            : format == LVCFMT_CENTER ? Qt::AlignHCenter
                                      : Qt::AlignLeft;
 }
@@ -136,8 +136,9 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
                             ? metrics.horizontalAdvance(ToQt(column->text)) + 2 * kTextMargin
                             : 0;
                 for (int row = 0; row < m_model.RowCount(); ++row) {
-                    width = std::max(width, metrics.horizontalAdvance(ToQt(m_model.Text(row, index))) +
-                                                2 * kTextMargin);
+                    width =
+                        std::max(width, metrics.horizontalAdvance(ToQt(m_model.Text(row, index))) +
+                                            2 * kTextMargin);
                 }
             }
             column->width = std::max(0, width);
@@ -158,8 +159,8 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case LVM_SETITEMTEXTA: {
             const auto* in = reinterpret_cast<const LVITEMA*>(lParam);
             if (!in) return FALSE;
-            const bool done = m_model.SetText(index, in->iSubItem,
-                                              in->pszText ? std::string(in->pszText) : std::string());
+            const bool done = m_model.SetText(
+                index, in->iSubItem, in->pszText ? std::string(in->pszText) : std::string());
             update();
             return done;
         }
@@ -236,8 +237,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return old;
         }
         case LVM_GETIMAGELIST:
-            return reinterpret_cast<LRESULT>(wParam == LVSIL_STATE ? m_stateImages
-                                                                   : m_smallImages);
+            return reinterpret_cast<LRESULT>(wParam == LVSIL_STATE ? m_stateImages : m_smallImages);
         case LVM_SETIMAGELIST: {
             HIMAGELIST& slot = wParam == LVSIL_STATE ? m_stateImages : m_smallImages;
             HIMAGELIST old = std::exchange(slot, reinterpret_cast<HIMAGELIST>(lParam));
@@ -321,7 +321,8 @@ bool ListView::SetItem(const LVITEMA& in) {
 bool ListView::GetItem(LVITEMA& out) const {
     const ListRow* row = const_cast<ListModel&>(m_model).Row(out.iItem);
     if (!row) return false;
-    if (out.mask & LVIF_TEXT) CopyText(m_model.Text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
+    if (out.mask & LVIF_TEXT)
+        CopyText(m_model.Text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
     if (out.mask & LVIF_IMAGE) out.iImage = row->image;
     if (out.mask & LVIF_PARAM) out.lParam = row->lParam;
     if (out.mask & LVIF_STATE) out.state = row->state & out.stateMask;
@@ -478,9 +479,8 @@ void ListView::UpdateMetrics() {
         m_model.imageWidth = list->Width();
         imageHeight = std::max(imageHeight, list->Height());
     }
-    m_model.itemHeight = m_ownerDrawHeight > 0
-                             ? m_ownerDrawHeight
-                             : std::max(metrics.height() + 2, imageHeight + 1);
+    m_model.itemHeight =
+        m_ownerDrawHeight > 0 ? m_ownerDrawHeight : std::max(metrics.height() + 2, imageHeight + 1);
     m_model.headerHeight = (Style() & LVS_NOCOLUMNHEADER) ? 0 : metrics.height() + 8;
 }
 
@@ -510,8 +510,10 @@ ControlWidget::ScrollRanges ListView::Ranges() const {
 }
 
 void ListView::Scrolled(Qt::Orientation orientation, int value) {
-    if (orientation == Qt::Vertical) m_model.SetTopIndex(value);
-    else m_model.Scroll(value - m_model.ScrollX(), 0);
+    if (orientation == Qt::Vertical)
+        m_model.SetTopIndex(value);
+    else
+        m_model.Scroll(value - m_model.ScrollX(), 0);
     update();
 }
 
@@ -556,8 +558,10 @@ void ListView::PaintRow(QPainter& painter, int index) {
     const bool inactive = !active && selected && (style & LVS_SHOWSELALWAYS);
     const RECT marked = m_model.ItemRect(index, LVIR_SELECTBOUNDS);
     const QRect markRect(marked.left, bounds.top, marked.right - marked.left, height);
-    if (active) painter.fillRect(markRect, SysColour(COLOR_HIGHLIGHT));
-    else if (inactive) painter.fillRect(markRect, SysColour(COLOR_BTNFACE));
+    if (active)
+        painter.fillRect(markRect, SysColour(COLOR_HIGHLIGHT));
+    else if (inactive)
+        painter.fillRect(markRect, SysColour(COLOR_BTNFACE));
 
     int x = bounds.left;
     if (const ImageSet* list = ImageSet::FromHandle(m_stateImages)) {
@@ -573,8 +577,8 @@ void ListView::PaintRow(QPainter& painter, int index) {
     for (int column = 0; column < m_model.ColumnCount(); ++column) {
         const ListColumn& c = *m_model.Column(column);
         const int textLeft = column == 0 ? x + 2 : left + kTextMargin;
-        const QRect cell(textLeft, bounds.top, std::max(0, left + c.width - kTextMargin / 2 - textLeft),
-                         height);
+        const QRect cell(textLeft, bounds.top,
+                         std::max(0, left + c.width - kTextMargin / 2 - textLeft), height);
         const bool highlighted = active && (column == 0 || m_model.fullRowSelect);
         painter.setPen(SysColour(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         painter.drawText(cell, Alignment(c.format) | Qt::AlignVCenter,
@@ -617,8 +621,9 @@ void ListView::paintEvent(QPaintEvent*) {
             painter.setPen(SysColour(COLOR_BTNSHADOW));
             painter.drawLine(x + c.width - 1, 2, x + c.width - 1, header - 3);
             painter.setPen(SysColour(COLOR_BTNTEXT));
-            painter.drawText(QRect(x + kTextMargin, 0, std::max(0, c.width - 2 * kTextMargin), header),
-                             Alignment(c.format) | Qt::AlignVCenter, ToQt(c.text));
+            painter.drawText(
+                QRect(x + kTextMargin, 0, std::max(0, c.width - 2 * kTextMargin), header),
+                Alignment(c.format) | Qt::AlignVCenter, ToQt(c.text));
             x += c.width;
         }
         painter.setPen(SysColour(COLOR_BTNSHADOW));

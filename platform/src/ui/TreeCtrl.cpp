@@ -24,9 +24,9 @@ CImageList* CTreeCtrl::GetImageList(int nImageList) const {
 }
 
 CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType) {
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(SendMessage(
-        TVM_SETIMAGELIST, nImageListType,
-        reinterpret_cast<LPARAM>(pImageList ? pImageList->m_hImageList : nullptr))));
+    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
+        SendMessage(TVM_SETIMAGELIST, nImageListType,
+                    reinterpret_cast<LPARAM>(pImageList ? pImageList->m_hImageList : nullptr))));
 }
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
@@ -115,8 +115,8 @@ HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const {
 }
 
 CEdit* CTreeCtrl::EditLabel(HTREEITEM hItem) {
-    return EditObject(reinterpret_cast<HWND>(
-        SendMessage(TVM_EDITLABEL, 0, reinterpret_cast<LPARAM>(hItem))));
+    return EditObject(
+        reinterpret_cast<HWND>(SendMessage(TVM_EDITLABEL, 0, reinterpret_cast<LPARAM>(hItem))));
 }
 
 CEdit* CTreeCtrl::GetEditControl() const {

@@ -14,7 +14,9 @@ bool TreeLayout::RootButtons() const {
     return (style & TVS_LINESATROOT) && (style & (TVS_HASBUTTONS | TVS_HASLINES));
 }
 
-int TreeLayout::VisibleCount() const { return itemHeight > 0 ? clientHeight / itemHeight : 0; }
+int TreeLayout::VisibleCount() const {
+    return itemHeight > 0 ? clientHeight / itemHeight : 0;
+}
 
 void TreeLayout::SetTopRow(int row) {
     m_top = row;
@@ -44,8 +46,10 @@ int TreeLayout::ContentWidth() const {
 void TreeLayout::EnsureVisible(int row) {
     if (row < 0) return;
     const int page = std::max(1, VisibleCount());
-    if (row < m_top) m_top = row;
-    else if (row >= m_top + page) m_top = row - page + 1;
+    if (row < m_top)
+        m_top = row;
+    else if (row >= m_top + page)
+        m_top = row - page + 1;
     Clamp();
 }
 
@@ -78,12 +82,18 @@ TreeItem* TreeLayout::HitTest(POINT pt, UINT& flags) const {
     if (row >= static_cast<int>(rows.size())) return nullptr;
     TreeItem* item = rows[row];
     const TreeRowParts p = Parts(*item, row);
-    if (pt.x < p.buttonLeft) flags = TVHT_ONITEMINDENT;
-    else if (pt.x < p.stateLeft) flags = p.button ? TVHT_ONITEMBUTTON : TVHT_ONITEMINDENT;
-    else if (pt.x < p.iconLeft) flags = TVHT_ONITEMSTATEICON;
-    else if (pt.x < p.labelLeft) flags = TVHT_ONITEMICON;
-    else if (pt.x < p.labelRight) flags = TVHT_ONITEMLABEL;
-    else flags = TVHT_ONITEMRIGHT;
+    if (pt.x < p.buttonLeft)
+        flags = TVHT_ONITEMINDENT;
+    else if (pt.x < p.stateLeft)
+        flags = p.button ? TVHT_ONITEMBUTTON : TVHT_ONITEMINDENT;
+    else if (pt.x < p.iconLeft)
+        flags = TVHT_ONITEMSTATEICON;
+    else if (pt.x < p.labelLeft)
+        flags = TVHT_ONITEMICON;
+    else if (pt.x < p.labelRight)
+        flags = TVHT_ONITEMLABEL;
+    else
+        flags = TVHT_ONITEMRIGHT;
     return item;
 }
 

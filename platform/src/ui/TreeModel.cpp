@@ -16,14 +16,18 @@ int TreeItem::ChildrenFlag() const {
     return firstChild != nullptr ? 1 : 0;
 }
 
-TreeModel::TreeModel() { m_root.state = TVIS_EXPANDED; }
+TreeModel::TreeModel() {
+    m_root.state = TVIS_EXPANDED;
+}
 
 TreeItem* TreeModel::Find(const void* handle) const {
     auto it = m_items.find(static_cast<const TreeItem*>(handle));
     return it == m_items.end() ? nullptr : it->second.get();
 }
 
-TreeItem* TreeModel::Container(TreeItem* parent) const { return parent ? parent : &m_root; }
+TreeItem* TreeModel::Container(TreeItem* parent) const {
+    return parent ? parent : &m_root;
+}
 
 TreeItem* TreeModel::Insert(TreeItem* parent, TreeItem* after) {
     TreeItem* owner = Container(parent);

@@ -32,7 +32,8 @@ void CopyText(const std::string& text, LPSTR buffer, int size) {
     size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
     size_t whole = 0;
     while (whole < n) {
-        const bool lead = static_cast<unsigned char>(text[whole]) >= 0x81 && whole + 1 < text.size();
+        const bool lead =
+            static_cast<unsigned char>(text[whole]) >= 0x81 && whole + 1 < text.size();
         const size_t step = lead ? 2 : 1;
         if (whole + step > n) break;
         whole += step;
@@ -273,7 +274,7 @@ bool TreeView::Delete(TreeItem* item) {
     // the previous sibling; the new item is selected once the deletion is over.
     TreeItem* successor = nullptr;
     if (item && m_caret && (m_caret == item || m_model.IsDescendant(*m_caret, *item))) {
-        successor = item->next      ? item->next
+        successor = item->next                ? item->next
                     : m_model.ParentOf(*item) ? m_model.ParentOf(*item)
                                               : item->prev;
     }
@@ -302,7 +303,7 @@ TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
             return m_drop;
         case TVGN_FIRSTVISIBLE:
             return m_layout.TopRow() < static_cast<int>(rows.size()) ? rows[m_layout.TopRow()]
-                                                                      : nullptr;
+                                                                     : nullptr;
         case TVGN_LASTVISIBLE:
             return m_model.LastVisible();
         case TVGN_CHILD:
@@ -439,8 +440,8 @@ HWND TreeView::EditLabel(TreeItem* item) {
     ItemRect(item, true, label);
     const int width = std::max<int>(label.right - label.left + 40, 60);
     // The edit exists before TVN_BEGINLABELEDIT, so the parent can limit it.
-    HWND edit = CreateWindowEx(0, "Edit", item->text.c_str(),
-                               WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, label.left - 2, label.top,
+    HWND edit = CreateWindowEx(0, "Edit", item->text.c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
+                               label.left - 2, label.top,
                                std::min(width, std::max(60, ClientWidth() - label.left + 2)),
                                label.bottom - label.top, Hwnd(), nullptr, nullptr, nullptr);
     if (!edit) return nullptr;
@@ -474,7 +475,8 @@ void TreeView::EndEdit(bool cancel) {
     TreeItem* item = std::exchange(m_editItem, nullptr);
     if (!edit) return;
     std::string text(static_cast<size_t>(GetWindowTextLength(edit)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowText(edit, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowText(edit, text.data(), static_cast<int>(text.size()))));
     const bool hadFocus = GetFocus() == edit;
     if (m_model.Find(item)) {
         NMTVDISPINFOA info{};
@@ -494,7 +496,8 @@ LRESULT CALLBACK TreeView::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     TreeView* view = Of<TreeView>(GetParent(hwnd));
     // An edit that no longer edits (it is being destroyed) gets the Edit
     // class's own handling only.
-    if (!view || view->m_edit != hwnd) return CallWindowProc(s_editProc, hwnd, message, wParam, lParam);
+    if (!view || view->m_edit != hwnd)
+        return CallWindowProc(s_editProc, hwnd, message, wParam, lParam);
     const WNDPROC base = s_editProc;
     switch (message) {
         case WM_GETDLGCODE:
@@ -599,16 +602,20 @@ void TreeView::OnKeyDown(UINT key) {
             break;
         case VK_LEFT:
         case VK_BACK:
-            if (!m_caret) go(0);
+            if (!m_caret)
+                go(0);
             else if (key == VK_LEFT && m_caret->Expanded() && m_caret->firstChild)
                 Expand(m_caret, TVE_COLLAPSE, true);
             else if (TreeItem* parent = m_model.ParentOf(*m_caret))
                 SelectCaret(parent, TVC_BYKEYBOARD);
             break;
         case VK_RIGHT:
-            if (!m_caret) go(0);
-            else if (!m_caret->Expanded()) Expand(m_caret, TVE_EXPAND, true);
-            else if (m_caret->firstChild) SelectCaret(m_caret->firstChild, TVC_BYKEYBOARD);
+            if (!m_caret)
+                go(0);
+            else if (!m_caret->Expanded())
+                Expand(m_caret, TVE_EXPAND, true);
+            else if (m_caret->firstChild)
+                SelectCaret(m_caret->firstChild, TVC_BYKEYBOARD);
             break;
         case VK_F2:
             if (m_caret) EditLabel(m_caret);
@@ -716,7 +723,8 @@ void TreeView::paintEvent(QPaintEvent*) {
             painter.setPen(SysColour(COLOR_WINDOWTEXT));
             painter.drawLine(x + 2, mid, x + kButtonSize - 3, mid);
             if (!item.Expanded()) {
-                painter.drawLine(x + kButtonSize / 2, y + 2, x + kButtonSize / 2, y + kButtonSize - 3);
+                painter.drawLine(x + kButtonSize / 2, y + 2, x + kButtonSize / 2,
+                                 y + kButtonSize - 3);
             }
             painter.setBrush(Qt::NoBrush);
         }

@@ -29,7 +29,9 @@ HostWnd::HostWnd() {
     QApplication::processEvents();
 }
 
-HostWnd::~HostWnd() { DestroyWindow(); }
+HostWnd::~HostWnd() {
+    DestroyWindow();
+}
 
 std::vector<UINT> HostWnd::Codes() const {
     std::vector<UINT> codes;

@@ -14,8 +14,8 @@
 
 struct Note {
     UINT code = 0;
-    HTREEITEM item = nullptr;  // a tree's new item (the deleted one for TVN_DELETEITEM)
-    HTREEITEM old = nullptr;   // a tree's old item
+    HTREEITEM item = nullptr;   // a tree's new item (the deleted one for TVN_DELETEITEM)
+    HTREEITEM old = nullptr;    // a tree's old item
     HTREEITEM caret = nullptr;  // the tree's selection when the note arrived
     UINT action = 0;
     LPARAM lParam = 0;

@@ -1,33 +1,22 @@
 // Image lists built from bitmaps with mask colours, counted as Windows counts
 // them and drawn as the state images of a tree and a list.
-#include <QImage>
+#include <QColor>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "HostWnd.h"
-#include "ui/Gdi.h"
 
 namespace {
 
 constexpr int kSize = 16;
 
-// A strip of 16 x 16 pictures, each filled with its colour except for a
-// frame of two pixels in the mask colour.
-HBITMAP Strip(const std::vector<QColor>& colours, QColor mask) {
-    QImage image(kSize * static_cast<int>(colours.size()), kSize, QImage::Format_RGB32);
-    image.fill(mask);
-    for (int i = 0; i < static_cast<int>(colours.size()); ++i) {
-        for (int y = 2; y < kSize - 2; ++y) {
-            for (int x = 2; x < kSize - 2; ++x) image.setPixelColor(i * kSize + x, y, colours[i]);
-        }
-    }
-    return afx::detail::CreateBitmap(image);
-}
-
-const std::vector<QColor> kFirst = {Qt::red, Qt::green};
-const std::vector<QColor> kSecond = {Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan, Qt::darkRed};
+// The pictures of the two bitmap resources: each 16 x 16 picture is filled
+// with its colour inside a frame of two pixels in the strip's mask colour.
+const std::vector<QColor> kFirst = {QColor(255, 0, 0), QColor(0, 255, 0)};
+const std::vector<QColor> kSecond = {QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 0, 255),
+                                     QColor(0, 255, 255), QColor(128, 0, 0)};
 
 // The seven pictures of the two strips, as the dialogs' trees build them:
 // the first strip with mask colour RGB(9, 0, 0), the second with RGB(0, 128, 128).
@@ -35,14 +24,12 @@ class StateImagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(images.Create(kSize, kSize, ILC_COLOR8 | ILC_MASK, 2, 1));
-        first.Attach(Strip(kFirst, QColor(9, 0, 0)));
-        second.Attach(Strip(kSecond, QColor(0, 128, 128)));
+        ASSERT_TRUE(first.LoadBitmap(7101));
+        ASSERT_TRUE(second.LoadBitmap(7102));
     }
 
     // Which picture a state image index shows: index i is picture i, 0 none.
-    static QColor Picture(int index) {
-        return index < 2 ? kFirst[index] : kSecond[index - 2];
-    }
+    static QColor Picture(int index) { return index < 2 ? kFirst[index] : kSecond[index - 2]; }
 
     CImageList images;
     CBitmap first;
@@ -106,7 +93,8 @@ TEST_F(StateImagesTest, AListShowsThePictureOfEachStateIndex) {
     images.Add(&first, RGB(9, 0, 0));
     images.Add(&second, RGB(0, 128, 128));
     CListCtrl list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 200, 200), &host, 1079));
+    ASSERT_TRUE(
+        list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 200, 200), &host, 1079));
     list.SetImageList(&images, LVSIL_STATE);
     list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
     const int indices[] = {1, 6, 3};
@@ -114,7 +102,8 @@ TEST_F(StateImagesTest, AListShowsThePictureOfEachStateIndex) {
         list.InsertItem(LVIF_TEXT | LVIF_STATE, row, "row", INDEXTOSTATEIMAGEMASK(indices[row]),
                         LVIS_STATEIMAGEMASK, 0, 0);
     }
-    EXPECT_EQ(list.GetItemState(1, LVIS_STATEIMAGEMASK), static_cast<UINT>(INDEXTOSTATEIMAGEMASK(6)));
+    EXPECT_EQ(list.GetItemState(1, LVIS_STATEIMAGEMASK),
+              static_cast<UINT>(INDEXTOSTATEIMAGEMASK(6)));
     const QImage image = Grab(list);
     for (int row = 0; row < 3; ++row) {
         CRect bounds;

@@ -212,7 +212,8 @@ TEST_F(ListTest, TheDropHighlightMarksExactlyOneRow) {
         std::vector<int> rows;
         for (int row = 0; row < list.GetCountPerPage(); ++row) {
             const CRect rect = Row(row);
-            if (Near(image.pixelColor(rect.right - 3, rect.top + 2), highlight)) rows.push_back(row);
+            if (Near(image.pixelColor(rect.right - 3, rect.top + 2), highlight))
+                rows.push_back(row);
         }
         return rows;
     };

@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
-                             TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+constexpr DWORD kTreeStyle =
+    WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
 // A tree of three levels whose children flags do not follow its structure:
 //   A   flag set, expanded
@@ -85,33 +85,48 @@ TEST_F(TreeTest, NavigatesAsWindowsDoesWhateverTheChildrenFlags) {
         HTREEITEM expected;
     };
     const Case cases[] = {
-        {TVGN_ROOT, nullptr, A},           {TVGN_NEXT, A, B},
-        {TVGN_NEXT, C, nullptr},           {TVGN_PREVIOUS, B, A},
-        {TVGN_PREVIOUS, A, nullptr},       {TVGN_PARENT, A2a, A2},
-        {TVGN_PARENT, A, nullptr},         {TVGN_CHILD, nullptr, A},
-        {TVGN_CHILD, TVI_ROOT, A},         {TVGN_CHILD, A, A1},
-        {TVGN_CHILD, B, B1},               {TVGN_CHILD, A3, nullptr},
-        {TVGN_NEXTVISIBLE, A, A1},         {TVGN_NEXTVISIBLE, A1, A2},
-        {TVGN_NEXTVISIBLE, A2, A3},        {TVGN_NEXTVISIBLE, A2a, A2b},
-        {TVGN_NEXTVISIBLE, A2b, A3},       {TVGN_NEXTVISIBLE, A3, B},
-        {TVGN_NEXTVISIBLE, B, C},          {TVGN_NEXTVISIBLE, B2, C},
-        {TVGN_NEXTVISIBLE, C, nullptr},    {TVGN_PREVIOUSVISIBLE, A1, A},
-        {TVGN_PREVIOUSVISIBLE, B, A3},     {TVGN_PREVIOUSVISIBLE, A, nullptr},
-        {TVGN_FIRSTVISIBLE, nullptr, A},   {TVGN_LASTVISIBLE, nullptr, C},
-        {TVGN_CARET, nullptr, nullptr},    {TVGN_DROPHILITE, nullptr, nullptr},
+        {TVGN_ROOT, nullptr, A},
+        {TVGN_NEXT, A, B},
+        {TVGN_NEXT, C, nullptr},
+        {TVGN_PREVIOUS, B, A},
+        {TVGN_PREVIOUS, A, nullptr},
+        {TVGN_PARENT, A2a, A2},
+        {TVGN_PARENT, A, nullptr},
+        {TVGN_CHILD, nullptr, A},
+        {TVGN_CHILD, TVI_ROOT, A},
+        {TVGN_CHILD, A, A1},
+        {TVGN_CHILD, B, B1},
+        {TVGN_CHILD, A3, nullptr},
+        {TVGN_NEXTVISIBLE, A, A1},
+        {TVGN_NEXTVISIBLE, A1, A2},
+        {TVGN_NEXTVISIBLE, A2, A3},
+        {TVGN_NEXTVISIBLE, A2a, A2b},
+        {TVGN_NEXTVISIBLE, A2b, A3},
+        {TVGN_NEXTVISIBLE, A3, B},
+        {TVGN_NEXTVISIBLE, B, C},
+        {TVGN_NEXTVISIBLE, B2, C},
+        {TVGN_NEXTVISIBLE, C, nullptr},
+        {TVGN_PREVIOUSVISIBLE, A1, A},
+        {TVGN_PREVIOUSVISIBLE, B, A3},
+        {TVGN_PREVIOUSVISIBLE, A, nullptr},
+        {TVGN_FIRSTVISIBLE, nullptr, A},
+        {TVGN_LASTVISIBLE, nullptr, C},
+        {TVGN_CARET, nullptr, nullptr},
+        {TVGN_DROPHILITE, nullptr, nullptr},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Name(tree.GetNextItem(c.from, c.code)), Name(c.expected))
             << "code " << c.code << " from " << Name(c.from);
     }
     // The same path through the raw message.
-    EXPECT_EQ(reinterpret_cast<HTREEITEM>(::SendMessageA(
-                  tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(A2b))),
+    EXPECT_EQ(reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE,
+                                                         reinterpret_cast<LPARAM>(A2b))),
               A3);
 
     // The children flag is what the item says, not what it holds.
     const std::pair<HTREEITEM, BOOL> flags[] = {{A, 1}, {A1, 0}, {A2, 1}, {A3, 1}, {B, 0}, {C, 1}};
-    for (const auto& [item, flag] : flags) EXPECT_EQ(tree.ItemHasChildren(item), flag) << Name(item);
+    for (const auto& [item, flag] : flags)
+        EXPECT_EQ(tree.ItemHasChildren(item), flag) << Name(item);
     EXPECT_EQ(tree.GetCount(), 10u);
     EXPECT_EQ(tree.GetItemData(B2), 9u);
 
@@ -209,8 +224,8 @@ TEST_F(TreeTest, SelectingNotifiesWithTheOldAndNewItemAndRevealsTheItem) {
     host.Clear();
     ASSERT_TRUE(tree.SelectItem(A2a));
     // The hidden item's folder opens before the selection is announced.
-    EXPECT_EQ(host.Codes(), (std::vector<UINT>{TVN_SELCHANGING, TVN_ITEMEXPANDING,
-                                               TVN_ITEMEXPANDED, TVN_SELCHANGED}));
+    EXPECT_EQ(host.Codes(), (std::vector<UINT>{TVN_SELCHANGING, TVN_ITEMEXPANDING, TVN_ITEMEXPANDED,
+                                               TVN_SELCHANGED}));
     const Note& changed = host.notes.back();
     EXPECT_EQ(changed.old, B1);
     EXPECT_EQ(changed.item, A2a);

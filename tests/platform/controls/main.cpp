@@ -1,9 +1,9 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
 
+#include "afxautomation.h"
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    afx::AutomationSession session;
     return RUN_ALL_TESTS();
 }
