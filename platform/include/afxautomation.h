@@ -15,6 +15,8 @@
 //   - Input: Click, DoubleClick, MouseDown/Move/Up, KeyDown/KeyUp/PressKey
 //     and TypeText deliver real Qt input events to the widgets, so the
 //     platform's own translation into window messages is what runs.
+//   - Drag and drop: a drag follows a scripted path (DragStep) instead of the
+//     mouse, through the same loop (DragFrom, SetDragScript).
 //   - AutomationSession gives code that does not see Qt an application to
 //     run windows in.
 #pragma once
@@ -24,6 +26,7 @@
 #include <vector>
 
 #include "afx.h"
+#include "oleidl.h"
 #include "windows.h"
 
 namespace afx {
@@ -99,5 +102,44 @@ void ClickCloseBox(HWND hwnd);
 
 // Renders a window (offscreen too) into a PNG file.
 bool SaveWindowImage(HWND hwnd, LPCSTR path);
+
+// --- Drag and drop -------------------------------------------------------------
+// A drag can follow a scripted path instead of the mouse. The path is set, then the mouse is
+// pressed on the source window: the press reaches the window as a real one, DragDetect answers
+// TRUE at once, and COleDataSource::DoDragDrop runs its usual loop, taking each step of the
+// path as the mouse's next move, key change, release or Escape. Between steps the loop lets
+// the application paint and its timers fire, as it does between mouse events; a Wait step
+// lets them run for that long. Time in a scripted drag is the path's own: the drag delay
+// passes only through Wait steps. A path that ends before its release or Escape cancels the
+// drag, as losing the mouse would. Points are screen coordinates.
+
+struct DragStep {
+    enum class Kind { Move, Keys, Release, Escape, Wait };
+    Kind kind;
+    POINT point{};          // Move: the cursor's new position
+    UINT keys = 0;          // Keys: the modifiers held from now on (MK_SHIFT, MK_CONTROL, MK_ALT)
+    UINT milliseconds = 0;  // Wait: how long the cursor rests
+
+    static DragStep MoveTo(POINT point) { return {Kind::Move, point}; }
+    static DragStep Keys(UINT keys) { return {Kind::Keys, {}, keys}; }
+    static DragStep Release() { return {Kind::Release}; }
+    static DragStep Escape() { return {Kind::Escape}; }
+    static DragStep Wait(UINT milliseconds) { return {Kind::Wait, {}, 0, milliseconds}; }
+};
+
+// Presses the left button on a window at a client point (MouseDown) with the path set for
+// the drag the press may start. Returns once the press, and with it any drag, is over: true
+// when a drag took the path; false when the press started none, after the path has been
+// dropped and the button released where it went down (MouseUp).
+bool DragFrom(HWND hwnd, POINT point, std::vector<DragStep> path);
+
+// The halves of DragFrom, for a press made some other way: gives the next drag the path, and
+// drops a path that no drag has taken, saying whether there was one.
+void SetDragScript(std::vector<DragStep> path);
+bool CancelDragScript();
+
+// The effect whose cursor the running drag shows (copy, move, link, or DROPEFFECT_NONE for
+// the no-drop cursor), or the one it showed last when it ended.
+DROPEFFECT DragFeedback();
 
 }  // namespace afx

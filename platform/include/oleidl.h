@@ -10,3 +10,6 @@ typedef DWORD DROPEFFECT;
 #define DROPEFFECT_MOVE 2
 #define DROPEFFECT_LINK 4
 #define DROPEFFECT_SCROLL 0x80000000
+
+// The Alt key in a drag's key state, beside winuser.h's MK_* flags.
+#define MK_ALT 0x20

@@ -12,7 +12,8 @@ bool Contains(const RECT& rect, POINT point) {
 // One drag from the moment it begins: the target under the cursor and its last answer.
 class DragSession {
 public:
-    DragSession(DropSite& site, DROPEFFECT allowed) : m_site(site), m_allowed(allowed) {}
+    DragSession(DragInputSource& input, DropSite& site, DROPEFFECT allowed)
+        : m_input(input), m_site(site), m_allowed(allowed) {}
 
     void Begin(POINT point, DWORD keys) {
         m_point = point;
@@ -38,6 +39,7 @@ public:
                 return false;
             case DragInput::Kind::Release:
                 m_keys = input.keys;
+                End();
                 if (m_target != nullptr && m_effect != DROPEFFECT_NONE)
                     m_result = m_site.drop(m_target, m_keys, m_point, m_allowed);
                 else
@@ -45,6 +47,7 @@ public:
                 return true;
             case DragInput::Kind::Escape:
             case DragInput::Kind::Cancel:
+                End();
                 Leave();
                 return true;
             case DragInput::Kind::DelayElapsed:
@@ -69,11 +72,16 @@ private:
         if (m_target != nullptr) m_site.leave(m_target);
         m_target = nullptr;
     }
+    void End() {
+        m_input.endCapture();
+        m_site.endFeedback();
+    }
     void Show(DROPEFFECT effect) {
         m_effect = effect;
         m_site.feedback(effect);
     }
 
+    DragInputSource& m_input;
     DropSite& m_site;
     const DROPEFFECT m_allowed;
     HWND m_target = nullptr;
@@ -86,7 +94,7 @@ private:
 }  // namespace
 
 bool WaitForDragStart(DragInputSource& input, const RECT& startRect, bool honourDelay,
-                      POINT& cursor) {
+                      POINT& cursor, DWORD& keys) {
     for (;;) {
         const DragInput event = input.next();
         switch (event.kind) {
@@ -98,6 +106,7 @@ bool WaitForDragStart(DragInputSource& input, const RECT& startRect, bool honour
                 if (honourDelay) return true;
                 break;
             case DragInput::Kind::Keys:
+                keys = event.keys;
                 break;
             case DragInput::Kind::Release:
             case DragInput::Kind::Escape:
@@ -109,7 +118,7 @@ bool WaitForDragStart(DragInputSource& input, const RECT& startRect, bool honour
 
 DROPEFFECT RunDragSession(DragInputSource& input, DropSite& site, POINT cursor, DWORD keys,
                           DROPEFFECT allowed) {
-    DragSession session(site, allowed);
+    DragSession session(input, site, allowed);
     session.Begin(cursor, keys);
     while (!session.Handle(input.next())) {
     }

@@ -29,6 +29,9 @@ public:
     // Waits for the next input while the application's windows go on painting and their
     // timers go on firing.
     virtual DragInput next() = 0;
+    // The drag no longer holds the mouse and the keyboard: what its drop does (a message box,
+    // say) gets its input as usual.
+    virtual void endCapture() {}
 };
 
 // The windows under a drag, seen as drop targets.
@@ -45,13 +48,15 @@ public:
     virtual DROPEFFECT drop(HWND target, DWORD keys, POINT screen, DROPEFFECT allowed) = 0;
     // Shows the cursor for an effect: copy, move, link or no-drop.
     virtual void feedback(DROPEFFECT effect) = 0;
+    // The drag is over: the usual cursor comes back before the drop is made.
+    virtual void endFeedback() {}
 };
 
 // Waits until the cursor leaves `startRect` (screen coordinates) with the button still down,
 // or, when `honourDelay` is set, until the drag delay passes. Returns whether the drag
-// begins, and where the cursor is then.
+// begins, and updates the cursor and the key state to what they are then.
 bool WaitForDragStart(DragInputSource& input, const RECT& startRect, bool honourDelay,
-                      POINT& cursor);
+                      POINT& cursor, DWORD& keys);
 
 // Runs a drag from `cursor` until it is dropped or cancelled and returns its effect:
 // enters, moves over and leaves the targets under the cursor, asks the current target again

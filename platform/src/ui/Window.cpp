@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "Backed.h"
+#include "DropTargets.h"
 #include "WindowClass.h"
 #include "afxwin.h"
 
@@ -48,6 +49,7 @@ Window& Window::Add(std::unique_ptr<Window> window) {
 }
 
 void Window::Remove(Window& window) {
+    RevokeDropTarget(window.Handle());
     auto& order = Live().order;
     order.erase(std::remove(order.begin(), order.end(), &window), order.end());
     Live().windows.erase(&window);

@@ -39,6 +39,7 @@ public:
         return Call("drop", t, keys, p);
     }
     void feedback(DROPEFFECT effect) override { log.push_back("cursor " + std::to_string(effect)); }
+    void endFeedback() override { log.push_back("end"); }
 
 private:
     static std::string Name(HWND t) { return std::to_string(reinterpret_cast<std::intptr_t>(t)); }
@@ -84,35 +85,37 @@ TEST(DragSession, CallsTheTargetsUnderTheCursorInOrder) {
          {Move(150, 10), Move(20, 30), Move(160, 40), {Kind::Release, {}, 0}},
          DROPEFFECT_COPY,
          {"enter 1 10,10 k1", "cursor 1", "leave 1", "enter 2 150,10 k1", "cursor 1", "leave 2",
-          "enter 1 20,30 k1", "cursor 1", "leave 1", "enter 2 160,40 k1", "cursor 1",
+          "enter 1 20,30 k1", "cursor 1", "leave 1", "enter 2 160,40 k1", "cursor 1", "end",
           "drop 2 160,40 k0"},
          DROPEFFECT_COPY},
         {"the same path ending in Escape",
          {Move(150, 10), Move(20, 30), Move(160, 40), {Kind::Escape}},
          DROPEFFECT_COPY,
          {"enter 1 10,10 k1", "cursor 1", "leave 1", "enter 2 150,10 k1", "cursor 1", "leave 2",
-          "enter 1 20,30 k1", "cursor 1", "leave 1", "enter 2 160,40 k1", "cursor 1", "leave 2"},
+          "enter 1 20,30 k1", "cursor 1", "leave 1", "enter 2 160,40 k1", "cursor 1", "end",
+          "leave 2"},
          DROPEFFECT_NONE},
         {"moves within a target and a key change ask it again",
          {Move(12, 10), Keys(1 | 8), Move(14, 10), {Kind::Release, {}, 8}},
          DROPEFFECT_COPY,
          {"enter 1 10,10 k1", "cursor 1", "over 1 12,10 k1", "cursor 1", "over 1 12,10 k9",
-          "cursor 1", "over 1 14,10 k9", "cursor 1", "drop 1 14,10 k8"},
+          "cursor 1", "over 1 14,10 k9", "cursor 1", "end", "drop 1 14,10 k8"},
          DROPEFFECT_COPY},
         {"a target that refuses is left on release, not dropped on",
          {Move(150, 10), {Kind::Release, {}, 0}},
          DROPEFFECT_NONE,
-         {"enter 1 10,10 k1", "cursor 1", "leave 1", "enter 2 150,10 k1", "cursor 0", "leave 2"},
+         {"enter 1 10,10 k1", "cursor 1", "leave 1", "enter 2 150,10 k1", "cursor 0", "end",
+          "leave 2"},
          DROPEFFECT_NONE},
         {"off every target nothing is called, and a release ends the drag",
          {Move(300, 10), Move(310, 10), {Kind::Release, {}, 0}},
          DROPEFFECT_COPY,
-         {"enter 1 10,10 k1", "cursor 1", "leave 1", "cursor 0", "cursor 0"},
+         {"enter 1 10,10 k1", "cursor 1", "leave 1", "cursor 0", "cursor 0", "end"},
          DROPEFFECT_NONE},
         {"a second button cancels over a target",
          {{Kind::DelayElapsed}, {Kind::Cancel}},
          DROPEFFECT_COPY,
-         {"enter 1 10,10 k1", "cursor 1", "leave 1"},
+         {"enter 1 10,10 k1", "cursor 1", "end", "leave 1"},
          DROPEFFECT_NONE},
     };
     for (const Case& c : cases) {
@@ -141,6 +144,7 @@ TEST(DragSession, StartsWhenTheCursorLeavesTheRectangle) {
         bool honourDelay;
         bool starts;
         POINT where;
+        DWORD keys = 1;
     };
     const std::vector<Case> cases = {
         {"moves inside, then out",
@@ -151,7 +155,8 @@ TEST(DragSession, StartsWhenTheCursorLeavesTheRectangle) {
         {"the top-left edge is inside", {Move(10, 10), Move(9, 10)}, true, true, {9, 10}},
         {"released inside", {Move(12, 12), {Kind::Release}}, true, false, {12, 12}},
         {"Escape inside", {{Kind::Escape}}, true, false, {15, 15}},
-        {"another button inside", {{Kind::Keys, {}, 9}, {Kind::Cancel}}, true, false, {15, 15}},
+        {"a key change inside", {{Kind::Keys, {}, 9}, Move(30, 30)}, true, true, {30, 30}, 9},
+        {"another button inside", {{Kind::Cancel}}, true, false, {15, 15}},
         {"the delay passes", {Move(12, 12), {Kind::DelayElapsed}}, true, true, {12, 12}},
         {"the delay is ignored", {{Kind::DelayElapsed}, {Kind::Release}}, false, false, {15, 15}},
     };
@@ -159,9 +164,11 @@ TEST(DragSession, StartsWhenTheCursorLeavesTheRectangle) {
         SCOPED_TRACE(c.name);
         ListInput input(c.inputs);
         POINT cursor{15, 15};
-        EXPECT_EQ(WaitForDragStart(input, rect, c.honourDelay, cursor), c.starts);
+        DWORD keys = 1;
+        EXPECT_EQ(WaitForDragStart(input, rect, c.honourDelay, cursor, keys), c.starts);
         EXPECT_EQ(cursor.x, c.where.x);
         EXPECT_EQ(cursor.y, c.where.y);
+        EXPECT_EQ(keys, c.keys);
         EXPECT_TRUE(input.Done());
     }
 }

@@ -1,0 +1,318 @@
+// Drags driven by scripted paths over real windows with logging drop targets: the calls a
+// drop target receives, in order and in its own client coordinates, the effects, and what
+// keeps running while the drag does.
+#include <QApplication>
+#include <QCursor>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "afxautomation.h"
+#include "afxole.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+std::string Point(CPoint p) {
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
+
+// Logs every call with the client point and the key state, and answers `answer`.
+class LoggingTarget : public COleDropTarget {
+public:
+    LoggingTarget(std::string name, Log& log) : m_name(std::move(name)), m_log(log) {}
+
+    DROPEFFECT answer = DROPEFFECT_COPY;
+    LONG scrollZone = 0;  // rows at the top where the target scrolls
+    std::function<void(CWnd*)> onEnter;
+
+    DROPEFFECT OnDragScroll(CWnd* pWnd, DWORD keys, CPoint p) override {
+        Check(pWnd);
+        if (p.y >= scrollZone) return DROPEFFECT_NONE;
+        Add("scroll " + Point(p) + " k" + std::to_string(keys));
+        return DROPEFFECT_SCROLL | answer;
+    }
+
+    DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pData, DWORD keys, CPoint p) override {
+        Check(pWnd, pData);
+        Add("enter " + Point(p) + " k" + std::to_string(keys));
+        if (onEnter) onEnter(pWnd);
+        return answer;
+    }
+    DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pData, DWORD keys, CPoint p) override {
+        Check(pWnd, pData);
+        Add("over " + Point(p) + " k" + std::to_string(keys));
+        return answer;
+    }
+    void OnDragLeave(CWnd* pWnd) override {
+        Check(pWnd);
+        Add("leave");
+    }
+    DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pData, DROPEFFECT dropDefault,
+                        DROPEFFECT dropList, CPoint p) override {
+        Check(pWnd, pData);
+        Add("dropex " + std::to_string(dropDefault) + " " + std::to_string(dropList));
+        return COleDropTarget::OnDropEx(pWnd, pData, dropDefault, dropList, p);
+    }
+    BOOL OnDrop(CWnd* pWnd, COleDataObject* pData, DROPEFFECT effect, CPoint p) override {
+        Check(pWnd, pData);
+        Add("drop " + std::to_string(effect) + " " + Point(p));
+        return TRUE;
+    }
+
+private:
+    // Every call names the window this target serves; all but a leave carry the drag's data.
+    void Check(CWnd* pWnd) { EXPECT_EQ(pWnd->GetSafeHwnd(), m_hWnd) << m_name; }
+    void Check(CWnd* pWnd, COleDataObject* pData) {
+        Check(pWnd);
+        EXPECT_NE(pData, nullptr) << m_name;
+    }
+    void Add(const std::string& what) { m_log.push_back(m_name + " " + what); }
+
+    std::string m_name;
+    Log& m_log;
+};
+
+// A window that logs its timer and its mouse buttons. A press on it that turns into a drag
+// runs one, as the tree and list controls do, unless the window does not start drags.
+class TestWnd : public CWnd {
+public:
+    TestWnd(std::string name, Log& log) : m_name(std::move(name)), m_log(log) {}
+
+    bool startsDrags = true;
+
+protected:
+    afx_msg void OnTimer(UINT_PTR nIDEvent) {
+        KillTimer(nIDEvent);
+        m_log.push_back(m_name + " timer");
+    }
+    afx_msg void OnLButtonDown(UINT, CPoint point) {
+        CPoint screen = point;
+        ClientToScreen(&screen);
+        if (!startsDrags || !DragDetect(m_hWnd, screen)) {
+            m_log.push_back(m_name + " press");
+            return;
+        }
+        COleDataSource source;
+        m_log.push_back(m_name + " dragged " + std::to_string(source.DoDragDrop(DROPEFFECT_COPY)));
+    }
+    afx_msg void OnLButtonUp(UINT, CPoint) { m_log.push_back(m_name + " up"); }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::string m_name;
+    Log& m_log;
+};
+
+BEGIN_MESSAGE_MAP(TestWnd, CWnd)
+ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+constexpr char kClassName[] = "OleDragDropTestWindow";
+
+void RegisterTestClass() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.lpszClassName = kClassName;
+    ::RegisterClassA(&wc);
+}
+
+// Two frameless windows: A at screen (100,100), B at (400,100), both 200 x 100, each with a
+// logging drop target.
+class OleDragDrop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterTestClass();
+        ASSERT_TRUE(m_a.CreateEx(0, kClassName, "A", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100,
+                                 nullptr, nullptr));
+        ASSERT_TRUE(m_b.CreateEx(0, kClassName, "B", WS_POPUP | WS_VISIBLE, 400, 100, 200, 100,
+                                 nullptr, nullptr));
+        ASSERT_TRUE(m_targetA.Register(&m_a));
+        ASSERT_TRUE(m_targetB.Register(&m_b));
+    }
+    void TearDown() override {
+        m_a.DestroyWindow();
+        m_b.DestroyWindow();
+    }
+
+    // Drags from a start rectangle inside A with the given path.
+    DROPEFFECT Drag(std::vector<afx::DragStep> path, DROPEFFECT allowed = DROPEFFECT_COPY) {
+        afx::SetDragScript(std::move(path));
+        const RECT start{110, 110, 130, 120};
+        COleDataSource source;
+        return source.DoDragDrop(allowed, &start);
+    }
+
+    Log m_log;
+    TestWnd m_a{"A", m_log};
+    TestWnd m_b{"B", m_log};
+    LoggingTarget m_targetA{"A", m_log};
+    LoggingTarget m_targetB{"B", m_log};
+};
+
+afx::DragStep At(LONG x, LONG y) {
+    return afx::DragStep::MoveTo({x, y});
+}
+
+// Out of the start rectangle into A, over to B, back to A and to B again.
+std::vector<afx::DragStep> AcrossAndBack(afx::DragStep last) {
+    return {At(115, 115), At(150, 150), At(450, 120), At(160, 130), At(460, 140), last};
+}
+
+TEST_F(OleDragDrop, ReleaseOverATargetDropsThere) {
+    EXPECT_EQ(Drag(AcrossAndBack(afx::DragStep::Release())), DROPEFFECT_COPY);
+    EXPECT_EQ(m_log, (Log{"A enter 50,50 k1", "A leave", "B enter 50,20 k1", "B leave",
+                          "A enter 60,30 k1", "A leave", "B enter 60,40 k1", "B over 60,40 k0",
+                          "B dropex 1 1", "B drop 1 60,40"}));
+    EXPECT_EQ(afx::DragFeedback(), DROPEFFECT_COPY);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(OleDragDrop, EscapeLeavesTheTargetAndDropsNothing) {
+    EXPECT_EQ(Drag(AcrossAndBack(afx::DragStep::Escape())), DROPEFFECT_NONE);
+    EXPECT_EQ(m_log, (Log{"A enter 50,50 k1", "A leave", "B enter 50,20 k1", "B leave",
+                          "A enter 60,30 k1", "A leave", "B enter 60,40 k1", "B leave"}));
+}
+
+TEST_F(OleDragDrop, ReleaseInsideTheStartRectangleCallsNoTarget) {
+    EXPECT_EQ(Drag({At(115, 115), At(129, 119), afx::DragStep::Release()}), DROPEFFECT_NONE);
+    EXPECT_EQ(m_log, Log{});
+}
+
+TEST_F(OleDragDrop, TheDragDelayStartsTheDragWhereTheCursorRests) {
+    EXPECT_EQ(Drag({At(115, 115), afx::DragStep::Wait(250), afx::DragStep::Release()}),
+              DROPEFFECT_COPY);
+    EXPECT_EQ(m_log,
+              (Log{"A enter 15,15 k1", "A over 15,15 k0", "A dropex 1 1", "A drop 1 15,15"}));
+}
+
+TEST_F(OleDragDrop, EffectsTheSourceDoesNotAllowAreMapped) {
+    struct Case {
+        const char* name;
+        DROPEFFECT answer;
+        DROPEFFECT allowed;
+        Log log;
+        DROPEFFECT result;
+    };
+    const std::vector<Case> cases = {
+        {"a move answered to a copy-only drag drops as a copy",
+         DROPEFFECT_MOVE,
+         DROPEFFECT_COPY,
+         {"B enter 50,20 k1", "B over 50,20 k0", "B dropex 1 1", "B drop 1 50,20"},
+         DROPEFFECT_COPY},
+        {"a copy answered to a move-only drag drops as a move",
+         DROPEFFECT_COPY,
+         DROPEFFECT_MOVE,
+         {"B enter 50,20 k1", "B over 50,20 k0", "B dropex 2 2", "B drop 2 50,20"},
+         DROPEFFECT_MOVE},
+        {"a link falls back on nothing",
+         DROPEFFECT_LINK,
+         DROPEFFECT_COPY | DROPEFFECT_MOVE,
+         {"B enter 50,20 k1", "B leave"},
+         DROPEFFECT_NONE},
+        {"a refusal gets no drop",
+         DROPEFFECT_NONE,
+         DROPEFFECT_COPY,
+         {"B enter 50,20 k1", "B leave"},
+         DROPEFFECT_NONE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_log.clear();
+        m_targetB.answer = c.answer;
+        EXPECT_EQ(Drag({At(450, 120), afx::DragStep::Release()}, c.allowed), c.result);
+        EXPECT_EQ(m_log, c.log);
+        EXPECT_EQ(afx::DragFeedback(), c.result);
+    }
+}
+
+TEST_F(OleDragDrop, KeyChangesAskTheTargetAgain) {
+    EXPECT_EQ(Drag({At(450, 120), afx::DragStep::Keys(MK_CONTROL), At(452, 121),
+                    afx::DragStep::Keys(0), afx::DragStep::Release()}),
+              DROPEFFECT_COPY);
+    EXPECT_EQ(m_log, (Log{"B enter 50,20 k1", "B over 50,20 k9", "B over 52,21 k9",
+                          "B over 52,21 k1", "B over 52,21 k0", "B dropex 1 1", "B drop 1 52,21"}));
+}
+
+TEST_F(OleDragDrop, AScrollZoneAnswersInsteadOfEnterAndOver) {
+    m_targetB.scrollZone = 5;
+    EXPECT_EQ(
+        Drag({At(450, 102), At(450, 104), At(450, 120), At(450, 101), afx::DragStep::Release()}),
+        DROPEFFECT_COPY);
+    EXPECT_EQ(m_log, (Log{"B scroll 50,2 k1", "B scroll 50,4 k1", "B over 50,20 k1",
+                          "B scroll 50,1 k1", "B over 50,1 k0", "B dropex 1 1", "B drop 1 50,1"}));
+}
+
+TEST_F(OleDragDrop, TimersOfTheApplicationFireDuringTheDrag) {
+    m_targetB.onEnter = [](CWnd* pWnd) { pWnd->SetTimer(1, 10); };
+    EXPECT_EQ(Drag({At(450, 120), afx::DragStep::Wait(100), afx::DragStep::Release()}),
+              DROPEFFECT_COPY);
+    EXPECT_EQ(m_log, (Log{"B enter 50,20 k1", "B timer", "B over 50,20 k0", "B dropex 1 1",
+                          "B drop 1 50,20"}));
+}
+
+TEST_F(OleDragDrop, APathThatStopsShortCancelsTheDrag) {
+    EXPECT_EQ(Drag({At(450, 120)}), DROPEFFECT_NONE);
+    EXPECT_EQ(m_log, (Log{"B enter 50,20 k1", "B leave"}));
+}
+
+TEST_F(OleDragDrop, AChildWithoutATargetDropsOnItsParentsTarget) {
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, kClassName, "child", WS_CHILD | WS_VISIBLE, 20, 10, 50, 50,
+                               m_b.m_hWnd, nullptr));
+    EXPECT_EQ(Drag({At(430, 120), afx::DragStep::Release()}), DROPEFFECT_COPY);
+    EXPECT_EQ(m_log,
+              (Log{"B enter 30,20 k1", "B over 30,20 k0", "B dropex 1 1", "B drop 1 30,20"}));
+    child.DestroyWindow();
+}
+
+TEST_F(OleDragDrop, RegistrationEndsWithRevokeAndWithTheWindow) {
+    LoggingTarget second("second", m_log);
+    EXPECT_FALSE(second.Register(&m_b));     // B has a target already
+    EXPECT_FALSE(m_targetB.Register(&m_a));  // the target serves B already
+    m_targetB.Revoke();
+    EXPECT_TRUE(second.Register(&m_b));
+    m_b.DestroyWindow();
+    // The window took the registration with it: the target is free to serve another window.
+    TestWnd c("C", m_log);
+    ASSERT_TRUE(c.CreateEx(0, kClassName, "C", WS_POPUP | WS_VISIBLE, 700, 100, 100, 100, nullptr,
+                           nullptr));
+    EXPECT_TRUE(second.Register(&c));
+    EXPECT_EQ(Drag({At(450, 120), At(710, 120), afx::DragStep::Escape()}), DROPEFFECT_NONE);
+    EXPECT_EQ(m_log, (Log{"second enter 10,20 k1", "second leave"}));
+    c.DestroyWindow();
+}
+
+TEST_F(OleDragDrop, APressOnTheSourceRunsTheScriptedDrag) {
+    EXPECT_TRUE(afx::DragFrom(m_a, {20, 20}, {At(450, 120), afx::DragStep::Release()}));
+    EXPECT_EQ(m_log, (Log{"B enter 50,20 k1", "B over 50,20 k0", "B dropex 1 1", "B drop 1 50,20",
+                          "A dragged 1"}));
+    // Without a path a click stays a click.
+    m_log.clear();
+    afx::Click(m_a, {20, 20});
+    EXPECT_EQ(m_log, (Log{"A press", "A up"}));
+    // A press that starts no drag leaves the path unused and the button comes up again.
+    m_log.clear();
+    m_b.startsDrags = false;
+    EXPECT_FALSE(afx::DragFrom(m_b, {20, 20}, {At(150, 150), afx::DragStep::Release()}));
+    EXPECT_EQ(m_log, (Log{"B press", "B up"}));
+    EXPECT_FALSE(afx::CancelDragScript());
+}
+
+TEST(OleDragDetect, APendingScriptStartsTheDragAtOnce) {
+    afx::SetDragScript({afx::DragStep::Release()});
+    EXPECT_TRUE(DragDetect(nullptr, {10, 10}));
+    // DragDetect leaves the path to the drag it announces.
+    EXPECT_TRUE(afx::CancelDragScript());
+    EXPECT_FALSE(afx::CancelDragScript());
+    // Without a script and with no button down, a press is no drag.
+    EXPECT_FALSE(DragDetect(nullptr, {10, 10}));
+}
+
+}  // namespace
