@@ -33,12 +33,11 @@ TEST(ScriptOutput, EscapesFileBytesAsTheProfileCasesDo) {
 TEST(ScriptOutput, PrintsEachEventLine) {
     std::ostringstream out;
     Output output(out);
-    output.Note("Toolbar settings");
+    output.Text("Toolbar settings");
     output.Box("Halvane VORK", "Save?\nReally \"now\"", true);
     output.Box("Halvane VORK", "x", false);
     output.Result(1);
     output.Closed(1710, 2);
-    output.Flyout(3, "TB", "user\\ToolBar_guest.ini");
     output.File("user/Toolbar.ini", std::string("[A]\r\nx=\xC7\xD1 \r\n"));
     output.File("user/none.ini", std::nullopt);
     output.File("data/empty", std::string());
@@ -50,7 +49,6 @@ TEST(ScriptOutput, PrintsEachEventLine) {
               "box \"Halvane VORK\" \"x\" -> cancel\n"
               "result 1\n"
               "closed 1710 2\n"
-              "flyout 3 TB user/ToolBar_guest.ini\n"
               "file user/Toolbar.ini [A]\\r\\nx=\\xc7\\xd1 \\r\\n\n"
               "file user/none.ini MISSING\n"
               "file data/empty \n");

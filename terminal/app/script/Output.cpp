@@ -1,6 +1,5 @@
 #include "Output.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -45,12 +44,6 @@ void Output::Result(long long value) { Line("result " + std::to_string(value)); 
 
 void Output::Closed(int templateId, long long value) {
     Line("closed " + std::to_string(templateId) + " " + std::to_string(value));
-}
-
-void Output::Flyout(int mode, std::string_view code, std::string_view path) {
-    std::string slashed(path);
-    std::replace(slashed.begin(), slashed.end(), '\\', '/');
-    Line("flyout " + std::to_string(mode) + " " + std::string(code) + " " + slashed);
 }
 
 void Output::File(std::string_view name, const std::optional<std::string>& bytes) {

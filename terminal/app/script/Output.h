@@ -49,12 +49,11 @@ public:
     // closed is no part of the session and prints nothing.
     void Silence() { m_silent = true; }
 
-    void Note(std::string_view text) { Line(std::string(text)); }
+    // A line as it is: a note, or a line of the host program's own.
+    void Text(std::string_view text) { Line(std::string(text)); }
     void Box(std::string_view caption, std::string_view text, bool ok);
     void Result(long long value);
     void Closed(int templateId, long long value);
-    // PATH relative to HOME, with every backslash printed as a slash.
-    void Flyout(int mode, std::string_view code, std::string_view path);
     void File(std::string_view name, const std::optional<std::string>& bytes);
 
     void Dialog(int templateId, std::string_view caption);

@@ -1,0 +1,220 @@
+#include "Locator.h"
+
+#include <afxautomation.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ControlQueries.h"
+
+namespace script {
+namespace {
+
+using Where = Spot::Where;
+
+POINT Middle(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+[[noreturn]] void Fail(const std::string& message) { throw std::runtime_error(message); }
+
+HWND Require(HWND control, ControlType type, int id) {
+    if (TypeOf(control) != type)
+        Fail("control " + std::to_string(id) + " is not a " +
+             (type == ControlType::Tree ? "tree" : "list"));
+    return control;
+}
+
+bool Expanded(HWND tree, HTREEITEM item) { return (TreeState(tree, item) & TVIS_EXPANDED) != 0; }
+
+bool OnItem(HWND control, POINT point) {
+    if (TypeOf(control) == ControlType::Tree) {
+        TVHITTESTINFO hit{};
+        hit.pt = point;
+        return ::SendMessage(control, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) != 0;
+    }
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    return ::SendMessage(control, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0;
+}
+
+}  // namespace
+
+HWND Locator::Control(int id) const {
+    HWND control = ::GetDlgItem(m_hDialog, id);
+    if (!control) Fail("the dialog has no control " + std::to_string(id));
+    return control;
+}
+
+Press Locator::Find(const Spot& spot) const {
+    HWND control = Control(spot.control);
+    switch (spot.where) {
+        case Where::Control: {
+            RECT client{};
+            ::GetClientRect(control, &client);
+            return {control, Middle(client)};
+        }
+        case Where::Item: {
+            Require(control, ControlType::Tree, spot.control);
+            return {control, ItemLabel(control, FindItem(control, spot.path))};
+        }
+        case Where::Cell:
+            Require(control, ControlType::List, spot.control);
+            return {control, ListCell(control, spot.rows.front(), spot.column)};
+        case Where::Row:
+        case Where::RowBottom: {
+            const RECT row = ListRow(Require(control, ControlType::List, spot.control),
+                                     spot.rows.front());
+            // A row wider than the list is reached where the list shows it.
+            RECT client{};
+            ::GetClientRect(control, &client);
+            const POINT middle = Middle(row);
+            return {control,
+                    {std::clamp(middle.x, client.left, client.right - 1),
+                     spot.where == Where::Row ? middle.y : row.bottom - 2}};
+        }
+        case Where::Rows: return Row(spot.control, spot.rows.front());
+        case Where::End: return {control, Below(control)};
+        case Where::Empty: return {control, Empty(control)};
+        case Where::At: return {control, {spot.x, spot.y}};
+    }
+    Fail("unknown spot");
+}
+
+Press Locator::Row(int control, int row) const {
+    HWND list = Require(Control(control), ControlType::List, control);
+    return {list, ListCell(list, row, 0)};
+}
+
+HTREEITEM Locator::FindItem(HWND tree, std::string_view path) const {
+    HTREEITEM item = FindAmong(tree, TreeNext(tree, nullptr, TVGN_ROOT), path);
+    if (!item) Fail("no tree item \"" + std::string(path) + "\"");
+    return item;
+}
+
+// A label may itself contain " > ", so the path is matched label by label
+// from the front rather than split; the first item in tree order whose labels
+// spell the whole path wins.
+HTREEITEM Locator::FindAmong(HWND tree, HTREEITEM first, std::string_view path) const {
+    for (HTREEITEM item = first; item; item = TreeNext(tree, item, TVGN_NEXT)) {
+        const std::string label = TreeLabel(tree, item);
+        if (path == label) return item;
+        const std::string prefix = label + " > ";
+        if (!path.starts_with(prefix)) continue;
+        HTREEITEM child = TreeNext(tree, item, TVGN_CHILD);
+        // A folder may fill itself only when it opens; a person would open it.
+        if (!child && TreeChildrenFlag(tree, item) && !Expanded(tree, item)) {
+            Expand(tree, item);
+            child = TreeNext(tree, item, TVGN_CHILD);
+        }
+        if (HTREEITEM found = FindAmong(tree, child, path.substr(prefix.size()))) return found;
+    }
+    return nullptr;
+}
+
+// Clicks the item's expand button, found by hit-testing the item's row left
+// of its label. Without a button (a root item of a tree without lines at
+// the root) the item is expanded by message, which notifies the same way.
+void Locator::Expand(HWND tree, HTREEITEM item) const {
+    ::SendMessage(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    const RECT row = TreeItemRect(tree, item, false);
+    const RECT label = TreeItemRect(tree, item, true);
+    const LONG y = (row.top + row.bottom) / 2;
+    LONG first = -1;
+    LONG last = -1;
+    for (LONG x = row.left; x < label.left; ++x) {
+        TVHITTESTINFO hit{};
+        hit.pt = {x, y};
+        ::SendMessage(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        if (hit.hItem == item && (hit.flags & TVHT_ONITEMBUTTON)) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    }
+    if (first >= 0)
+        afx::Click(tree, {(first + last) / 2, y});
+    else
+        ::SendMessage(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    if (!Expanded(tree, item)) Fail("tree item \"" + TreeLabel(tree, item) + "\" does not open");
+}
+
+POINT Locator::ItemLabel(HWND tree, HTREEITEM item) const {
+    std::vector<HTREEITEM> ancestors;
+    for (HTREEITEM parent = TreeNext(tree, item, TVGN_PARENT); parent;
+         parent = TreeNext(tree, parent, TVGN_PARENT))
+        ancestors.push_back(parent);
+    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
+        if (!Expanded(tree, *it)) Expand(tree, *it);
+    ::SendMessage(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    return Middle(TreeItemRect(tree, item, true));
+}
+
+RECT Locator::ListRow(HWND list, int row) const {
+    const int rows = ListRows(list);
+    if (row < 0 || row >= rows)
+        Fail("row " + std::to_string(row) + " is out of range: the list has " +
+             std::to_string(rows) + " rows");
+    ::SendMessage(list, LVM_ENSUREVISIBLE, row, FALSE);
+    RECT rect{};
+    rect.left = LVIR_BOUNDS;
+    ::SendMessage(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+// Cells are laid out from the row's left edge by the column widths, in
+// column order.
+POINT Locator::ListCell(HWND list, int row, int column) const {
+    const int columns = ListColumns(list);
+    if (column < 0 || column >= columns)
+        Fail("column " + std::to_string(column) + " is out of range: the list has " +
+             std::to_string(columns) + " columns");
+    const RECT rect = ListRow(list, row);
+    LONG left = rect.left;
+    for (int c = 0; c < column; ++c)
+        left += static_cast<LONG>(::SendMessage(list, LVM_GETCOLUMNWIDTH, c, 0));
+    const auto width = static_cast<LONG>(::SendMessage(list, LVM_GETCOLUMNWIDTH, column, 0));
+    return {left + width / 2, (rect.top + rect.bottom) / 2};
+}
+
+// Just below the last row or item, in the first column; at the top of an
+// empty control's client area.
+POINT Locator::Below(HWND control) const {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    RECT last{};
+    bool any = false;
+    if (TypeOf(control) == ControlType::Tree) {
+        HTREEITEM item = TreeNext(control, nullptr, TVGN_LASTVISIBLE);
+        if (item) {
+            ::SendMessage(control, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+            last = TreeItemRect(control, item, true);
+            any = true;
+        }
+    } else if (TypeOf(control) == ControlType::List && ListRows(control) > 0) {
+        last = ListRow(control, ListRows(control) - 1);
+        last.right = last.left + static_cast<LONG>(::SendMessage(control, LVM_GETCOLUMNWIDTH, 0, 0));
+        any = true;
+    }
+    if (!any) return {client.right / 2, client.top + 2};
+    const LONG height = last.bottom - last.top;
+    return {(last.left + last.right) / 2, std::min(last.bottom + height / 2, client.bottom - 1)};
+}
+
+POINT Locator::Empty(HWND control) const {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    const std::array<POINT, 3> candidates = {
+        Below(control),
+        POINT{client.right - 2, client.bottom - 2},
+        POINT{client.right - 2, client.top + 2},
+    };
+    for (const POINT& point : candidates)
+        if (!OnItem(control, point)) return point;
+    Fail("control " + std::to_string(::GetDlgCtrlID(control)) + " has no empty point");
+}
+
+}  // namespace script

@@ -1,0 +1,237 @@
+#include "Runner.h"
+
+#include <afxcodepage.h>
+
+#include <QEventLoop>
+#include <QMetaObject>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "Automation.h"
+#include "ControlQueries.h"
+#include "Dumper.h"
+#include "Locator.h"
+#include "Parser.h"
+#include "ScriptError.h"
+
+namespace script {
+namespace {
+
+using Verb = Command::Verb;
+
+[[noreturn]] void Fail(const std::string& message) { throw std::runtime_error(message); }
+
+std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+UINT VirtualKey(Key key) {
+    switch (key) {
+        case Key::Enter: return VK_RETURN;
+        case Key::Escape: return VK_ESCAPE;
+        case Key::Delete: return VK_DELETE;
+        case Key::Tab: return VK_TAB;
+        case Key::Up: return VK_UP;
+        case Key::Down: return VK_DOWN;
+        case Key::Space: return VK_SPACE;
+    }
+    return 0;
+}
+
+// The button a person presses for "ok" or "cancel" on a box of each button
+// set; a box with OK alone gives IDOK either way, as closing it does.
+int BoxAnswer(UINT type, bool ok) {
+    switch (type & MB_TYPEMASK) {
+        case MB_OKCANCEL: return ok ? IDOK : IDCANCEL;
+        case MB_ABORTRETRYIGNORE: return ok ? IDABORT : IDIGNORE;
+        case MB_YESNOCANCEL: return ok ? IDYES : IDCANCEL;
+        case MB_YESNO: return ok ? IDYES : IDNO;
+        case MB_RETRYCANCEL: return ok ? IDRETRY : IDCANCEL;
+        default: return IDOK;
+    }
+}
+
+// Clicks the first row and Ctrl+clicks the others.
+void SelectRows(const Locator& locator, const Spot& spot) {
+    for (std::size_t i = 0; i < spot.rows.size(); ++i) {
+        const Press press = locator.Row(spot.control, spot.rows[i]);
+        afx::Click(press.window, press.point, i > 0 ? MK_CONTROL : 0);
+    }
+}
+
+bool IsEdit(HWND window) { return ClassOf(window) == "Edit" || ClassOf(window) == "EDIT"; }
+
+}  // namespace
+
+Runner::Runner(std::vector<Command> commands, Session session, std::ostream& out,
+               std::ostream& err)
+    : m_commands(std::move(commands)),
+      m_session(std::move(session)),
+      m_output(out),
+      m_err(err) {}
+
+Runner::~Runner() = default;
+
+int Runner::Run() {
+    AutomationScope hooks({
+        [this](HWND dialog, UINT templateId) { OnDialogShown(dialog, templateId); },
+        [this](HWND dialog, INT_PTR result) { OnDialogEnded(dialog, result); },
+        [this](std::string_view text, std::string_view caption, UINT type) {
+            return OnMessageBox(text, caption, type);
+        },
+    });
+    QEventLoop loop;
+    m_loop = &loop;
+    Schedule();
+    loop.exec();
+    m_loop = nullptr;
+    return m_status;
+}
+
+// At most one step waits in the event queue. A command that ended a dialog
+// has queued the next step before the dialog's loop returned; the loop
+// leaves before it runs that step, so the step runs in the loop below,
+// after the dialog's result is printed.
+void Runner::Schedule() {
+    if (m_scheduled || m_finished) return;
+    m_scheduled = true;
+    QMetaObject::invokeMethod(m_loop, [this] { Step(); }, Qt::QueuedConnection);
+}
+
+void Runner::Step() {
+    m_scheduled = false;
+    if (m_finished) return;
+    if (m_next == m_commands.size()) {
+        Finish(0);
+        return;
+    }
+    const Command& command = m_commands[m_next++];
+    try {
+        Execute(command);
+    } catch (const std::exception& error) {
+        m_err << m_session.name << ":" << command.line << ": " << error.what() << std::endl;
+        Finish(1);
+        return;
+    }
+    Schedule();
+}
+
+// Ends every dialog still open, innermost first, without the dialogs' own
+// Cancel handling (which could ask questions), and leaves the run's loop
+// once they have unwound.
+void Runner::Finish(int status) {
+    m_finished = true;
+    m_status = status;
+    m_output.Silence();
+    for (auto it = m_dialogs.rbegin(); it != m_dialogs.rend(); ++it) ::EndDialog(it->hWnd, IDCANCEL);
+    m_loop->quit();
+}
+
+HWND Runner::TopDialog() const {
+    if (m_dialogs.empty()) Fail("no dialog is open");
+    return m_dialogs.back().hWnd;
+}
+
+void Runner::Execute(const Command& command) {
+    switch (command.verb) {
+        case Verb::OpenToolbar:
+        case Verb::OpenLink:
+            if (!m_dialogs.empty()) Fail("open: a dialog is already open");
+            m_output.Result(m_session.callTabulo(command.verb == Verb::OpenToolbar ? 2 : 4));
+            break;
+        case Verb::Click: {
+            const Locator locator(TopDialog());
+            if (command.spot.where == Spot::Where::Rows) {
+                SelectRows(locator, command.spot);
+            } else {
+                const Press press = locator.Find(command.spot);
+                afx::Click(press.window, press.point);
+            }
+            break;
+        }
+        case Verb::DblClick: {
+            const Press press = Locator(TopDialog()).Find(command.spot);
+            afx::DoubleClick(press.window, press.point);
+            break;
+        }
+        case Verb::Focus: ::SetFocus(Locator(TopDialog()).Control(command.spot.control)); break;
+        case Verb::PressKey:
+            TopDialog();
+            afx::PressKey(VirtualKey(command.key));
+            break;
+        case Verb::Type: {
+            TopDialog();
+            HWND focus = ::GetFocus();
+            if (!focus || !IsEdit(focus)) Fail("type: the focus is not in an edit");
+            ::SendMessage(focus, EM_SETSEL, 0, -1);
+            afx::TypeText(afx::Utf8ToCp949(command.text).c_str());
+            break;
+        }
+        case Verb::Answer: m_answerOk = command.ok; break;
+        case Verb::Drag: Drag(command); break;
+        case Verb::Dump:
+            if (command.dialog) {
+                Dumper(m_output).Dialog(TopDialog(), m_dialogs.back().templateId);
+            } else {
+                Dumper(m_output).Control(Locator(TopDialog()).Control(command.spot.control));
+            }
+            break;
+        case Verb::Cat:
+            m_output.File(command.text, ReadBytes(std::filesystem::path(m_session.home) / command.text));
+            break;
+        case Verb::Note: m_output.Text(command.text); break;
+    }
+}
+
+// Drags wait for the framework's scripted-drag hook.
+void Runner::Drag(const Command&) { Fail("drag: not available in this build"); }
+
+void Runner::OnDialogShown(HWND dialog, UINT templateId) {
+    m_dialogs.push_back({dialog, templateId, m_dialogs.empty()});
+    Schedule();
+}
+
+void Runner::OnDialogEnded(HWND dialog, INT_PTR result) {
+    for (auto it = m_dialogs.rbegin(); it != m_dialogs.rend(); ++it) {
+        if (it->hWnd != dialog) continue;
+        if (!it->opened) m_output.Closed(it->templateId, result);
+        m_dialogs.erase(std::next(it).base());
+        return;
+    }
+}
+
+int Runner::OnMessageBox(std::string_view text, std::string_view caption, UINT type) {
+    const bool ok = m_answerOk;
+    m_answerOk = true;
+    m_output.Box(afx::Cp949ToUtf8(caption), afx::Cp949ToUtf8(text), ok);
+    return BoxAnswer(type, ok);
+}
+
+int RunScriptFile(Session session, const std::function<void(Runner&)>& prepare, std::ostream& out,
+                  std::ostream& err) {
+    const std::optional<std::string> text = ReadBytes(session.name);
+    if (!text) {
+        err << session.name << ": cannot read the script" << std::endl;
+        return 1;
+    }
+    const std::string file = session.name;
+    try {
+        Runner runner(ParseScript(*text), std::move(session), out, err);
+        if (prepare) prepare(runner);
+        return runner.Run();
+    } catch (const ScriptError& error) {
+        err << file << ":" << error.line() << ": " << error.what() << std::endl;
+        return 1;
+    }
+}
+
+}  // namespace script

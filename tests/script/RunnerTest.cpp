@@ -1,0 +1,347 @@
+// Scripts played on a dialog of the framework, as the module's dialogs are
+// played: every line the runner prints, how it finds controls, tree items and
+// list rows, nested dialogs and message boxes, and how it stops.
+#include <gtest/gtest.h>
+
+#include <afxcmn.h>
+#include <afxcodepage.h>
+#include <afxresource.h>
+#include <afxwin.h>
+
+#include <chrono>
+#include <sstream>
+#include <string>
+
+#include "Parser.h"
+#include "Runner.h"
+
+namespace {
+
+constexpr UINT kTestDialog = 500;
+constexpr UINT kNestedDialog = 501;
+
+constexpr DWORD kPush = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kTree = WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
+                        TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+constexpr DWORD kModal = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+
+const afx::DialogControl kTestControls[] = {
+    {1001, WC_TREEVIEWA, "", kTree, 5, 5, 120, 60},
+    {1002, WC_LISTVIEWA, "", WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS,
+     130, 5, 120, 60},
+    {1003, "Edit", "abc", WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 5, 70, 60, 12},
+    {1004, "Button", "Show", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 70, 70, 40, 12},
+    {1005, "Static", "Red", WS_VISIBLE | SS_LEFT, 115, 70, 30, 12},
+    {1006, "Static", "Status", WS_VISIBLE | SS_LEFT, 150, 70, 40, 12},
+    {1007, "Button", "Ask", kPush, 5, 90, 30, 14},
+    {1008, "Button", "Nested", kPush, 40, 90, 30, 14},
+    {1009, "Button", "Off", kPush | WS_DISABLED, 75, 90, 30, 14},
+    {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 150, 90, 40, 14},
+    {IDCANCEL, "Button", "Cancel", kPush, 200, 90, 40, 14},
+};
+AFX_DIALOG_RESOURCE(kTestTemplate, kTestDialog, "Runner test", kModal, "Tahoma", 9, 0, 0, 260, 110,
+                    kTestControls);
+
+const afx::DialogControl kNestedControls[] = {
+    {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 5, 5, 40, 14},
+    {IDCANCEL, "Button", "Cancel", kPush, 50, 5, 40, 14},
+};
+AFX_DIALOG_RESOURCE(kNestedTemplate, kNestedDialog, "Nested", kModal, "Tahoma", 9, 0, 0, 100, 25,
+                    kNestedControls);
+
+class CNestedDlg : public CDialog {
+public:
+    CNestedDlg() : CDialog(kNestedDialog) {}
+};
+
+// A tree with a folder that fills itself only when it opens, a list, an
+// edit with a byte limit, a check box, a coloured static, a button that asks
+// a question and one that opens a nested dialog.
+class CRunnerTestDlg : public CDialog {
+public:
+    CRunnerTestDlg() : CDialog(kTestDialog) {}
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        CDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, 1001, m_tree);
+        DDX_Control(pDX, 1002, m_list);
+        DDX_Control(pDX, 1003, m_edit);
+    }
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        HTREEITEM menu = Add("Menu", TVI_ROOT, 1);
+        HTREEITEM quotes = Add("Quotes", menu, 1);
+        Add("Current price(0101)", quotes, 0);
+        Add("A > B", quotes, 0);
+        m_hLazy = Add("Empty folder", menu, 1);
+        Add("Other", TVI_ROOT, 0, INDEXTOSTATEIMAGEMASK(2));
+        m_list.InsertColumn(0, "No", LVCFMT_LEFT, 50);
+        m_list.InsertColumn(1, "Name", LVCFMT_LEFT, 90);
+        const char* rows[][2] = {{"0101", "Current price"}, {"0102", "Order book"}, {"0103", "Ticks"}};
+        for (int i = 0; i < 3; ++i) {
+            m_list.InsertItem(i, rows[i][0]);
+            m_list.SetItemText(i, 1, rows[i][1]);
+        }
+        m_edit.LimitText(6);
+        CheckDlgButton(1004, BST_CHECKED);
+        return TRUE;
+    }
+
+    afx_msg void OnAsk() {
+        const int answer = MessageBox("Proceed?\nReally", "Question", MB_OKCANCEL);
+        SetDlgItemText(1006, answer == IDOK ? "ok" : "cancel");
+    }
+
+    afx_msg void OnNested() {
+        CNestedDlg nested;
+        nested.DoModal();
+    }
+
+    afx_msg void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult) {
+        const auto* pTree = reinterpret_cast<NMTREEVIEW*>(pNMHDR);
+        if (pTree->itemNew.hItem == m_hLazy && !m_tree.GetChildItem(m_hLazy))
+            Add("Late child", m_hLazy, 0);
+        *pResult = 0;
+    }
+
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+        HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+        if (pWnd->GetDlgCtrlID() == 1005) pDC->SetTextColor(RGB(255, 0, 0));
+        return hbr;
+    }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HTREEITEM Add(const char* label, HTREEITEM parent, int children, UINT state = 0) {
+        TVINSERTSTRUCT insert{};
+        insert.hParent = parent;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_CHILDREN | TVIF_STATE;
+        insert.item.pszText = const_cast<char*>(label);
+        insert.item.cChildren = children;
+        insert.item.state = state;
+        insert.item.stateMask = TVIS_STATEIMAGEMASK;
+        return m_tree.InsertItem(&insert);
+    }
+
+    CTreeCtrl m_tree;
+    CListCtrl m_list;
+    CEdit m_edit;
+    HTREEITEM m_hLazy = nullptr;
+};
+
+BEGIN_MESSAGE_MAP(CRunnerTestDlg, CDialog)
+    ON_BN_CLICKED(1007, &CRunnerTestDlg::OnAsk)
+    ON_BN_CLICKED(1008, &CRunnerTestDlg::OnNested)
+    ON_NOTIFY(TVN_ITEMEXPANDING, 1001, &CRunnerTestDlg::OnItemExpanding)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+struct Played {
+    std::string out;
+    std::string err;
+    int status;
+    int opened;
+};
+
+// Plays a script whose `open` shows the test dialog; the dialog's result is
+// what the call returns, as CallTabulo returns it.
+Played Play(const std::string& text) {
+    std::ostringstream out;
+    std::ostringstream err;
+    int opened = 0;
+    script::Session session{"test.script",
+                            [&opened](int) {
+                                ++opened;
+                                CRunnerTestDlg dlg;
+                                return static_cast<long long>(dlg.DoModal());
+                            },
+                            "."};
+    script::Runner runner(script::ParseScript(text), session, out, err);
+    const int status = runner.Run();
+    return {out.str(), err.str(), status, opened};
+}
+
+TEST(ScriptRunner, DumpsTheDialogAndEndsItWithItsResult) {
+    const Played played = Play(
+        "open toolbar\n"
+        "dump dialog\n"
+        "click 2\n"
+        "open link\n"
+        "click 1\n");
+    EXPECT_EQ(played.out,
+              "dialog 500 \"Runner test\"\n"
+              "tree 1001\n"
+              "  Menu [+]\n"
+              "    Quotes [+]\n"
+              "      Current price(0101)\n"
+              "      A > B\n"
+              "    Empty folder [+]\n"
+              "  Other [img=2]\n"
+              "list 1002 rows=3 mark=-1 top=0\n"
+              "  0: 0101 | Current price\n"
+              "  1: 0102 | Order book\n"
+              "  2: 0103 | Ticks\n"
+              "edit 1003 \"abc\"\n"
+              "check 1004 \"Show\" on\n"
+              "static 1005 \"Red\" color=#FF0000\n"
+              "static 1006 \"Status\"\n"
+              "button 1007 \"Ask\"\n"
+              "button 1008 \"Nested\"\n"
+              "button 1009 \"Off\" disabled\n"
+              "button 1 \"OK\"\n"
+              "button 2 \"Cancel\"\n"
+              "result 2\n"
+              "result 1\n");
+    EXPECT_EQ(played.err, "");
+    EXPECT_EQ(played.status, 0);
+    EXPECT_EQ(played.opened, 2);
+}
+
+TEST(ScriptRunner, FindsTreeItemsByPathAndOpensTheirFolders) {
+    const Played played = Play(
+        "open toolbar\n"
+        "select 1001 item \"Menu > Quotes > A > B\"\n"
+        "dump 1001\n"
+        "select 1001 item \"Menu > Empty folder > Late child\"\n"
+        "dump 1001\n"
+        "click 2\n");
+    EXPECT_EQ(played.out,
+              "tree 1001\n"
+              "  Menu [+ open]\n"
+              "    Quotes [+ open]\n"
+              "      Current price(0101)\n"
+              "      A > B [sel]\n"
+              "    Empty folder [+]\n"
+              "  Other [img=2]\n"
+              "tree 1001\n"
+              "  Menu [+ open]\n"
+              "    Quotes [+ open]\n"
+              "      Current price(0101)\n"
+              "      A > B\n"
+              "    Empty folder [+ open]\n"
+              "      Late child [sel]\n"
+              "  Other [img=2]\n"
+              "result 2\n");
+    EXPECT_EQ(played.status, 0) << played.err;
+}
+
+TEST(ScriptRunner, ClicksListRowsAndCells) {
+    const Played played = Play(
+        "open toolbar\n"
+        "select 1002 rows 2,0\n"
+        "dump 1002\n"
+        "click 1002 row 1\n"
+        "dump 1002\n"
+        "click 2\n");
+    EXPECT_EQ(played.out,
+              "list 1002 rows=3 mark=0 top=0\n"
+              "  0: 0101 | Current price [sel focus]\n"
+              "  1: 0102 | Order book\n"
+              "  2: 0103 | Ticks [sel]\n"
+              "list 1002 rows=3 mark=1 top=0\n"
+              "  0: 0101 | Current price\n"
+              "  1: 0102 | Order book [sel focus]\n"
+              "  2: 0103 | Ticks\n"
+              "result 2\n");
+    EXPECT_EQ(played.status, 0) << played.err;
+}
+
+TEST(ScriptRunner, TypesIntoTheFocusedEditWithinItsByteLimit) {
+    const Played played = Play(
+        "open toolbar\n"
+        "focus 1003\n"
+        "type \"\xED\x95\x9C\xEA\xB8\x80x\"\n"
+        "dump 1003\n"
+        "type \"\xEA\xB0\x80\xEB\x82\x98\xEB\x8B\xA4\xEB\x9D\xBC\"\n"
+        "dump 1003\n"
+        "click 1004\n"
+        "dump 1004\n"
+        "focus 1003\n"
+        "key Escape\n");
+    EXPECT_EQ(played.out,
+              "edit 1003 \"\xED\x95\x9C\xEA\xB8\x80x\"\n"
+              "edit 1003 \"\xEA\xB0\x80\xEB\x82\x98\xEB\x8B\xA4\"\n"
+              "check 1004 \"Show\" off\n"
+              "result 2\n");
+    EXPECT_EQ(played.status, 0) << played.err;
+}
+
+TEST(ScriptRunner, AnswersMessageBoxesAndReportsNestedDialogs) {
+    const Played played = Play(
+        "open toolbar\n"
+        "answer cancel\n"
+        "click 1007\n"
+        "dump 1006\n"
+        "click 1007\n"
+        "dump 1006\n"
+        "click 1008\n"
+        "dump dialog\n"
+        "click 1\n"
+        "click 1008\n"
+        "key Escape\n"
+        "note \"back\"\n"
+        "click 1\n");
+    EXPECT_EQ(played.out,
+              "box \"Question\" \"Proceed?\\nReally\" -> cancel\n"
+              "static 1006 \"cancel\"\n"
+              "box \"Question\" \"Proceed?\\nReally\" -> ok\n"
+              "static 1006 \"ok\"\n"
+              "dialog 501 \"Nested\"\n"
+              "button 1 \"OK\"\n"
+              "button 2 \"Cancel\"\n"
+              "closed 501 1\n"
+              "closed 501 2\n"
+              "back\n"
+              "result 1\n");
+    EXPECT_EQ(played.status, 0) << played.err;
+}
+
+TEST(ScriptRunner, StopsAtAFailingCommandAndClosesEverything) {
+    struct Case {
+        const char* script;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"note \"a\"\ndump 1001\nnote \"b\"\n", "a\n", "test.script:2: no dialog is open\n"},
+        {"open toolbar\nclick 1999\nclick 2\n", "",
+         "test.script:2: the dialog has no control 1999\n"},
+        {"open toolbar\nselect 1001 item \"Menu > Nope\"\n", "",
+         "test.script:2: no tree item \"Menu > Nope\"\n"},
+        {"open toolbar\nselect 1002 item \"Menu\"\n", "",
+         "test.script:2: control 1002 is not a tree\n"},
+        {"open toolbar\nclick 1002 row 3\n", "",
+         "test.script:2: row 3 is out of range: the list has 3 rows\n"},
+        {"open toolbar\nclick 1002 row 0 col 2\n", "",
+         "test.script:2: column 2 is out of range: the list has 2 columns\n"},
+        {"open toolbar\nopen link\n", "", "test.script:2: open: a dialog is already open\n"},
+        {"open toolbar\nfocus 1007\ntype \"x\"\n", "",
+         "test.script:3: type: the focus is not in an edit\n"},
+        {"open toolbar\nclick 1008\nnote \"in\"\nclick 1 row 0\n", "in\n",
+         "test.script:4: control 1 is not a list\n"},
+    };
+    for (const Case& c : cases) {
+        const auto started = std::chrono::steady_clock::now();
+        const Played played = Play(c.script);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << c.script;
+        EXPECT_EQ(played.out, c.out) << c.script;
+        EXPECT_EQ(played.err, c.err) << c.script;
+        EXPECT_EQ(played.status, 1) << c.script;
+    }
+}
+
+TEST(ScriptRunner, EndsDialogsThatTheScriptLeavesOpen) {
+    const Played played = Play(
+        "open toolbar\n"
+        "click 1008\n"
+        "note \"left open\"\n");
+    EXPECT_EQ(played.out, "left open\n");
+    EXPECT_EQ(played.status, 0);
+    EXPECT_EQ(played.opened, 1);
+}
+
+}  // namespace
