@@ -97,6 +97,10 @@ void PressKey(UINT vk, UINT keys = 0);
 // Types CP949 text into the focus window, one key press per character.
 void TypeText(LPCSTR text);
 
+// The text colour a control's parent gives it (WM_CTLCOLOR with nCtlColor,
+// CTLCOLOR_STATIC for a static), when the parent's handler sets one.
+bool ControlTextColor(HWND control, UINT nCtlColor, COLORREF* color);
+
 // The close box of a top-level window, as a person clicks it.
 void ClickCloseBox(HWND hwnd);
 

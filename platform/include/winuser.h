@@ -510,6 +510,7 @@ UINT IsDlgButtonChecked(HWND hDlg, int nIDButton);
 HWND SetFocus(HWND hWnd);
 HWND GetFocus();
 HWND GetActiveWindow();
+HWND SetActiveWindow(HWND hWnd);
 HWND SetCapture(HWND hWnd);
 BOOL ReleaseCapture();
 HWND GetCapture();

@@ -12,6 +12,8 @@
 #include <cstdlib>
 
 #include "Application.h"
+#include "DialogManager.h"
+#include "Gdi.h"
 #include "Input.h"
 #include "Text.h"
 #include "Window.h"
@@ -56,15 +58,17 @@ Qt::MouseButtons Buttons(UINT keys) {
 // delivers a real one: to the innermost widget there that takes the mouse.
 void SendMouse(HWND hwnd, POINT point, QEvent::Type type, Qt::MouseButton button,
                Qt::MouseButtons buttons, UINT keys) {
-    const Window* window = Window::FromHandle(hwnd);
+    Window* window = Window::FromHandle(hwnd);
     QWidget* client = window != nullptr ? window->ClientWidget() : nullptr;
     if (client == nullptr) return;
+    // A window behind a modal dialog gets no focus from a click.
+    const bool blocked = !window->TopLevel().enabled;
     const QPoint pos(point.x, point.y);
     QWidget* child = client->childAt(pos);
     QPointer<QWidget> target = child != nullptr ? child : client;
     const QPoint global = client->mapToGlobal(pos);
     QCursor::setPos(global);
-    if (type == QEvent::MouseButtonPress) {
+    if (type == QEvent::MouseButtonPress && !blocked) {
         // Focus on click, as Qt gives it for a real press.
         for (QWidget* w = target; w != nullptr; w = w->parentWidget()) {
             if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
@@ -254,6 +258,15 @@ void TypeText(LPCSTR text) {
         detail::SendKey(QEvent::KeyPress, qtKey, modifiers, typed);
         detail::SendKey(QEvent::KeyRelease, qtKey, modifiers, QString());
     }
+}
+
+bool ControlTextColor(HWND control, UINT nCtlColor, COLORREF* color) {
+    detail::Window* window = detail::Window::FromHandle(control);
+    if (window == nullptr || !window->IsChild() || color == nullptr) return false;
+    const detail::ControlColors colors = detail::AskControlColors(*window, WM_CTLCOLORMSGBOX + nCtlColor, nullptr);
+    if (!colors.textChosen) return false;
+    *color = detail::FromQColor(colors.text);
+    return true;
 }
 
 void ClickCloseBox(HWND hwnd) {

@@ -23,11 +23,14 @@ LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
 
 // The colours of a control that nobody colours: the system's text colour on
 // a window background for edits, on the face colour for everything else.
+// They are the context's defaults, not a colour anyone chose.
 LRESULT DefaultControlColor(UINT message, WPARAM hdc) {
     const bool edit = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
     const int background = edit ? COLOR_WINDOW : COLOR_BTNFACE;
-    SetTextColor(reinterpret_cast<HDC>(hdc), GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(reinterpret_cast<HDC>(hdc), GetSysColor(background));
+    if (auto* dc = afx::detail::DeviceContext::FromHandle(reinterpret_cast<HDC>(hdc))) {
+        dc->textColor = GetSysColor(COLOR_WINDOWTEXT);
+        dc->bkColor = GetSysColor(background);
+    }
     return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
 

@@ -52,6 +52,8 @@ INT_PTR CDialog::DoModal() {
         if (m_hWnd != nullptr) ::ShowWindow(m_hWnd, SW_HIDE);
     }
     if (enableOwner) ::EnableWindow(hWndOwner, TRUE);
+    // The owner is active again, with the focus where it was.
+    if (hWndOwner != nullptr) ::SetActiveWindow(hWndOwner);
     if (m_hWnd != nullptr) DestroyWindow();
     return result;
 }

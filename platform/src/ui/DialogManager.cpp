@@ -59,7 +59,7 @@ ControlColors AskControlColors(Window& window, UINT message, QPainter* painter) 
         SendMessageA(asked, message, reinterpret_cast<WPARAM>(dc.Handle()),
                      reinterpret_cast<LPARAM>(window.Handle())));
     ControlColors colors{ToQColor(dc.textColor), false, QColor(), dc.bkMode == OPAQUE,
-                         ToQColor(dc.bkColor)};
+                         ToQColor(dc.bkColor), dc.textColorChosen};
     colors.fillBackground = BrushColor(brush, &colors.background);
     return colors;
 }

@@ -22,6 +22,7 @@ struct ControlColors {
     QColor background;
     bool opaqueText;  // text cells get the text background colour
     QColor textBackground;
+    bool textChosen;  // the handler set the text colour
 };
 ControlColors AskControlColors(Window& window, UINT message, QPainter* painter);
 

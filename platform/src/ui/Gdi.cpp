@@ -258,7 +258,9 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
     DeviceContext* dc = DeviceContext::FromHandle(hdc);
-    return dc == nullptr ? CLR_INVALID : std::exchange(dc->textColor, color);
+    if (dc == nullptr) return CLR_INVALID;
+    dc->textColorChosen = true;
+    return std::exchange(dc->textColor, color);
 }
 
 COLORREF GetTextColor(HDC hdc) {

@@ -62,6 +62,7 @@ public:
 
     QPainter* painter;
     COLORREF textColor = RGB(0, 0, 0);
+    bool textColorChosen = false;  // SetTextColor was called on it
     COLORREF bkColor = RGB(255, 255, 255);
     int bkMode = OPAQUE;
     HFONT font = nullptr;

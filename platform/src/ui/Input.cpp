@@ -188,12 +188,11 @@ bool TranslateFocus(Window& window, QEvent* event, const QtHandler& qt) {
     return true;
 }
 
-// A disabled window takes no input: a disabled control's input goes on to
-// its parent (Qt passes it up), a disabled top-level window's (behind a
-// modal dialog) is dropped.
-bool TakesInput(Window& window) {
-    if (!window.enabled || !window.TopLevel().enabled) return false;
-    return window.widget == nullptr || window.widget->isEnabled();
+// A disabled window takes no input. A disabled top-level window's (one
+// behind a modal dialog) is dropped; a disabled control's goes on to its
+// parent, as Qt passes it up.
+bool TakesInput(const Window& window) {
+    return window.enabled && (window.widget == nullptr || window.widget->isEnabled());
 }
 
 }  // namespace
@@ -204,11 +203,13 @@ bool TranslateInput(Window& window, QEvent* event, const QtHandler& qt) {
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
-            if (!TakesInput(window)) return !window.IsChild();
+            if (!window.TopLevel().enabled) return true;
+            if (!TakesInput(window)) return false;
             return TranslateMouse(window, static_cast<QMouseEvent*>(event), qt);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-            if (!TakesInput(window)) return !window.IsChild();
+            if (!window.TopLevel().enabled) return true;
+            if (!TakesInput(window)) return false;
             return TranslateKey(window, static_cast<QKeyEvent*>(event), qt);
         case QEvent::FocusIn:
         case QEvent::FocusOut:

@@ -91,7 +91,10 @@ int RunBox(HWND owner, const std::string& text, const std::string& caption, UINT
         NotifyModalShown(ModalInfo{nullptr, CString(caption), CString(text), type, 0});
     });
     if (HasModalHook()) shown.start(0);
-    return IdOf(box.exec());
+    const int answer = IdOf(box.exec());
+    // The owner is active again, with the focus where it was.
+    if (owner != nullptr) SetActiveWindow(owner);
+    return answer;
 }
 
 }  // namespace

@@ -520,6 +520,15 @@ HWND GetActiveWindow() {
     return window != nullptr ? window->Handle() : nullptr;
 }
 
+HWND SetActiveWindow(HWND hWnd) {
+    const HWND previous = GetActiveWindow();
+    const Window* window = Window::FromHandle(hWnd);
+    if (window != nullptr && window->widget != nullptr && window->widget->isVisible()) {
+        afx::detail::Activate(window->widget->window());
+    }
+    return previous;
+}
+
 namespace {
 HWND& Capture() {
     static HWND capture = nullptr;

@@ -266,6 +266,39 @@ TEST(Dialog, TabMovesBetweenTabStopsInTemplateOrder) {
     EXPECT_EQ((std::vector<int>{1001, 1002, IDCANCEL, 1003, 1006, 1001, 1006}), order);
 }
 
+// A dialog opened from a dialog: the owner takes no input while it runs, and
+// has the focus back where it was when it ends; so does a message box.
+TEST(Dialog, NestedModalLoopsGiveTheFocusBack) {
+    CTestDlg outer;
+    INT_PTR innerResult = 0;
+    int box = 0;
+    ScopedModalHook hook([&](const afx::ModalInfo& info) {
+        if (info.hwnd == nullptr) {
+            EXPECT_EQ(nullptr, afx::TopModalWindow());
+            afx::EndModal(IDOK);
+            return;
+        }
+        if (info.hwnd != outer.m_hWnd) {
+            EXPECT_FALSE(outer.IsWindowEnabled());
+            afx::Click(Item(outer.m_hWnd, 1001), Middle(Item(outer.m_hWnd, 1001)));  // no effect
+            afx::EndModal(5);
+            return;
+        }
+        outer.m_edit.SetFocus();
+        CTestDlg inner;
+        innerResult = inner.DoModal();
+        EXPECT_TRUE(outer.IsWindowEnabled());
+        EXPECT_EQ(outer.m_edit.m_hWnd, ::GetFocus());
+        box = outer.MessageBox("Saved.", nullptr, MB_OK);
+        EXPECT_EQ(outer.m_edit.m_hWnd, ::GetFocus());
+        afx::EndModal(IDOK);
+    });
+    EXPECT_EQ(IDOK, outer.DoModal());
+    EXPECT_EQ(5, innerResult);
+    EXPECT_EQ(IDOK, box);
+    EXPECT_EQ(0, outer.m_nApply);
+}
+
 TEST(Dialog, TheCloseBoxEndsWithIdCancel) {
     CTestDlg dlg;
     ScopedModalHook hook([](const afx::ModalInfo& info) { afx::ClickCloseBox(info.hwnd); });
@@ -325,6 +358,11 @@ TEST(Dialog, ColourHandlerPaintsTheStaticRedOnItsBrush) {
         const QImage label = ControlPart(picture, info.hwnd, Item(info.hwnd, 1005));
         EXPECT_EQ(0, CountPixels(label, IsRed));
         EXPECT_GT(CountPixels(label, IsDark), 10);
+        // What the handler chose, as a script's dump reports it.
+        COLORREF color = 0;
+        EXPECT_TRUE(afx::ControlTextColor(Item(info.hwnd, 1004), CTLCOLOR_STATIC, &color));
+        EXPECT_EQ(RGB(255, 0, 0), color);
+        EXPECT_FALSE(afx::ControlTextColor(Item(info.hwnd, 1005), CTLCOLOR_STATIC, &color));
         afx::EndModal(IDOK);
     });
     dlg.DoModal();
