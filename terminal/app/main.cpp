@@ -1,0 +1,91 @@
+// tabulo-host: plays the terminal for libTabulo.so (see README).
+
+#include <afxcodepage.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "HomeDir.h"
+#include "HostOptions.h"
+#include "MainWindow.h"
+#include "MenuFile.h"
+#include "SampleData.h"
+#include "Screenshots.h"
+#include "TerminalSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ProgramDir() {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::current_path().string() : self.parent_path().string();
+}
+
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value && *value) return true;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && *platform && std::string(platform) != "offscreen";
+}
+
+std::vector<host::MenuFileNode> LoadMenu(const std::string& menuFile) {
+    if (menuFile.empty()) return host::ParseMenuFile(host::SampleMenu());
+    std::ifstream in(menuFile, std::ios::binary);
+    if (!in) throw std::runtime_error(menuFile + ": cannot read the menu file");
+    std::stringstream text;
+    text << in.rdbuf();
+    try {
+        return host::ParseMenuFile(text.str());
+    } catch (const host::MenuFileError& error) {
+        throw std::runtime_error(menuFile + ":" + std::to_string(error.Line()) + ": " +
+                                 error.Reason());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string programDir = ProgramDir();
+    host::HostOptions options;
+    try {
+        options = host::ParseCommandLine({argv + 1, argv + argc}, programDir);
+    } catch (const host::UsageError& error) {
+        std::cerr << "tabulo-host: " << error.what() << "\n\n" << host::UsageText();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << host::UsageText();
+        return 0;
+    }
+    if (options.screenshots.empty() && !HasDisplay()) {
+        options.screenshots = (fs::current_path() / "tabulo-host-screenshots").string();
+        std::cout << "tabulo-host: no display; writing screenshots to " << options.screenshots
+                  << "\n";
+    }
+    if (!options.screenshots.empty()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    try {
+        options.home = fs::absolute(options.home).lexically_normal().string();
+        if (options.home.size() > 1 && options.home.back() == '/') options.home.pop_back();
+        const host::HomeDir home(options.home);
+        home.Prepare(afx::Utf8ToCp949(options.user));
+        CMenuNode menu = host::BuildMenu(LoadMenu(options.menuFile));
+
+        QApplication app(argc, argv);
+        host::TerminalSession session(options, home, std::move(menu), programDir);
+        host::MainWindow window(session);
+        if (!options.screenshots.empty()) return host::TakeScreenshots(window, options.screenshots);
+        window.show();
+        return app.exec();
+    } catch (const std::exception& error) {
+        std::cerr << "tabulo-host: " << error.what() << "\n";
+        return 1;
+    }
+}

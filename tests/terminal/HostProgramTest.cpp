@@ -1,0 +1,84 @@
+// tabulo-host as a person starts it: without a display it writes pictures of
+// its window and both dialogs; a malformed menu file stops it with the line.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class HostProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("tabulo-host-" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // Runs tabulo-host in m_dir without a display; returns its exit status.
+    int Run(const std::string& arguments) {
+        const std::string program =
+            (fs::read_symlink("/proc/self/exe").parent_path() / "tabulo-host").string();
+        const std::string command = "cd '" + m_dir.string() +
+                                    "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                                    program + "' --home home " + arguments +
+                                    " >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string Read(const std::string& name) {
+        std::ifstream in(m_dir / name, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(HostProgramTest, WithoutADisplayItWritesPicturesOfTheWindowAndBothDialogs) {
+    const struct {
+        const char* arguments;
+        const char* folder;
+    } cases[] = {{"", "tabulo-host-screenshots"}, {"--screenshots shots", "shots"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        ASSERT_EQ(Run(c.arguments), 0) << Read("err.txt");
+        for (const char* picture : {"host.png", "toolbar-settings.png", "link-menu.png"}) {
+            const std::string bytes = Read(std::string(c.folder) + "/" + picture);
+            EXPECT_GT(bytes.size(), 1000u) << picture;
+            EXPECT_EQ(bytes.substr(0, 4), "\x89PNG") << picture;
+        }
+    }
+    EXPECT_TRUE(fs::is_regular_file(m_dir / "home/user/Toolbar.ini"));
+}
+
+TEST_F(HostProgramTest, AMalformedMenuFileStopsItWithTheLineAndTheReason) {
+    std::ofstream(m_dir / "menu.txt") << "folder \"a\"\n  screen b\n";
+    EXPECT_EQ(Run("--menu menu.txt"), 1);
+    EXPECT_EQ(Read("err.txt"),
+              "tabulo-host: menu.txt:2: expected a quoted name after 'screen'\n");
+    EXPECT_EQ(Run("--menu missing.txt"), 1);
+    EXPECT_EQ(Read("err.txt"), "tabulo-host: missing.txt: cannot read the menu file\n");
+}
+
+TEST_F(HostProgramTest, HelpAndUsageErrors) {
+    EXPECT_EQ(Run("--help"), 0);
+    EXPECT_NE(Read("out.txt").find("usage: tabulo-host"), std::string::npos);
+    EXPECT_EQ(Run("--service x"), 2);
+    EXPECT_EQ(Read("err.txt").rfind("tabulo-host: --service needs a whole number, not 'x'\n", 0),
+              0u);
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+// What tabulo-host makes of the terminal's data: the menu tree from a menu
+// file, the screen index, and the user's toolbars and link menu read back
+// from the files the module wrote.
+
+#include <afxcodepage.h>
+#include <windows.h>
+
+#include "MenuFile.h"
+#include "TerminalFixture.h"
+#include "TerminalSetup.h"
+
+namespace {
+
+using TerminalSessionTest = TerminalFixture;
+
+CString Cp949(const char* pszUtf8) { return afx::Utf8ToCp949(pszUtf8); }
+
+TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
+    const CMenuNode root = host::BuildMenu(host::ParseMenuFile(
+        "folder \"시세\"\n"
+        "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
+        "  separator\n"
+        "node \"Odd\" kind=7\n"));
+    EXPECT_EQ(root.m_nKind, MENU_NODE_FOLDER);
+    EXPECT_EQ(root.m_pScreen, nullptr);
+    ASSERT_EQ(root.GetChildCount(), 2);
+    const CMenuNode& folder = *root.GetChild(0);
+    EXPECT_EQ(folder.m_strName, Cp949("시세"));
+    EXPECT_EQ(folder.m_pScreen, nullptr);
+    ASSERT_EQ(folder.GetChildCount(), 2);
+    const CMenuNode& screen = *folder.GetChild(0);
+    EXPECT_EQ(screen.m_strName, Cp949("현재가"));
+    EXPECT_EQ(screen.m_nKind, MENU_NODE_SCREEN);
+    EXPECT_EQ(screen.m_dwShow, 0u);
+    ASSERT_NE(screen.m_pScreen, nullptr);
+    EXPECT_EQ(screen.m_pScreen->m_strScreenNo, "0101");
+    EXPECT_EQ(screen.m_pScreen->m_strSecondCode, "TR0101");
+    EXPECT_EQ(screen.m_pScreen->m_nScreenType, 3);
+    EXPECT_EQ(folder.GetChild(1)->m_strName, "SEPARATOR");
+    EXPECT_EQ(folder.GetChild(1)->m_dwShow, 1u);
+    EXPECT_EQ(root.GetChild(1)->m_nKind, 7);
+    ASSERT_NE(root.GetChild(1)->m_pScreen, nullptr);
+    EXPECT_EQ(root.GetChild(1)->m_pScreen->m_strScreenNo, "");
+}
+
+TEST(BuildMenu, TheScreenIndexFindsTheFirstNodeOfANumber) {
+    CMenuNode root = host::BuildMenu(host::ParseMenuFile(
+        "folder \"a\"\n"
+        "  screen \"first\" no=0101\n"
+        "screen \"second\" no=0101\n"));
+    CMapStringToPtr index;
+    terminal::BuildScreenIndex(root, index);
+    void* pNode = nullptr;
+    ASSERT_TRUE(index.Lookup("0101", pNode));
+    EXPECT_EQ(static_cast<CMenuNode*>(pNode)->m_strName, "first");
+}
+
+TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst) {
+    m_options.user = "kim01 ";
+    host::TerminalSession& session = Session();
+    EXPECT_TRUE(session.UserToolbars().empty());
+
+    // The sample defaults hold seven toolbars, so COMBOSEL 8 is the user's second.
+    const std::string file = (m_home / "user/ToolBar_kim01.ini").string();
+    const char* entries[][3] = {
+        {"LIST", "ItemCnt", "03"},          {"LIST", "01", "Quotes"},
+        {"LIST", "02", "Orders"},           {"LIST", "03", "Charts"},
+        {"LIST", "COMBOSEL", "8"},          {"Quotes", "ItemCnt", "01"},
+        {"Quotes", "01", "0101,Price,Current price"},
+        {"Orders", "ItemCnt", "03"},        {"Orders", "01", "0201,Buy,Cash buy"},
+        {"Orders", "02", "0202"},           {"Orders", "03", "0203,,Amend, cancel"},
+    };
+    for (const auto& entry : entries)
+        WritePrivateProfileStringA(entry[0], entry[1], entry[2], file.c_str());
+
+    const std::vector<host::Toolbar> toolbars = session.UserToolbars();
+    ASSERT_EQ(toolbars.size(), 3u);
+    EXPECT_EQ(toolbars[0].strName, "Orders");
+    EXPECT_EQ(toolbars[1].strName, "Quotes");
+    EXPECT_EQ(toolbars[2].strName, "Charts");
+    ASSERT_EQ(toolbars[0].buttons.size(), 2u);
+    EXPECT_EQ(toolbars[0].buttons[0].strScreenNo, "0201");
+    EXPECT_EQ(toolbars[0].buttons[0].strShortName, "Buy");
+    EXPECT_EQ(toolbars[0].buttons[0].strScreenName, "Cash buy");
+    EXPECT_EQ(toolbars[0].buttons[1].strShortName, "");
+    EXPECT_EQ(toolbars[0].buttons[1].strScreenName, "Amend, cancel");
+    EXPECT_TRUE(toolbars[2].buttons.empty());
+
+    // A selection outside the user's toolbars keeps the file's order.
+    WritePrivateProfileStringA("LIST", "COMBOSEL", "2", file.c_str());
+    EXPECT_EQ(session.UserToolbars()[0].strName, "Quotes");
+}
+
+TEST_F(TerminalSessionTest, TheLinkMenuComesFromTheUsersOwnDirectory) {
+    host::TerminalSession& session = Session();
+    EXPECT_TRUE(session.LinkMenu().empty());
+    const std::string file = (m_home / "users/guest/UserConnectMenu.ini").string();
+    WritePrivateProfileStringA("USERMENUCOUNT", "Count", "3", file.c_str());
+    WritePrivateProfileStringA("USERMENU", "1", "Screen A,INNER01,0101", file.c_str());
+    WritePrivateProfileStringA("USERMENU", "2", "broken", file.c_str());
+    WritePrivateProfileStringA("USERMENU", "3", "Screen C,INNER03,0303,x", file.c_str());
+    const std::vector<host::LinkEntry> links = session.LinkMenu();
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_EQ(links[0].strScreenName, "Screen A");
+    EXPECT_EQ(links[0].strInnerTR, "INNER01");
+    EXPECT_EQ(links[0].strScreenNo, "0101");
+    EXPECT_EQ(links[1].strScreenNo, "0303,x");
+}
+
+TEST(HomeRelativePath, PathsBelowHomeLoseItAndEverySeparatorIsASlash) {
+    EXPECT_EQ(host::HomeRelativePath("/h/user\\ToolBar_a.ini", "/h"), "user/ToolBar_a.ini");
+    EXPECT_EQ(host::HomeRelativePath("/elsewhere\\x.ini", "/h"), "/elsewhere/x.ini");
+    EXPECT_EQ(host::HomeRelativePath("/home2/x", "/home"), "/home2/x");
+    EXPECT_EQ(host::HomeRelativePath(afx::Utf8ToCp949("/h/users/김\\a.ini"), "/h"),
+              "users/김/a.ini");
+}
+
+}  // namespace
