@@ -1,6 +1,3 @@
-// Filling a list needs the framework's list control, which arrives with the
-// window layer; until its header exists this part is left out of the build.
-#if __has_include(<afxcmn.h>)
 #include <afxcmn.h>
 
 #include "menu/MenuInfo.h"
@@ -13,4 +10,3 @@ void CMenuInfo::FillListCtrl(CListCtrl& list) const {
         list.SetItemText(nRow, 2, pChild->m_strShortName);
     }
 }
-#endif

@@ -296,6 +296,12 @@ protected:                                         \
     AFX_WM_ENTRY(WM_CTLCOLOR, HBRUSH (ThisClass::*)(CDC*, CWnd*, UINT), &ThisClass::OnCtlColor)
 #define ON_WM_DRAWITEM() \
     AFX_WM_ENTRY(WM_DRAWITEM, void (ThisClass::*)(int, LPDRAWITEMSTRUCT), &ThisClass::OnDrawItem)
+#define ON_WM_MEASUREITEM() \
+    AFX_WM_ENTRY(WM_MEASUREITEM, void (ThisClass::*)(int, LPMEASUREITEMSTRUCT), &ThisClass::OnMeasureItem)
+// An owner-drawn control answers its owner's WM_MEASUREITEM itself.
+#define ON_WM_MEASUREITEM_REFLECT()                                                       \
+    AFX_WM_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, void (ThisClass::*)(LPMEASUREITEMSTRUCT), \
+                 &ThisClass::MeasureItem)
 #define ON_WM_GETDLGCODE() AFX_WM_ENTRY(WM_GETDLGCODE, UINT (ThisClass::*)(), &ThisClass::OnGetDlgCode)
 #define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, void (ThisClass::*)(CWnd*), &ThisClass::OnSetFocus)
 #define ON_WM_KILLFOCUS() AFX_WM_ENTRY(WM_KILLFOCUS, void (ThisClass::*)(CWnd*), &ThisClass::OnKillFocus)
@@ -470,6 +476,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
@@ -684,6 +691,12 @@ BOOL Dispatch(CCmdTarget* pTarget, UINT nMessage, WPARAM wParam, LPARAM lParam, 
         (self->*F)(wParam);
     } else if constexpr (std::is_same_v<Fn, void (C::*)(int, LPDRAWITEMSTRUCT)>) {
         (self->*F)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+    } else if constexpr (std::is_same_v<Fn, void (C::*)(int, LPMEASUREITEMSTRUCT)>) {
+        (self->*F)(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+    } else if constexpr (std::is_same_v<Fn, void (C::*)(LPMEASUREITEMSTRUCT)>) {
+        (self->*F)(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
         *pResult = TRUE;
     } else if constexpr (std::is_same_v<Fn, UINT (C::*)()>) {
         *pResult = (self->*F)();

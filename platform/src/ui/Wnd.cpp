@@ -56,6 +56,7 @@ IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_CTLCOLOR()
     ON_WM_DRAWITEM()
+    ON_WM_MEASUREITEM()
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
@@ -503,6 +504,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
                                         &notify, nullptr);
         }
         case WM_DRAWITEM:
+        case WM_MEASUREITEM:
             return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
         default:
             return FALSE;
@@ -578,6 +580,14 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     if (lpDrawItemStruct != nullptr && ReflectLastMsg(lpDrawItemStruct->hwndItem)) return;
+    Default();
+}
+
+// The request names no window, only the control's id: the child with that id
+// answers it when its class reflects it.
+void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT) {
+    CWnd* child = GetDlgItem(nIDCtl);
+    if (child != nullptr && child->SendChildNotifyLastMsg()) return;
     Default();
 }
 

@@ -1,6 +1,3 @@
-// Filling the toolbar list needs the framework's list control; until the
-// window layer supplies it, there is nothing to fill.
-#if __has_include(<afxcmn.h>)
 #include <gtest/gtest.h>
 
 #include <afxautomation.h>
@@ -53,4 +50,3 @@ TEST(MenuInfoList, AppendsOneRowPerChildWithNumberNameAndShortName) {
 }
 
 }  // namespace
-#endif

@@ -255,4 +255,43 @@ TEST(OwnerDrawnListTest, TheOwnerSetsTheRowHeightAndDrawsEachRow) {
     EXPECT_TRUE(Near(image.pixelColor(rect.left + 5, rect.top + 5), QColor(0, 200, 0)));
 }
 
+// An owner-drawn list that answers its owner's measure request itself.
+class SelfMeasuringList : public OwnerDrawnList {
+public:
+    UINT rowHeight = 0;
+    int measured = 0;
+    void MeasureItem(LPMEASUREITEMSTRUCT measure) {
+        ++measured;
+        measure->itemHeight = rowHeight;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SelfMeasuringList, OwnerDrawnList)
+    ON_WM_MEASUREITEM_REFLECT()
+END_MESSAGE_MAP()
+
+TEST(OwnerDrawnListTest, AReflectingListMeasuresItsOwnRowsWhenTheFrameChanges) {
+    HostWnd host;  // leaves the request to the framework
+    SelfMeasuringList list;
+    ASSERT_TRUE(list.Create(kListStyle | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 150), &host, 1033));
+    list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
+    for (int i = 0; i < 3; ++i) list.InsertItem(i, "row");
+    CRect before;
+    ASSERT_TRUE(list.GetItemRect(1, &before, LVIR_BOUNDS));
+    ASSERT_NE(before.Height(), 31);
+
+    for (const UINT height : {31U, 17U}) {
+        list.rowHeight = height;
+        const int measured = list.measured;
+        list.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
+        EXPECT_EQ(list.measured, measured + 1);
+        CRect rect;
+        ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_BOUNDS));
+        EXPECT_EQ(rect.Height(), static_cast<int>(height));
+        const int firstRowTop = before.top - before.Height();
+        EXPECT_EQ(rect.top, firstRowTop + 2 * static_cast<int>(height));
+    }
+}
+
 }  // namespace
