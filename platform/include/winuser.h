@@ -442,6 +442,19 @@ struct DRAWITEMSTRUCT {
 };
 typedef DRAWITEMSTRUCT* LPDRAWITEMSTRUCT;
 
+// What SetWindowPos did, sent with WM_WINDOWPOSCHANGED: the new position
+// (in the parent's client coordinates) and size, and the flags of the call.
+struct WINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x;
+    int y;
+    int cx;
+    int cy;
+    UINT flags;
+};
+typedef WINDOWPOS* LPWINDOWPOS;
+
 struct MEASUREITEMSTRUCT {
     UINT CtlType;
     UINT CtlID;

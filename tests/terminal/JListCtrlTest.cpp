@@ -1,6 +1,7 @@
 // The terminal's owner-drawn list: it takes over the drawing of a list from a
 // dialog template and gives every row the height its owner asked for.
 
+#include <afxautomation.h>
 #include <afxcmn.h>
 #include <afxresource.h>
 #include <afxwin.h>
@@ -30,6 +31,7 @@ int RowHeight(CListCtrl& list) {
 }
 
 TEST(JListCtrl, RowsTakeTheSetHeightWhenTheFrameChanges) {
+    afx::AutomationSession automation;
     CDialog dialog;
     ASSERT_TRUE(dialog.Create(kDialogId));
     CJListCtrl list;

@@ -459,6 +459,10 @@ void ListView::MeasureItems() {
     MEASUREITEMSTRUCT measure{};
     measure.CtlType = ODT_LISTVIEW;
     measure.CtlID = static_cast<UINT>(GetDlgCtrlID(Hwnd()));
+    // The owner is offered the height the list would choose for its font
+    // and images, not the one it answered last time.
+    m_ownerDrawHeight = 0;
+    UpdateMetrics();
     measure.itemHeight = static_cast<UINT>(m_model.itemHeight);
     SendMessage(parent, WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
     m_ownerDrawHeight = static_cast<int>(measure.itemHeight);

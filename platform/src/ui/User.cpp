@@ -468,6 +468,12 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     if ((uFlags & SWP_SHOWWINDOW) != 0) ShowWindow(hWnd, (uFlags & SWP_NOACTIVATE) != 0 ? SW_SHOWNA : SW_SHOW);
     if ((uFlags & SWP_HIDEWINDOW) != 0) ShowWindow(hWnd, SW_HIDE);
     if ((uFlags & (SWP_NOREDRAW)) == 0 || (uFlags & SWP_FRAMECHANGED) != 0) widget->update();
+    // Every call reports itself, even one that changes nothing: controls
+    // re-read their metrics on it (an owner-drawn list asks for its row
+    // height again).
+    const QRect geometry = widget->geometry();
+    WINDOWPOS changed{hWnd, hWndInsertAfter, geometry.x(), geometry.y(), geometry.width(), geometry.height(), uFlags};
+    SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&changed));
     afx::detail::NotifySize(*window, before);
     return TRUE;
 }
