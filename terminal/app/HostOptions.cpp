@@ -37,7 +37,8 @@ HostOptions ParseCommandLine(const std::vector<std::string>& args,
         {"--home", &options.home},          {"--user", &options.user},
         {"--service", &service},            {"--grade", &options.grade},
         {"--screen", &options.screen},      {"--menu", &options.menuFile},
-        {"--main-dir", &options.mainDir},   {"--screenshots", &options.screenshots},
+        {"--main-dir", &options.mainDir},   {"--script", &options.script},
+        {"--screenshots", &options.screenshots},
     };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -61,6 +62,8 @@ HostOptions ParseCommandLine(const std::vector<std::string>& args,
         if (option->target->empty() && option->target != &options.screen)
             throw UsageError(name + " needs a value");
     }
+    if (!options.script.empty() && !options.screenshots.empty())
+        throw UsageError("--script and --screenshots cannot be combined");
     if (!service.empty()) options.service = ParseService(service);
     if (options.home.empty()) options.home = DefaultHome();
     if (options.mainDir.empty()) options.mainDir = programDir;
@@ -70,7 +73,7 @@ HostOptions ParseCommandLine(const std::vector<std::string>& args,
 std::string UsageText() {
     return R"(usage: tabulo-host [--home DIR] [--user ID] [--service N] [--grade G]
                    [--screen NO] [--menu FILE] [--main-dir DIR]
-                   [--screenshots DIR] [--help]
+                   [--script FILE | --screenshots DIR] [--help]
 
 The stand-in terminal: loads libTabulo.so and opens its "Toolbar Settings"
 and "Register link menu" dialogs on a sample securities menu.
@@ -86,12 +89,14 @@ and "Register link menu" dialogs on a sample securities menu.
                      (default: the built-in sample menu)
   --main-dir DIR     where the pop-up library is loaded from (default: the
                      directory of tabulo-host)
+  --script FILE      play a script on the dialogs without a display, print
+                     what they show on standard output, exit 0 when it ran
+                     to its end and 1 at its first error (the line is named
+                     on standard error)
   --screenshots DIR  open the window and each dialog offscreen, write PNG
                      files into DIR and exit; also what happens without a
                      display
   --help             this text
-
---script FILE (scripted sessions) is not available in this build yet.
 )";
 }
 

@@ -15,7 +15,8 @@ struct HostOptions {
     std::string screen;   // the current screen; may be empty
     std::string menuFile; // empty: the built-in sample menu
     std::string mainDir;  // where the pop-up library is loaded from
-    std::string screenshots;
+    std::string script;       // run this script headlessly
+    std::string screenshots;  // write pictures into this folder
     bool help = false;
 };
 

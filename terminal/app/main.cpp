@@ -14,6 +14,7 @@
 #include "HostOptions.h"
 #include "MainWindow.h"
 #include "MenuFile.h"
+#include "Runner.h"
 #include "SampleData.h"
 #include "Screenshots.h"
 #include "TerminalSession.h"
@@ -49,6 +50,36 @@ std::vector<host::MenuFileNode> LoadMenu(const std::string& menuFile) {
     }
 }
 
+// A scripted session's standard error carries its own errors; Qt's notes
+// about the machine (no runtime directory, fonts) are no part of it.
+QtMessageHandler g_qtMessages = nullptr;
+
+void KeepQtFailuresOnly(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && g_qtMessages)
+        g_qtMessages(type, context, text);
+}
+
+// Plays the script on the module's dialogs; the pop-up library's hand-overs
+// print among the script's lines, in the order they happen.
+int RunScript(host::TerminalSession& session, const host::HostOptions& options) {
+    script::Session run{
+        options.script,
+        [&session](int nMode) { return static_cast<long long>(session.CallTabulo(nMode)); },
+        options.home};
+    const int status = script::RunScriptFile(
+        std::move(run),
+        [&](script::Runner& runner) {
+            session.SetHandOverListener([&runner, &options](const host::HandOver& handOver) {
+                runner.Print("flyout " + std::to_string(handOver.mode) + " " +
+                             afx::Cp949ToUtf8(handOver.code) + " " +
+                             host::HomeRelativePath(handOver.path, options.home));
+            });
+        },
+        std::cout, std::cerr);
+    session.SetHandOverListener(nullptr);
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,12 +95,14 @@ int main(int argc, char** argv) {
         std::cout << host::UsageText();
         return 0;
     }
-    if (options.screenshots.empty() && !HasDisplay()) {
+    if (options.script.empty() && options.screenshots.empty() && !HasDisplay()) {
         options.screenshots = (fs::current_path() / "tabulo-host-screenshots").string();
         std::cout << "tabulo-host: no display; writing screenshots to " << options.screenshots
                   << "\n";
     }
-    if (!options.screenshots.empty()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!options.script.empty() || !options.screenshots.empty())
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!options.script.empty()) g_qtMessages = qInstallMessageHandler(KeepQtFailuresOnly);
 
     try {
         options.home = fs::absolute(options.home).lexically_normal().string();
@@ -80,6 +113,7 @@ int main(int argc, char** argv) {
 
         QApplication app(argc, argv);
         host::TerminalSession session(options, home, std::move(menu), programDir);
+        if (!options.script.empty()) return RunScript(session, options);
         host::MainWindow window(session);
         if (!options.screenshots.empty()) return host::TakeScreenshots(window, options.screenshots);
         window.show();

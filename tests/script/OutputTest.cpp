@@ -14,7 +14,8 @@ TEST(ScriptOutput, QuotesTextOnOneLine) {
     EXPECT_EQ(Quote(""), "\"\"");
     EXPECT_EQ(Quote("Save"), "\"Save\"");
     EXPECT_EQ(Quote("a\nb \"c\" d\\e"), "\"a\\nb \\\"c\\\" d\\\\e\"");
-    EXPECT_EQ(Quote("\xEC\xA3\xBC\xEC\x86\x8C\xEB\xB0\x94"), "\"\xEC\xA3\xBC\xEC\x86\x8C\xEB\xB0\x94\"");
+    EXPECT_EQ(Quote("\xEC\xA3\xBC\xEC\x86\x8C\xEB\xB0\x94"),
+              "\"\xEC\xA3\xBC\xEC\x86\x8C\xEB\xB0\x94\"");
 }
 
 TEST(ScriptOutput, EscapesFileBytesAsTheProfileCasesDo) {

@@ -59,11 +59,21 @@ TEST(ScriptParser, ReadsEveryCommandForm) {
         {"dblclick 1002 row 0", Verb::DblClick, Where::Cell, 1002, {0}, 0, ""},
         {"focus 1003", Verb::Focus, Where::Control, 1003, {}, 0, ""},
         {"dump 1001", Verb::Dump, Where::Control, 1001, {}, 0, ""},
-        {"type \"\xED\x95\x9C \\\"q\\\" \\\\\"", Verb::Type, Where::Control, 0, {}, 0,
+        {"type \"\xED\x95\x9C \\\"q\\\" \\\\\"",
+         Verb::Type,
+         Where::Control,
+         0,
+         {},
+         0,
          "\xED\x95\x9C \"q\" \\"},
         {"note \"\"", Verb::Note, Where::Control, 0, {}, 0, ""},
         {"cat user/Toolbar.ini", Verb::Cat, Where::Control, 0, {}, 0, "user/Toolbar.ini"},
-        {"cat \"users/guest/User Connect.ini\"", Verb::Cat, Where::Control, 0, {}, 0,
+        {"cat \"users/guest/User Connect.ini\"",
+         Verb::Cat,
+         Where::Control,
+         0,
+         {},
+         0,
          "users/guest/User Connect.ini"},
     };
     for (const Case& c : cases) {
@@ -86,9 +96,8 @@ TEST(ScriptParser, ReadsEveryCommandForm) {
 
 TEST(ScriptParser, ReadsKeyNames) {
     const std::pair<const char*, Key> keys[] = {
-        {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"Delete", Key::Delete},
-        {"Tab", Key::Tab},     {"Up", Key::Up},         {"Down", Key::Down},
-        {"Space", Key::Space},
+        {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"Delete", Key::Delete}, {"Tab", Key::Tab},
+        {"Up", Key::Up},       {"Down", Key::Down},     {"Space", Key::Space},
     };
     for (const auto& [name, key] : keys) {
         const Command command = ParseOne(std::string("key ") + name);

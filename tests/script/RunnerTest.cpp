@@ -5,6 +5,7 @@
 
 #include <afxcmn.h>
 #include <afxcodepage.h>
+#include <afxole.h>
 #include <afxresource.h>
 #include <afxwin.h>
 
@@ -54,9 +55,50 @@ public:
     CNestedDlg() : CDialog(kNestedDialog) {}
 };
 
+// Takes tree items dropped on the list: a drop inserts the dragged label at
+// the row under the point (after the last row below them), and the status
+// static shows the rows the drag passed over and how it ended.
+class CListDropTarget : public COleDropTarget {
+public:
+    CListDropTarget(CListCtrl& list, CWnd& status) : m_list(list), m_status(status) {}
+
+    CString m_strLabel;  // what the running drag carries
+
+    DROPEFFECT OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint point) override {
+        m_trace = "enter";
+        m_nLastRow = -2;
+        return Over(point);
+    }
+    DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint point) override {
+        return Over(point);
+    }
+    void OnDragLeave(CWnd*) override { m_status.SetWindowText((m_trace + " leave").c_str()); }
+    BOOL OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint point) override {
+        const int row = Row(point);
+        m_list.InsertItem(row < 0 ? m_list.GetItemCount() : row, m_strLabel);
+        m_status.SetWindowText((m_trace + " drop").c_str());
+        return TRUE;
+    }
+
+private:
+    int Row(CPoint point) const { return m_list.HitTest(point); }
+    DROPEFFECT Over(CPoint point) {
+        if (const int row = Row(point); row != m_nLastRow) {
+            m_trace += " " + std::to_string(row);
+            m_nLastRow = row;
+        }
+        return DROPEFFECT_COPY;
+    }
+
+    CListCtrl& m_list;
+    CWnd& m_status;
+    std::string m_trace;
+    int m_nLastRow = -2;
+};
+
 // A tree with a folder that fills itself only when it opens, a list, an
 // edit with a byte limit, a check box, a coloured static, a button that asks
-// a question and one that opens a nested dialog.
+// a question and one that opens a nested dialog; tree items drag onto the list.
 class CRunnerTestDlg : public CDialog {
 public:
     CRunnerTestDlg() : CDialog(kTestDialog) {}
@@ -67,6 +109,7 @@ protected:
         DDX_Control(pDX, 1001, m_tree);
         DDX_Control(pDX, 1002, m_list);
         DDX_Control(pDX, 1003, m_edit);
+        DDX_Control(pDX, 1006, m_status);
     }
 
     BOOL OnInitDialog() override {
@@ -77,15 +120,18 @@ protected:
         Add("A > B", quotes, 0);
         m_hLazy = Add("Empty folder", menu, 1);
         Add("Other", TVI_ROOT, 0, INDEXTOSTATEIMAGEMASK(2));
+        m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
         m_list.InsertColumn(0, "No", LVCFMT_LEFT, 50);
         m_list.InsertColumn(1, "Name", LVCFMT_LEFT, 90);
-        const char* rows[][2] = {{"0101", "Current price"}, {"0102", "Order book"}, {"0103", "Ticks"}};
+        const char* rows[][2] = {
+            {"0101", "Current price"}, {"0102", "Order book"}, {"0103", "Ticks"}};
         for (int i = 0; i < 3; ++i) {
             m_list.InsertItem(i, rows[i][0]);
             m_list.SetItemText(i, 1, rows[i][1]);
         }
         m_edit.LimitText(6);
         CheckDlgButton(1004, BST_CHECKED);
+        m_dropTarget.Register(&m_list);
         return TRUE;
     }
 
@@ -103,6 +149,14 @@ protected:
         const auto* pTree = reinterpret_cast<NMTREEVIEW*>(pNMHDR);
         if (pTree->itemNew.hItem == m_hLazy && !m_tree.GetChildItem(m_hLazy))
             Add("Late child", m_hLazy, 0);
+        *pResult = 0;
+    }
+
+    afx_msg void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult) {
+        m_dropTarget.m_strLabel =
+            m_tree.GetItemText(reinterpret_cast<NMTREEVIEW*>(pNMHDR)->itemNew.hItem);
+        COleDataSource source;
+        source.DoDragDrop(DROPEFFECT_COPY);
         *pResult = 0;
     }
 
@@ -130,14 +184,17 @@ private:
     CTreeCtrl m_tree;
     CListCtrl m_list;
     CEdit m_edit;
+    CStatic m_status;
+    CListDropTarget m_dropTarget{m_list, m_status};
     HTREEITEM m_hLazy = nullptr;
 };
 
 BEGIN_MESSAGE_MAP(CRunnerTestDlg, CDialog)
-    ON_BN_CLICKED(1007, &CRunnerTestDlg::OnAsk)
-    ON_BN_CLICKED(1008, &CRunnerTestDlg::OnNested)
-    ON_NOTIFY(TVN_ITEMEXPANDING, 1001, &CRunnerTestDlg::OnItemExpanding)
-    ON_WM_CTLCOLOR()
+ON_BN_CLICKED(1007, &CRunnerTestDlg::OnAsk)
+ON_BN_CLICKED(1008, &CRunnerTestDlg::OnNested)
+ON_NOTIFY(TVN_ITEMEXPANDING, 1001, &CRunnerTestDlg::OnItemExpanding)
+ON_NOTIFY(TVN_BEGINDRAG, 1001, &CRunnerTestDlg::OnBeginDrag)
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 struct Played {
@@ -300,6 +357,33 @@ TEST(ScriptRunner, AnswersMessageBoxesAndReportsNestedDialogs) {
     EXPECT_EQ(played.status, 0) << played.err;
 }
 
+TEST(ScriptRunner, DragsAlongTheTargetsAndDropsOrCancels) {
+    const Played played = Play(
+        "open toolbar\n"
+        "drag 1001 item \"Menu > Quotes > Current price(0101)\" to 1002 row 1 via 1002 row 2 via "
+        "1002 end\n"
+        "dump 1006\n"
+        "drag 1001 item \"Other\" to 1002 row 0 bottom via 1002 at 3 3 cancel\n"
+        "dump 1006\n"
+        "drag 1001 item \"Menu > Empty folder > Late child\" to 1002 end\n"
+        "dump 1006\n"
+        "drag 1002 rows 2 to 1001 item \"Other\"\n"
+        "dump 1002\n"
+        "click 2\n");
+    EXPECT_EQ(played.out,
+              "static 1006 \"enter 2 -1 1 drop\"\n"
+              "static 1006 \"enter -1 0 leave\"\n"
+              "static 1006 \"enter -1 drop\"\n"
+              "list 1002 rows=5 mark=2 top=0\n"
+              "  0: 0101 | Current price\n"
+              "  1: Current price(0101) | \n"
+              "  2: 0102 | Order book [sel focus]\n"
+              "  3: 0103 | Ticks\n"
+              "  4: Late child | \n"
+              "result 2\n");
+    EXPECT_EQ(played.status, 0) << played.err;
+}
+
 TEST(ScriptRunner, StopsAtAFailingCommandAndClosesEverything) {
     struct Case {
         const char* script;
@@ -315,6 +399,10 @@ TEST(ScriptRunner, StopsAtAFailingCommandAndClosesEverything) {
         {"open toolbar\nselect 1002 item \"Menu\"\n", "",
          "test.script:2: control 1002 is not a tree\n"},
         {"open toolbar\nclick 1002 row 3\n", "",
+         "test.script:2: row 3 is out of range: the list has 3 rows\n"},
+        {"open toolbar\ndrag 1001 item \"Menu > Nope\" to 1002 end\n", "",
+         "test.script:2: no tree item \"Menu > Nope\"\n"},
+        {"open toolbar\ndrag 1001 item \"Other\" to 1002 row 3\n", "",
          "test.script:2: row 3 is out of range: the list has 3 rows\n"},
         {"open toolbar\nclick 1002 row 0 col 2\n", "",
          "test.script:2: column 2 is out of range: the list has 2 columns\n"},

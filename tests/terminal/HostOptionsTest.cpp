@@ -21,6 +21,7 @@ TEST(HostOptions, DefaultsComeFromTheEnvironmentAndTheProgram) {
     EXPECT_EQ(options.screen, "");
     EXPECT_EQ(options.menuFile, "");
     EXPECT_EQ(options.mainDir, "/opt/bin");
+    EXPECT_EQ(options.script, "");
     EXPECT_EQ(options.screenshots, "");
     EXPECT_FALSE(options.help);
 
@@ -44,12 +45,15 @@ TEST(HostOptions, EveryOptionTakesItsValueSeparatelyOrAfterAnEqualsSign) {
     EXPECT_EQ(options.screenshots, "/s");
     EXPECT_TRUE(options.help);
     EXPECT_EQ(ParseCommandLine({"--screen", ""}, "/b").screen, "");
+    EXPECT_EQ(ParseCommandLine({"--script", "s.txt"}, "/b").script, "s.txt");
 }
 
 TEST(HostOptions, BadCommandLinesAreRefusedWithAReason) {
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"--colour", "red"}, "unknown option '--colour'"},
-        {{"--script", "s.txt"}, "unknown option '--script'"},
+        {{"--script", "s.txt", "--screenshots", "d"},
+         "--script and --screenshots cannot be combined"},
+        {{"--script="}, "--script needs a value"},
         {{"--home"}, "--home needs a value"},
         {{"--user="}, "--user needs a value"},
         {{"--service", "x"}, "--service needs a whole number, not 'x'"},

@@ -54,8 +54,8 @@ HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code) {
 }
 
 UINT TreeState(HWND tree, HTREEITEM item) {
-    return static_cast<UINT>(::SendMessage(tree, TVM_GETITEMSTATE,
-                                            reinterpret_cast<WPARAM>(item), 0xFFFFFFFF));
+    return static_cast<UINT>(
+        ::SendMessage(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), 0xFFFFFFFF));
 }
 
 bool TreeChildrenFlag(HWND tree, HTREEITEM item) {
@@ -66,15 +66,18 @@ bool TreeChildrenFlag(HWND tree, HTREEITEM item) {
     return tvi.cChildren != 0;
 }
 
-RECT TreeItemRect(HWND tree, HTREEITEM item, bool labelOnly) {
+std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item, bool labelOnly) {
     // The message takes the item in the rectangle's first bytes.
     RECT rect{};
     std::memcpy(&rect, &item, sizeof item);
-    ::SendMessage(tree, TVM_GETITEMRECT, labelOnly, reinterpret_cast<LPARAM>(&rect));
+    if (!::SendMessage(tree, TVM_GETITEMRECT, labelOnly, reinterpret_cast<LPARAM>(&rect)))
+        return std::nullopt;
     return rect;
 }
 
-int ListRows(HWND list) { return static_cast<int>(::SendMessage(list, LVM_GETITEMCOUNT, 0, 0)); }
+int ListRows(HWND list) {
+    return static_cast<int>(::SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
+}
 
 int ListColumns(HWND list) {
     const auto header = reinterpret_cast<HWND>(::SendMessage(list, LVM_GETHEADER, 0, 0));

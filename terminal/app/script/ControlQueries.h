@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 namespace script {
@@ -19,7 +20,8 @@ std::string TreeLabel(HWND tree, HTREEITEM item);
 HTREEITEM TreeNext(HWND tree, HTREEITEM item, UINT code);
 UINT TreeState(HWND tree, HTREEITEM item);
 bool TreeChildrenFlag(HWND tree, HTREEITEM item);
-RECT TreeItemRect(HWND tree, HTREEITEM item, bool labelOnly);
+// Null when the item does not show (an ancestor is collapsed).
+std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item, bool labelOnly);
 
 int ListRows(HWND list);
 int ListColumns(HWND list);

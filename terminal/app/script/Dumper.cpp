@@ -1,5 +1,6 @@
 #include "Dumper.h"
 
+#include <afxautomation.h>
 #include <afxwin.h>
 #include <commctrl.h>
 
@@ -18,18 +19,11 @@ bool IsCheckStyle(LONG style) {
     return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
 }
 
-// The text colour the dialog's colour handler chooses for a static. The
-// framework's default handling gives every control the system's text colour,
-// so a colour is the handler's own when it differs from that; a handler that
-// picks the system colour looks, on screen too, as if it picked none.
+// The text colour the dialog's colour handler sets for a static; none when
+// it leaves the text colour alone.
 std::optional<std::uint32_t> StaticTextColor(HWND control) {
-    HDC dc = ::GetDC(control);
-    if (!dc) return std::nullopt;
-    ::SendMessage(::GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                  reinterpret_cast<LPARAM>(control));
-    const COLORREF color = ::GetTextColor(dc);
-    ::ReleaseDC(control, dc);
-    if (color == ::GetSysColor(COLOR_WINDOWTEXT)) return std::nullopt;
+    COLORREF color = 0;
+    if (!afx::ControlTextColor(control, CTLCOLOR_STATIC, &color)) return std::nullopt;
     return color;
 }
 
@@ -43,9 +37,15 @@ void Dumper::Dialog(HWND dialog, int templateId) {
 
 void Dumper::Control(HWND control) {
     switch (TypeOf(control)) {
-        case ControlType::Tree: Tree(control); break;
-        case ControlType::List: List(control); break;
-        case ControlType::Other: Other(control); break;
+        case ControlType::Tree:
+            Tree(control);
+            break;
+        case ControlType::List:
+            List(control);
+            break;
+        case ControlType::Other:
+            Other(control);
+            break;
     }
 }
 
@@ -100,7 +100,8 @@ void Dumper::Other(HWND control) {
         view.textColor = StaticTextColor(control);
     } else {
         // "Edit", and any other class by its own name.
-        for (const char c : name) view.kind += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (const char c : name)
+            view.kind += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     m_output.Control(view);
 }

@@ -6,10 +6,17 @@ std::string Quote(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
-            case '\n': out += "\\n"; break;
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            default: out += c;
+            case '\n':
+                out += "\\n";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out += c;
         }
     }
     return out + '"';
@@ -21,11 +28,20 @@ std::string EscapeBytes(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         switch (b) {
-            case '\r': out += "\\r"; continue;
-            case '\n': out += "\\n"; continue;
-            case '\t': out += "\\t"; continue;
-            case '\\': out += "\\\\"; continue;
-            default: break;
+            case '\r':
+                out += "\\r";
+                continue;
+            case '\n':
+                out += "\\n";
+                continue;
+            case '\t':
+                out += "\\t";
+                continue;
+            case '\\':
+                out += "\\\\";
+                continue;
+            default:
+                break;
         }
         const bool trailingSpace = b == ' ' && i + 1 == bytes.size();
         if (b < 0x20 || b >= 0x80 || trailingSpace) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,7 +21,9 @@ POINT Middle(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-[[noreturn]] void Fail(const std::string& message) { throw std::runtime_error(message); }
+[[noreturn]] void Fail(const std::string& message) {
+    throw std::runtime_error(message);
+}
 
 HWND Require(HWND control, ControlType type, int id) {
     if (TypeOf(control) != type)
@@ -29,7 +32,9 @@ HWND Require(HWND control, ControlType type, int id) {
     return control;
 }
 
-bool Expanded(HWND tree, HTREEITEM item) { return (TreeState(tree, item) & TVIS_EXPANDED) != 0; }
+bool Expanded(HWND tree, HTREEITEM item) {
+    return (TreeState(tree, item) & TVIS_EXPANDED) != 0;
+}
 
 bool OnItem(HWND control, POINT point) {
     if (TypeOf(control) == ControlType::Tree) {
@@ -50,44 +55,86 @@ HWND Locator::Control(int id) const {
     return control;
 }
 
-Press Locator::Find(const Spot& spot) const {
+void Locator::Reveal(const Spot& spot) const {
     HWND control = Control(spot.control);
     switch (spot.where) {
-        case Where::Control: {
-            RECT client{};
-            ::GetClientRect(control, &client);
-            return {control, Middle(client)};
-        }
+        case Where::Control:
+        case Where::At:
+            return;
         case Where::Item: {
-            Require(control, ControlType::Tree, spot.control);
-            return {control, ItemLabel(control, FindItem(control, spot.path))};
+            HTREEITEM item = FindItem(Require(control, ControlType::Tree, spot.control), spot.path);
+            std::vector<HTREEITEM> ancestors;
+            for (HTREEITEM parent = TreeNext(control, item, TVGN_PARENT); parent;
+                 parent = TreeNext(control, parent, TVGN_PARENT))
+                ancestors.push_back(parent);
+            for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
+                if (!Expanded(control, *it)) Expand(control, *it);
+            ::SendMessage(control, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+            return;
         }
+        case Where::Rows:
         case Where::Cell:
-            Require(control, ControlType::List, spot.control);
-            return {control, ListCell(control, spot.rows.front(), spot.column)};
         case Where::Row:
         case Where::RowBottom: {
-            const RECT row = ListRow(Require(control, ControlType::List, spot.control),
-                                     spot.rows.front());
-            // A row wider than the list is reached where the list shows it.
-            RECT client{};
-            ::GetClientRect(control, &client);
-            const POINT middle = Middle(row);
-            return {control,
-                    {std::clamp(middle.x, client.left, client.right - 1),
-                     spot.where == Where::Row ? middle.y : row.bottom - 2}};
+            const int row = spot.rows.front();
+            ListRow(Require(control, ControlType::List, spot.control), row);
+            ::SendMessage(control, LVM_ENSUREVISIBLE, row, FALSE);
+            return;
         }
-        case Where::Rows: return Row(spot.control, spot.rows.front());
-        case Where::End: return {control, Below(control)};
-        case Where::Empty: return {control, Empty(control)};
-        case Where::At: return {control, {spot.x, spot.y}};
+        case Where::End:
+        case Where::Empty:
+            if (TypeOf(control) == ControlType::Tree) {
+                if (HTREEITEM last = TreeNext(control, nullptr, TVGN_LASTVISIBLE))
+                    ::SendMessage(control, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(last));
+            } else if (TypeOf(control) == ControlType::List && ListRows(control) > 0) {
+                ::SendMessage(control, LVM_ENSUREVISIBLE, ListRows(control) - 1, FALSE);
+            }
+            return;
     }
-    Fail("unknown spot");
 }
 
-Press Locator::Row(int control, int row) const {
-    HWND list = Require(Control(control), ControlType::List, control);
-    return {list, ListCell(list, row, 0)};
+Press Locator::Point(const Spot& spot) const {
+    HWND control = Control(spot.control);
+    RECT client{};
+    ::GetClientRect(control, &client);
+    POINT point{};
+    std::string what;
+    switch (spot.where) {
+        case Where::Control:
+            return {control, Middle(client)};
+        case Where::At:
+            return {control, {spot.x, spot.y}};
+        case Where::End:
+            return {control, Below(control)};
+        case Where::Empty:
+            return {control, Empty(control)};
+        case Where::Item: {
+            HWND tree = Require(control, ControlType::Tree, spot.control);
+            const std::optional<RECT> label = TreeItemRect(tree, FindItem(tree, spot.path), true);
+            point = label ? Middle(*label) : POINT{-1, -1};
+            what = "tree item \"" + spot.path + "\"";
+            break;
+        }
+        case Where::Rows:
+        case Where::Cell:
+            point = ListCell(Require(control, ControlType::List, spot.control), spot.rows.front(),
+                             spot.where == Where::Cell ? spot.column : 0);
+            what = "row " + std::to_string(spot.rows.front());
+            break;
+        case Where::Row:
+        case Where::RowBottom: {
+            const RECT row =
+                ListRow(Require(control, ControlType::List, spot.control), spot.rows.front());
+            // A row wider than the list is reached where the list shows it.
+            point = {std::clamp(Middle(row).x, client.left, client.right - 1),
+                     spot.where == Where::Row ? Middle(row).y : row.bottom - 2};
+            what = "row " + std::to_string(spot.rows.front());
+            break;
+        }
+    }
+    if (!::PtInRect(&client, point))
+        Fail(what + " of control " + std::to_string(spot.control) + " is out of view");
+    return {control, point};
 }
 
 HTREEITEM Locator::FindItem(HWND tree, std::string_view path) const {
@@ -121,8 +168,8 @@ HTREEITEM Locator::FindAmong(HWND tree, HTREEITEM first, std::string_view path) 
 // the root) the item is expanded by message, which notifies the same way.
 void Locator::Expand(HWND tree, HTREEITEM item) const {
     ::SendMessage(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-    const RECT row = TreeItemRect(tree, item, false);
-    const RECT label = TreeItemRect(tree, item, true);
+    const RECT row = TreeItemRect(tree, item, false).value_or(RECT{});
+    const RECT label = TreeItemRect(tree, item, true).value_or(RECT{});
     const LONG y = (row.top + row.bottom) / 2;
     LONG first = -1;
     LONG last = -1;
@@ -142,23 +189,11 @@ void Locator::Expand(HWND tree, HTREEITEM item) const {
     if (!Expanded(tree, item)) Fail("tree item \"" + TreeLabel(tree, item) + "\" does not open");
 }
 
-POINT Locator::ItemLabel(HWND tree, HTREEITEM item) const {
-    std::vector<HTREEITEM> ancestors;
-    for (HTREEITEM parent = TreeNext(tree, item, TVGN_PARENT); parent;
-         parent = TreeNext(tree, parent, TVGN_PARENT))
-        ancestors.push_back(parent);
-    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
-        if (!Expanded(tree, *it)) Expand(tree, *it);
-    ::SendMessage(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-    return Middle(TreeItemRect(tree, item, true));
-}
-
 RECT Locator::ListRow(HWND list, int row) const {
     const int rows = ListRows(list);
     if (row < 0 || row >= rows)
         Fail("row " + std::to_string(row) + " is out of range: the list has " +
              std::to_string(rows) + " rows");
-    ::SendMessage(list, LVM_ENSUREVISIBLE, row, FALSE);
     RECT rect{};
     rect.left = LVIR_BOUNDS;
     ::SendMessage(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
@@ -185,23 +220,18 @@ POINT Locator::ListCell(HWND list, int row, int column) const {
 POINT Locator::Below(HWND control) const {
     RECT client{};
     ::GetClientRect(control, &client);
-    RECT last{};
-    bool any = false;
+    std::optional<RECT> last;
     if (TypeOf(control) == ControlType::Tree) {
-        HTREEITEM item = TreeNext(control, nullptr, TVGN_LASTVISIBLE);
-        if (item) {
-            ::SendMessage(control, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+        if (HTREEITEM item = TreeNext(control, nullptr, TVGN_LASTVISIBLE))
             last = TreeItemRect(control, item, true);
-            any = true;
-        }
     } else if (TypeOf(control) == ControlType::List && ListRows(control) > 0) {
         last = ListRow(control, ListRows(control) - 1);
-        last.right = last.left + static_cast<LONG>(::SendMessage(control, LVM_GETCOLUMNWIDTH, 0, 0));
-        any = true;
+        last->right =
+            last->left + static_cast<LONG>(::SendMessage(control, LVM_GETCOLUMNWIDTH, 0, 0));
     }
-    if (!any) return {client.right / 2, client.top + 2};
-    const LONG height = last.bottom - last.top;
-    return {(last.left + last.right) / 2, std::min(last.bottom + height / 2, client.bottom - 1)};
+    if (!last) return {client.right / 2, client.top + 2};
+    const LONG height = last->bottom - last->top;
+    return {(last->left + last->right) / 2, std::min(last->bottom + height / 2, client.bottom - 1)};
 }
 
 POINT Locator::Empty(HWND control) const {

@@ -27,18 +27,24 @@ public:
 
     HWND Control(int id) const;
 
-    // The point for a spot of any kind but Rows (a Rows spot is pressed row
-    // by row through Row()).
-    Press Find(const Spot& spot) const;
-    // The middle of column 0 of a list row: where a row is clicked.
-    Press Row(int control, int row) const;
-
-    HTREEITEM FindItem(HWND tree, std::string_view path) const;
+    // Brings the spot into view, then answers where it shows: where a
+    // click lands. A Rows spot answers for its first row.
+    Press Find(const Spot& spot) const {
+        Reveal(spot);
+        return Point(spot);
+    }
+    // Opens the collapsed ancestors of a tree item with their expand buttons
+    // and scrolls its control until the item, row or the space below the
+    // last one shows.
+    void Reveal(const Spot& spot) const;
+    // Where the spot shows now, without changing the control; fails when an
+    // item or row is out of view.
+    Press Point(const Spot& spot) const;
 
 private:
+    HTREEITEM FindItem(HWND tree, std::string_view path) const;
     HTREEITEM FindAmong(HWND tree, HTREEITEM first, std::string_view path) const;
     void Expand(HWND tree, HTREEITEM item) const;
-    POINT ItemLabel(HWND tree, HTREEITEM item) const;
     RECT ListRow(HWND list, int row) const;
     POINT ListCell(HWND list, int row, int column) const;
     POINT Below(HWND control) const;

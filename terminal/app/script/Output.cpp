@@ -40,7 +40,9 @@ void Output::Box(std::string_view caption, std::string_view text, bool ok) {
     Line("box " + Quote(caption) + " " + Quote(text) + " -> " + (ok ? "ok" : "cancel"));
 }
 
-void Output::Result(long long value) { Line("result " + std::to_string(value)); }
+void Output::Result(long long value) {
+    Line("result " + std::to_string(value));
+}
 
 void Output::Closed(int templateId, long long value) {
     Line("closed " + std::to_string(templateId) + " " + std::to_string(value));
@@ -62,7 +64,9 @@ void Output::Control(const ControlView& control) {
     Line(line);
 }
 
-void Output::Tree(int id) { Line("tree " + std::to_string(id)); }
+void Output::Tree(int id) {
+    Line("tree " + std::to_string(id));
+}
 
 void Output::TreeItem(const TreeItemView& item) {
     Line(std::string(2 + 2 * item.depth, ' ') + item.label +

@@ -18,7 +18,7 @@ struct ControlView {
     std::string kind;  // "button", "static", "edit", "check", ...
     int id = 0;
     std::string text;
-    std::optional<bool> checked;     // check boxes only
+    std::optional<bool> checked;  // check boxes only
     bool disabled = false;
     std::optional<std::uint32_t> textColor;  // COLORREF (0x00BBGGRR) the colour handler set
 };

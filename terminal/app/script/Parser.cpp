@@ -24,14 +24,18 @@ std::string Shown(const Token& token) {
     return token.quoted ? "string \"" + token.text + "\"" : "\"" + token.text + "\"";
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The words of one line, consumed front to back by the command parsers.
 class Line {
 public:
     Line(std::string_view text, int number) : m_number(number) { Split(text); }
 
-    [[noreturn]] void Fail(const std::string& message) const { throw ScriptError(m_number, message); }
+    [[noreturn]] void Fail(const std::string& message) const {
+        throw ScriptError(m_number, message);
+    }
 
     bool AtEnd() const { return m_next == m_tokens.size(); }
 
@@ -214,8 +218,8 @@ Key ParseKey(Line& line) {
 
 constexpr std::string_view kTarget =
     "a target: ID item \"PATH\", ID row R [bottom], ID end, ID empty or ID at X Y";
-constexpr std::initializer_list<Where> kTargets = {Where::Item,  Where::Row,   Where::RowBottom,
-                                                   Where::End,   Where::Empty, Where::At};
+constexpr std::initializer_list<Where> kTargets = {Where::Item, Where::Row,   Where::RowBottom,
+                                                   Where::End,  Where::Empty, Where::At};
 
 void ParseDrag(Line& line, Command& command) {
     command.spot = ParseSpot(line, "a drag source: ID item \"PATH\" or ID rows R[,R...]",
@@ -280,7 +284,8 @@ Command ParseCommand(Line& line) {
     } else if (verb == "dump") {
         command.verb = Verb::Dump;
         command.dialog = line.Accept("dialog");
-        if (!command.dialog) command.spot = ParseSpot(line, "dump ID or dump dialog", {Where::Control});
+        if (!command.dialog)
+            command.spot = ParseSpot(line, "dump ID or dump dialog", {Where::Control});
     } else if (verb == "cat") {
         command.verb = Verb::Cat;
         command.text = ParseHomeFile(line);

@@ -26,7 +26,9 @@ namespace {
 
 using Verb = Command::Verb;
 
-[[noreturn]] void Fail(const std::string& message) { throw std::runtime_error(message); }
+[[noreturn]] void Fail(const std::string& message) {
+    throw std::runtime_error(message);
+}
 
 std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -36,13 +38,20 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
 
 UINT VirtualKey(Key key) {
     switch (key) {
-        case Key::Enter: return VK_RETURN;
-        case Key::Escape: return VK_ESCAPE;
-        case Key::Delete: return VK_DELETE;
-        case Key::Tab: return VK_TAB;
-        case Key::Up: return VK_UP;
-        case Key::Down: return VK_DOWN;
-        case Key::Space: return VK_SPACE;
+        case Key::Enter:
+            return VK_RETURN;
+        case Key::Escape:
+            return VK_ESCAPE;
+        case Key::Delete:
+            return VK_DELETE;
+        case Key::Tab:
+            return VK_TAB;
+        case Key::Up:
+            return VK_UP;
+        case Key::Down:
+            return VK_DOWN;
+        case Key::Space:
+            return VK_SPACE;
     }
     return 0;
 }
@@ -51,33 +60,45 @@ UINT VirtualKey(Key key) {
 // set; a box with OK alone gives IDOK either way, as closing it does.
 int BoxAnswer(UINT type, bool ok) {
     switch (type & MB_TYPEMASK) {
-        case MB_OKCANCEL: return ok ? IDOK : IDCANCEL;
-        case MB_ABORTRETRYIGNORE: return ok ? IDABORT : IDIGNORE;
-        case MB_YESNOCANCEL: return ok ? IDYES : IDCANCEL;
-        case MB_YESNO: return ok ? IDYES : IDNO;
-        case MB_RETRYCANCEL: return ok ? IDRETRY : IDCANCEL;
-        default: return IDOK;
+        case MB_OKCANCEL:
+            return ok ? IDOK : IDCANCEL;
+        case MB_ABORTRETRYIGNORE:
+            return ok ? IDABORT : IDIGNORE;
+        case MB_YESNOCANCEL:
+            return ok ? IDYES : IDCANCEL;
+        case MB_YESNO:
+            return ok ? IDYES : IDNO;
+        case MB_RETRYCANCEL:
+            return ok ? IDRETRY : IDCANCEL;
+        default:
+            return IDOK;
     }
 }
 
 // Clicks the first row and Ctrl+clicks the others.
 void SelectRows(const Locator& locator, const Spot& spot) {
     for (std::size_t i = 0; i < spot.rows.size(); ++i) {
-        const Press press = locator.Row(spot.control, spot.rows[i]);
+        Spot row = spot;
+        row.rows = {spot.rows[i]};
+        const Press press = locator.Find(row);
         afx::Click(press.window, press.point, i > 0 ? MK_CONTROL : 0);
     }
 }
 
-bool IsEdit(HWND window) { return ClassOf(window) == "Edit" || ClassOf(window) == "EDIT"; }
+afx::DragStep MoveTo(const Press& press) {
+    POINT point = press.point;
+    ::ClientToScreen(press.window, &point);
+    return afx::DragStep::MoveTo(point);
+}
+
+bool IsEdit(HWND window) {
+    return ClassOf(window) == "Edit" || ClassOf(window) == "EDIT";
+}
 
 }  // namespace
 
-Runner::Runner(std::vector<Command> commands, Session session, std::ostream& out,
-               std::ostream& err)
-    : m_commands(std::move(commands)),
-      m_session(std::move(session)),
-      m_output(out),
-      m_err(err) {}
+Runner::Runner(std::vector<Command> commands, Session session, std::ostream& out, std::ostream& err)
+    : m_commands(std::move(commands)), m_session(std::move(session)), m_output(out), m_err(err) {}
 
 Runner::~Runner() = default;
 
@@ -104,7 +125,8 @@ int Runner::Run() {
 void Runner::Schedule() {
     if (m_scheduled || m_finished) return;
     m_scheduled = true;
-    QMetaObject::invokeMethod(m_loop, [this] { Step(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_loop, [this] { Step(); }, Qt::QueuedConnection);
 }
 
 void Runner::Step() {
@@ -132,7 +154,8 @@ void Runner::Finish(int status) {
     m_finished = true;
     m_status = status;
     m_output.Silence();
-    for (auto it = m_dialogs.rbegin(); it != m_dialogs.rend(); ++it) ::EndDialog(it->hWnd, IDCANCEL);
+    for (auto it = m_dialogs.rbegin(); it != m_dialogs.rend(); ++it)
+        ::EndDialog(it->hWnd, IDCANCEL);
     m_loop->quit();
 }
 
@@ -163,7 +186,9 @@ void Runner::Execute(const Command& command) {
             afx::DoubleClick(press.window, press.point);
             break;
         }
-        case Verb::Focus: ::SetFocus(Locator(TopDialog()).Control(command.spot.control)); break;
+        case Verb::Focus:
+            ::SetFocus(Locator(TopDialog()).Control(command.spot.control));
+            break;
         case Verb::PressKey:
             TopDialog();
             afx::PressKey(VirtualKey(command.key));
@@ -176,8 +201,12 @@ void Runner::Execute(const Command& command) {
             afx::TypeText(afx::Utf8ToCp949(command.text).c_str());
             break;
         }
-        case Verb::Answer: m_answerOk = command.ok; break;
-        case Verb::Drag: Drag(command); break;
+        case Verb::Answer:
+            m_answerOk = command.ok;
+            break;
+        case Verb::Drag:
+            Drag(command);
+            break;
         case Verb::Dump:
             if (command.dialog) {
                 Dumper(m_output).Dialog(TopDialog(), m_dialogs.back().templateId);
@@ -186,14 +215,35 @@ void Runner::Execute(const Command& command) {
             }
             break;
         case Verb::Cat:
-            m_output.File(command.text, ReadBytes(std::filesystem::path(m_session.home) / command.text));
+            m_output.File(command.text,
+                          ReadBytes(std::filesystem::path(m_session.home) / command.text));
             break;
-        case Verb::Note: m_output.Text(command.text); break;
+        case Verb::Note:
+            m_output.Text(command.text);
+            break;
     }
 }
 
-// Drags wait for the framework's scripted-drag hook.
-void Runner::Drag(const Command&) { Fail("drag: not available in this build"); }
+// The targets are brought into view before the source, so that the press
+// lands where the source shows; every point is then read where it shows,
+// and a drag whose places the controls cannot show at once fails, as a
+// person could not reach them either. A press that starts no drag is what a
+// person would see too: nothing happens.
+void Runner::Drag(const Command& command) {
+    const Locator locator(TopDialog());
+    for (const Spot& spot : command.via) locator.Reveal(spot);
+    locator.Reveal(command.to);
+    if (command.spot.where == Spot::Where::Rows)
+        SelectRows(locator, command.spot);
+    else
+        locator.Reveal(command.spot);
+    const Press source = locator.Point(command.spot);
+    std::vector<afx::DragStep> path;
+    for (const Spot& spot : command.via) path.push_back(MoveTo(locator.Point(spot)));
+    path.push_back(MoveTo(locator.Point(command.to)));
+    path.push_back(command.cancel ? afx::DragStep::Escape() : afx::DragStep::Release());
+    afx::DragFrom(source.window, source.point, std::move(path));
+}
 
 void Runner::OnDialogShown(HWND dialog, UINT templateId) {
     m_dialogs.push_back({dialog, templateId, m_dialogs.empty()});
