@@ -1,5 +1,6 @@
 #include "ControlWidget.h"
 
+#include "ImageSet.h"
 #include "Window.h"
 
 #include <QFontMetrics>
@@ -171,6 +172,19 @@ void ControlWidget::SyncScrollBars() {
     m_hbar.setPageStep(r.hPage);
     m_hbar.setSingleStep(LineWidth());
     m_hbar.setValue(r.hValue);
+}
+
+ControlWidget::ImageMetrics ControlWidget::MeasureImages(HIMAGELIST stateImages, HIMAGELIST images) {
+    ImageMetrics metrics;
+    if (const ImageSet* list = ImageSet::FromHandle(stateImages)) {
+        metrics.stateWidth = list->Width();
+        metrics.height = list->Height();
+    }
+    if (const ImageSet* list = ImageSet::FromHandle(images)) {
+        metrics.imageWidth = list->Width();
+        metrics.height = std::max(metrics.height, list->Height());
+    }
+    return metrics;
 }
 
 }  // namespace afx::detail

@@ -41,6 +41,14 @@ protected:
         int hPage = 1;
         int hValue = 0;
     };
+    // What a control's state images and normal (or small) images take: the
+    // width of each, 0 without the list, and the taller height of the two.
+    struct ImageMetrics {
+        int stateWidth = 0;
+        int imageWidth = 0;
+        int height = 0;
+    };
+    static ImageMetrics MeasureImages(HIMAGELIST stateImages, HIMAGELIST images);
     // Recomputes the client area, showing a scroll bar only where the content
     // overflows, and sets the bars' ranges from the control's state.
     void SyncScrollBars();

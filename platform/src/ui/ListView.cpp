@@ -472,19 +472,11 @@ void ListView::MeasureItems() {
 
 void ListView::UpdateMetrics() {
     const QFontMetrics metrics(font());
-    int imageHeight = 0;
-    m_model.stateImageWidth = 0;
-    m_model.imageWidth = 0;
-    if (const ImageSet* list = ImageSet::FromHandle(m_stateImages)) {
-        m_model.stateImageWidth = list->Width();
-        imageHeight = list->Height();
-    }
-    if (const ImageSet* list = ImageSet::FromHandle(m_smallImages)) {
-        m_model.imageWidth = list->Width();
-        imageHeight = std::max(imageHeight, list->Height());
-    }
+    const ImageMetrics images = MeasureImages(m_stateImages, m_smallImages);
+    m_model.stateImageWidth = images.stateWidth;
+    m_model.imageWidth = images.imageWidth;
     m_model.itemHeight =
-        m_ownerDrawHeight > 0 ? m_ownerDrawHeight : std::max(metrics.height() + 2, imageHeight + 1);
+        m_ownerDrawHeight > 0 ? m_ownerDrawHeight : std::max(metrics.height() + 2, images.height + 1);
     m_model.headerHeight = (Style() & LVS_NOCOLUMNHEADER) ? 0 : metrics.height() + 8;
 }
 

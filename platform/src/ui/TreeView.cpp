@@ -633,22 +633,14 @@ void TreeView::OnKeyDown(UINT key) {
 // ------------------------------------------------------------------ layout and painting
 
 void TreeView::UpdateMetrics() {
-    int imageHeight = 0;
-    m_layout.stateImageWidth = 0;
-    m_layout.imageWidth = 0;
-    if (const ImageSet* list = ImageSet::FromHandle(m_stateImages)) {
-        m_layout.stateImageWidth = list->Width();
-        imageHeight = list->Height();
-    }
-    if (const ImageSet* list = ImageSet::FromHandle(m_normalImages)) {
-        m_layout.imageWidth = list->Width();
-        imageHeight = std::max(imageHeight, list->Height());
-    }
+    const ImageMetrics images = MeasureImages(m_stateImages, m_normalImages);
+    m_layout.stateImageWidth = images.stateWidth;
+    m_layout.imageWidth = images.imageWidth;
     if (m_fixedItemHeight > 0) {
         m_layout.itemHeight = m_fixedItemHeight;
     } else {
         // As the control does: room for the text or the images, made even.
-        int height = std::max(QFontMetrics(font()).height() + 3, imageHeight);
+        int height = std::max(QFontMetrics(font()).height() + 3, images.height);
         m_layout.itemHeight = height + (height & 1);
     }
 }
