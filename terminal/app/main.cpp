@@ -1,6 +1,7 @@
 // tabulo-host: plays the terminal for libTabulo.so (see README).
 
 #include <afxcodepage.h>
+#include <afxwin.h>
 
 #include <QApplication>
 
@@ -112,6 +113,9 @@ int main(int argc, char** argv) {
         CMenuNode menu = host::BuildMenu(LoadMenu(options.menuFile));
 
         QApplication app(argc, argv);
+        // The terminal is the application: its title captions the
+        // framework's own message boxes, the module's among them.
+        AfxSetAppName("Halvane VORK");
         host::TerminalSession session(options, home, std::move(menu), programDir);
         if (!options.script.empty()) return RunScript(session, options);
         host::MainWindow window(session);

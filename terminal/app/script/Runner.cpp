@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,6 +35,12 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A file named as the module names them, with either separator.
+std::filesystem::path HomeFile(const std::string& home, std::string name) {
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return std::filesystem::path(home) / name;
 }
 
 UINT VirtualKey(Key key) {
@@ -215,8 +222,7 @@ void Runner::Execute(const Command& command) {
             }
             break;
         case Verb::Cat:
-            m_output.File(command.text,
-                          ReadBytes(std::filesystem::path(m_session.home) / command.text));
+            m_output.File(command.text, ReadBytes(HomeFile(m_session.home, command.text)));
             break;
         case Verb::Note:
             m_output.Text(command.text);
