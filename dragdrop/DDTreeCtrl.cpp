@@ -1,0 +1,109 @@
+#include "dragdrop/DDTreeCtrl.h"
+
+namespace {
+
+// Labels are read into a buffer of this size; longer labels are matched on
+// their first 511 bytes.
+constexpr int kLabelBufferSize = 512;
+
+}  // namespace
+
+HWND CDDTreeCtrl::s_hDragSource = nullptr;
+
+BEGIN_MESSAGE_MAP(CDDTreeCtrl, CTreeCtrl)
+ON_WM_CREATE()
+ON_NOTIFY_REFLECT(TVN_BEGINDRAG, &CDDTreeCtrl::OnBeginDrag)
+END_MESSAGE_MAP()
+
+void CDDTreeCtrl::RegisterDropTarget() {
+    m_dropTarget.Register(this);
+}
+
+int CDDTreeCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CTreeCtrl::OnCreate(lpCreateStruct) == -1) return -1;
+    RegisterDropTarget();
+    return 0;
+}
+
+void CDDTreeCtrl::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult) {
+    *pResult = 0;
+    HTREEITEM hItem = reinterpret_cast<NMTREEVIEW*>(pNMHDR)->itemNew.hItem;
+    SelectItem(hItem);
+    SelectDropTarget(hItem);
+
+    const int nID = GetDlgCtrlID();
+    if (nID == kGroupTreeId) {
+        SelectDropTarget(nullptr);
+        return;
+    }
+    if (nID == kMenuTreeId && ItemHasChildren(hItem)) {
+        MessageBox("You can add only screen in the VORK menu.", "Notice",
+                   MB_ICONEXCLAMATION | MB_OK);
+        SelectDropTarget(nullptr);
+        return;
+    }
+
+    // The drag carries no data: the drop side reads the dragged item from this
+    // tree's selection, found through the module-wide drag source.
+    m_bDragging = TRUE;
+    GetWindowRect(&m_rcDragStart);
+    COleDataSource dataSource;
+    s_hDragSource = m_hWnd;
+    CRect rcLabel;
+    GetItemRect(hItem, &rcLabel, TRUE);
+    dataSource.DoDragDrop(DROPEFFECT_COPY, &rcLabel, nullptr);
+
+    SelectDropTarget(nullptr);
+    m_bDragging = FALSE;
+    s_hDragSource = nullptr;
+}
+
+BOOL CDDTreeCtrl::PreTranslateMessage(MSG* pMsg) {
+    CEdit* pEdit = GetEditControl();
+    if (pEdit != nullptr && pMsg->message == WM_KEYDOWN &&
+        (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) {
+        if (pMsg->wParam == VK_RETURN) {
+            // The label is set before the edit ends, so the dialog's end-edit
+            // handler already sees the typed text on the selected item.
+            CString strText;
+            pEdit->GetWindowText(strText);
+            HTREEITEM hSelected = GetSelectedItem();
+            if (hSelected != nullptr) SetItemText(hSelected, strText);
+        }
+        // The edit control ends or cancels the edit itself; the dialog never
+        // sees the key, so Enter presses no default button and Escape closes nothing.
+        ::TranslateMessage(pMsg);
+        ::DispatchMessage(pMsg);
+        return TRUE;
+    }
+    return CTreeCtrl::PreTranslateMessage(pMsg);
+}
+
+HTREEITEM CDDTreeCtrl::FindItem(HTREEITEM hStart, const CString& strKey) {
+    CString strUpperKey = strKey;
+    strUpperKey.MakeUpper();
+
+    // A pre-order walk: into a folder's first child, otherwise on to the next
+    // item in tree order, which TVGN_NEXTVISIBLE gives for a leaf or an empty
+    // folder even inside collapsed folders. Entering a folder never returns to
+    // it, so the walk is a loop and its depth costs no stack.
+    HTREEITEM hItem = hStart;
+    while (hItem != nullptr) {
+        char szLabel[kLabelBufferSize] = {};
+        TVITEM item{};
+        item.hItem = hItem;
+        item.mask = TVIF_TEXT | TVIF_CHILDREN;
+        item.pszText = szLabel;
+        item.cchTextMax = kLabelBufferSize;
+        GetItem(&item);
+        szLabel[kLabelBufferSize - 1] = '\0';
+
+        CString strLabel(szLabel);
+        strLabel.MakeUpper();
+        if (item.cChildren == 0 && strLabel.Find(strUpperKey) >= 0) return hItem;
+
+        HTREEITEM hChild = item.cChildren != 0 ? GetChildItem(hItem) : nullptr;
+        hItem = hChild != nullptr ? hChild : GetNextItem(hItem, TVGN_NEXTVISIBLE);
+    }
+    return nullptr;
+}
