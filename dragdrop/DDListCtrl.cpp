@@ -77,19 +77,21 @@ void CDDListCtrl::OnTimer(UINT_PTR nIDEvent) {
 
 void CDDListCtrl::OnBeginDrag(NMHDR* /*pNMHDR*/, LRESULT* pResult) {
     *pResult = 0;
+    const int nSelected = static_cast<int>(GetSelectedCount());
+    std::vector<int> aRows;
+    aRows.reserve(nSelected);
+    for (int nItem = GetNextItem(-1, LVNI_SELECTED);
+         nItem != -1 && static_cast<int>(aRows.size()) < nSelected;
+         nItem = GetNextItem(nItem, LVNI_SELECTED)) {
+        aRows.push_back(nItem);
+    }
     // The list view selects the pressed row before it reports the drag, so a
     // drag without a selected row has nothing to carry and does not start.
-    const int nSelected = static_cast<int>(GetSelectedCount());
-    if (nSelected == 0) return;
+    if (aRows.empty()) return;
 
     m_bDragging = TRUE;
     m_nHighlight = -1;
-    m_aDraggedRows.reserve(nSelected);
-    for (int nItem = GetNextItem(-1, LVNI_SELECTED);
-         nItem != -1 && static_cast<int>(m_aDraggedRows.size()) < nSelected;
-         nItem = GetNextItem(nItem, LVNI_SELECTED)) {
-        m_aDraggedRows.push_back(nItem);
-    }
+    m_aDraggedRows = std::move(aRows);
     GetWindowRect(&m_rcDragStart);
 
     m_dataSource.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE, nullptr, nullptr);
