@@ -427,6 +427,7 @@ public:
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
     void UpdateWindow();
+    int GetScrollPos(int nBar) const;
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
     CDC* GetDC();

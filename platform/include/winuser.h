@@ -331,6 +331,11 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define SB_RIGHT 7
 #define SB_ENDSCROLL 8
 
+// GetScrollPos: which of a window's scroll bars.
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_CTL 2
+
 // WM_MOUSEWHEEL: the distance of one notch of the wheel.
 #define WHEEL_DELTA 120
 
@@ -514,6 +519,9 @@ BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
 BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags);
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+// The position of a window's standard scroll bar (SB_HORZ, SB_VERT); 0 while
+// the bar is not shown and for windows without scroll bars.
+int GetScrollPos(HWND hWnd, int nBar);
 BOOL UpdateWindow(HWND hWnd);
 BOOL RedrawWindow(HWND hWnd, const RECT* lprcUpdate, void* hrgnUpdate, UINT flags);
 BOOL CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);

@@ -134,6 +134,11 @@ bool ControlWidget::CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
     }
 }
 
+int ControlWidget::ScrollPos(int bar) const {
+    const QScrollBar* scrollBar = bar == SB_VERT ? &m_vbar : bar == SB_HORZ ? &m_hbar : nullptr;
+    return scrollBar != nullptr && !scrollBar->isHidden() ? scrollBar->value() : 0;
+}
+
 int ControlWidget::LineWidth() const {
     return QFontMetrics(font()).averageCharWidth();
 }
@@ -188,3 +193,10 @@ ControlWidget::ImageMetrics ControlWidget::MeasureImages(HIMAGELIST stateImages,
 }
 
 }  // namespace afx::detail
+
+// The tree and the list are the only windows with scroll bars; the bars' values
+// are the controls' own units, rows down and pixels across.
+int GetScrollPos(HWND hWnd, int nBar) {
+    const auto* control = afx::detail::ControlWidget::Of<afx::detail::ControlWidget>(hWnd);
+    return control != nullptr ? control->ScrollPos(nBar) : 0;
+}

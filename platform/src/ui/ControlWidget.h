@@ -27,6 +27,8 @@ public:
     int ClientHeight() const { return m_clientHeight; }
 
     static QColor SysColour(int index);
+    // Where a shown scroll bar stands (SB_HORZ or SB_VERT); 0 for a hidden one.
+    int ScrollPos(int bar) const;
     // The control's own widget for the window behind the handle, or null when
     // the handle names no window of class T.
     template <class T>

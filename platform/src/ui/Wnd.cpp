@@ -374,6 +374,10 @@ void CWnd::UpdateWindow() {
     ::UpdateWindow(m_hWnd);
 }
 
+int CWnd::GetScrollPos(int nBar) const {
+    return ::GetScrollPos(m_hWnd, nBar);
+}
+
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr), bRedraw);
 }

@@ -324,6 +324,33 @@ TEST_F(TreeTest, LineScrollingMovesTheFirstVisibleItem) {
     EXPECT_EQ(tree.GetVisibleCount(), 3u);
 }
 
+// The scroll bars tell where the tree stands: the first visible row down,
+// pixels across; a bar that is not shown, or a window without bars, says 0.
+TEST_F(TreeTest, ScrollPositionsAreTheFirstRowDownAndPixelsAcross) {
+    EXPECT_EQ(tree.GetScrollPos(SB_VERT), 0);  // everything fits: no bars
+    EXPECT_EQ(tree.GetScrollPos(SB_HORZ), 0);
+    tree.MoveWindow(0, 0, 30, Label(A).Height() * 3);
+    const struct {
+        UINT message;
+        UINT code;
+        int vert;
+    } steps[] = {
+        {WM_VSCROLL, SB_LINEDOWN, 1}, {WM_VSCROLL, SB_LINEDOWN, 2}, {WM_VSCROLL, SB_BOTTOM, 3},
+        {WM_VSCROLL, SB_LINEUP, 2},   {WM_VSCROLL, SB_TOP, 0},
+    };
+    for (const auto& step : steps) {
+        tree.SendMessage(step.message, step.code);
+        EXPECT_EQ(tree.GetScrollPos(SB_VERT), step.vert) << step.code;
+    }
+    const int left = Label(A).left;
+    tree.SendMessage(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_GT(tree.GetScrollPos(SB_HORZ), 0);
+    EXPECT_EQ(left - Label(A).left, tree.GetScrollPos(SB_HORZ));
+    EXPECT_EQ(tree.GetScrollPos(SB_CTL), 0);
+    EXPECT_EQ(host.GetScrollPos(SB_VERT), 0);
+    EXPECT_EQ(::GetScrollPos(nullptr, SB_VERT), 0);
+}
+
 TEST_F(TreeTest, MouseSelectsExpandsAndReportsClicks) {
     const CRect a3 = Label(A3);
     afx::Click(tree, CPoint(a3.left + 3, a3.top + 3));
