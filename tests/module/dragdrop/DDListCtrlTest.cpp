@@ -106,7 +106,7 @@ TEST_F(DragDrop, RowsDroppedOnTheirOwnListReportFirstRowAndInsertionIndex) {
             ASSERT_EQ(list.GetTopIndex(), c.nTopIndex);
             SelectRows(list, c.rows);
 
-            EXPECT_TRUE(AfxDragFrom(list, RowPoint(list, c.rows.front()),
+            EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, c.rows.front()),
                                     DropPath({{&list, SpotPoint(list, c.spot, c.nSpotRow)}})));
 
             std::vector<Received> expected;
@@ -151,7 +151,7 @@ TEST_F(DragDrop, ScreensDroppedOnAListReportTheInsertionIndex) {
             list.GetClientRect(&rcClient);
             const CPoint point =
                 c.nSpotRow < 0 ? rcClient.CenterPoint() : SpotPoint(list, c.spot, c.nSpotRow);
-            EXPECT_TRUE(AfxDragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance),
+            EXPECT_TRUE(afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance),
                                     DropPath({{&list, point}})));
             std::vector<Received> expected;
             if (c.expectedIndex) {
@@ -170,12 +170,12 @@ TEST_F(DragDrop, ListWithoutSelfDropsRefusesItsOwnRows) {
         CDDListCtrl& list = m_dlg.m_listTool;
         list.m_bAllowSelfDrop = FALSE;
         SelectRows(list, {2});
-        const std::vector<AfxDragStep> path = Over(list, RowPoint(list, 6));
-        EXPECT_TRUE(AfxDragFrom(list, RowPoint(list, 2), {path[0], path[1]}));
+        const std::vector<afx::DragStep> path = Over(list, RowPoint(list, 6));
+        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 2), {path[0], path[1]}));
         // The path ended without a release: the drag is cancelled, showing
         // the no-drop cursor to the last.
-        EXPECT_EQ(AfxGetDragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
-        EXPECT_TRUE(AfxDragFrom(list, RowPoint(list, 2), DropPath({{&list, RowPoint(list, 6)}})));
+        EXPECT_EQ(afx::DragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 2), DropPath({{&list, RowPoint(list, 6)}})));
         EXPECT_TRUE(m_dlg.m_received.empty());
         EXPECT_FALSE(AnyRowHighlighted(list));
     });
@@ -184,13 +184,13 @@ TEST_F(DragDrop, ListWithoutSelfDropsRefusesItsOwnRows) {
 TEST_F(DragDrop, LeavingAListTakesItsHighlightAway) {
     m_dlg.Run([&] {
         CDDListCtrl& list = m_dlg.m_listTool;
-        std::vector<AfxDragStep> path = Over(list, RowPoint(list, 3));
-        const std::vector<AfxDragStep> away =
+        std::vector<afx::DragStep> path = Over(list, RowPoint(list, 3));
+        const std::vector<afx::DragStep> away =
             Over(m_dlg.m_treeGroup, ItemPoint(m_dlg.m_treeGroup, m_dlg.m_hGroup1));
         path.insert(path.end(), away.begin(), away.end());
-        path.push_back(AfxDragStep::Escape());
+        path.push_back(afx::DragStep::Escape());
         EXPECT_TRUE(
-            AfxDragFrom(m_dlg.m_treeMenu, ItemPoint(m_dlg.m_treeMenu, m_dlg.m_hBalance), path));
+            afx::DragFrom(m_dlg.m_treeMenu, ItemPoint(m_dlg.m_treeMenu, m_dlg.m_hBalance), path));
         EXPECT_FALSE(AnyRowHighlighted(list));
         EXPECT_TRUE(m_dlg.m_received.empty());
     });
@@ -220,11 +220,11 @@ TEST_F(DragDrop, TimerScrollsTheListWhileTheCursorRestsNearAnEdge) {
             CRect rcClient;
             list.GetClientRect(&rcClient);
             const CPoint ptEdge(20, c.bBottom ? rcClient.bottom - 5 : 5);
-            std::vector<AfxDragStep> path = Over(list, ptEdge);
+            std::vector<afx::DragStep> path = Over(list, ptEdge);
             // 300 ms to the first line, then a line each 100 ms.
-            path.push_back(AfxDragStep::Wait(650));
-            path.push_back(AfxDragStep::Release());  // the drop stops the timer
-            AfxDragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path);
+            path.push_back(afx::DragStep::Wait(650));
+            path.push_back(afx::DragStep::Release());  // the drop stops the timer
+            afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path);
             const int nLines = list.GetTopIndex() - nStartTop;
             if (!c.bAutoScroll) {
                 EXPECT_EQ(nLines, 0);
@@ -315,12 +315,12 @@ TEST_F(DragDrop, ShortNamesAreCheckedBeforeTheDialogHearsOfThem) {
             EXPECT_EQ(dlg.m_received, expected);
             EXPECT_EQ(list.GetItemText(nRow, 2), c.sent.value_or(c.strBefore));
             EXPECT_EQ(afx::TopModalWindow(), dlg.m_hWnd);
+            if (c.pszBox == nullptr) {
+                EXPECT_TRUE(BoxTexts().empty());
+            } else {
+                ExpectOneNotice(c.pszBox, list);
+            }
         });
-        if (c.pszBox == nullptr) {
-            EXPECT_TRUE(BoxTexts().empty());
-        } else {
-            ExpectOneNotice(c.pszBox, dlg.m_listTool);
-        }
     }
 }
 

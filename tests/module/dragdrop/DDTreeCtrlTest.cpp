@@ -165,18 +165,18 @@ TEST_F(DragDrop, TreeDragsTellTheDialogWhatWasDroppedWhere) {
         afx::ClearMessageBoxRecords();
         dlg.Run([&] {
             dlg.m_treeLink.m_bAllowSelfDrop = c.bLinkSelfDrop;
-            std::vector<AfxDragStep> path;
+            std::vector<afx::DragStep> path;
             for (const Target& target : c.path) {
                 const CDDTreeCtrl& tree = dlg.*target.tree;
                 const CPoint point =
                     target.item == None ? EmptySpace(tree) : ItemPoint(tree, dlg.*target.item);
-                const std::vector<AfxDragStep> steps = Over(tree, point);
+                const std::vector<afx::DragStep> steps = Over(tree, point);
                 path.insert(path.end(), steps.begin(), steps.end());
             }
-            path.push_back(AfxDragStep::Release());
+            path.push_back(afx::DragStep::Release());
             CDDTreeCtrl& source = dlg.*c.sourceTree;
             const HTREEITEM hSource = dlg.*c.sourceItem;
-            EXPECT_EQ(AfxDragFrom(source, ItemPoint(source, hSource), path), c.bDragStarts);
+            EXPECT_EQ(afx::DragFrom(source, ItemPoint(source, hSource), path), c.bDragStarts);
 
             std::vector<Received> expected;
             if (c.nMessage != 0)
@@ -187,12 +187,12 @@ TEST_F(DragDrop, TreeDragsTellTheDialogWhatWasDroppedWhere) {
                 EXPECT_EQ((dlg.*tree).GetDropHilightItem(), nullptr);
             }
             EXPECT_EQ(CDDTreeCtrl::GetDragSource(), nullptr);
+            if (c.pszBox == nullptr) {
+                EXPECT_TRUE(BoxTexts().empty());
+            } else {
+                ExpectOneNotice(c.pszBox, dlg.m_treeMenu);
+            }
         });
-        if (c.pszBox == nullptr) {
-            EXPECT_TRUE(BoxTexts().empty());
-        } else {
-            ExpectOneNotice(c.pszBox, dlg.m_treeMenu);
-        }
     }
 }
 
@@ -200,13 +200,13 @@ TEST_F(DragDrop, ReleasingInsideTheSourceTreeShowsTheNoDropCursor) {
     m_dlg.Run([&] {
         CDDTreeCtrl& menu = m_dlg.m_treeMenu;
         // A path without release: the drag is cancelled where it stands.
-        EXPECT_TRUE(AfxDragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
+        EXPECT_TRUE(afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
                                 Over(menu, ItemPoint(menu, m_dlg.m_hBalance))));
-        EXPECT_EQ(AfxGetDragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+        EXPECT_EQ(afx::DragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
         EXPECT_TRUE(
-            AfxDragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
+            afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
                         Over(m_dlg.m_treeGroup, ItemPoint(m_dlg.m_treeGroup, m_dlg.m_hGroup1))));
-        EXPECT_EQ(AfxGetDragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
+        EXPECT_EQ(afx::DragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
     });
     EXPECT_TRUE(m_dlg.m_received.empty());
 }
@@ -217,15 +217,15 @@ TEST_F(DragDrop, ListRowsDroppedOnATreeNameTheTargetItemOnly) {
         CDDTreeCtrl& menu = m_dlg.m_treeMenu;
         CDDTreeCtrl& group = m_dlg.m_treeGroup;
         // A tree drag first: the list's drags that follow are not tree drags.
-        EXPECT_TRUE(AfxDragFrom(menu, ItemPoint(menu, m_dlg.m_hBalance),
+        EXPECT_TRUE(afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hBalance),
                                 DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup2)}})));
         SelectRows(list, {3});
-        EXPECT_TRUE(AfxDragFrom(list, RowPoint(list, 3),
+        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3),
                                 DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup1)}})));
-        EXPECT_TRUE(AfxDragFrom(list, RowPoint(list, 3),
+        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3),
                                 DropPath({{&menu, ItemPoint(menu, m_dlg.m_hDailyChart)}})));
-        EXPECT_TRUE(AfxDragFrom(list, RowPoint(list, 3), DropPath({{&group, EmptySpace(group)}})));
-        EXPECT_TRUE(AfxDragFrom(
+        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3), DropPath({{&group, EmptySpace(group)}})));
+        EXPECT_TRUE(afx::DragFrom(
             list, RowPoint(list, 3),
             DropPath({{&m_dlg.m_treeLink, ItemPoint(m_dlg.m_treeLink, m_dlg.m_hLinkFirst)}})));
     });
@@ -243,14 +243,14 @@ TEST_F(DragDrop, FoldersExpandUnderTheCursorOnlyWithSelfDrops) {
         CDDTreeCtrl& link = m_dlg.m_treeLink;
         CDDTreeCtrl& group = m_dlg.m_treeGroup;
         link.m_bAllowSelfDrop = TRUE;
-        std::vector<AfxDragStep> path = Over(link, ItemPoint(link, m_dlg.m_hLinkFolder));
-        path.push_back(AfxDragStep::Escape());
-        AfxDragFrom(link, ItemPoint(link, m_dlg.m_hLinkFirst), path);
+        std::vector<afx::DragStep> path = Over(link, ItemPoint(link, m_dlg.m_hLinkFolder));
+        path.push_back(afx::DragStep::Escape());
+        afx::DragFrom(link, ItemPoint(link, m_dlg.m_hLinkFirst), path);
         EXPECT_NE(link.GetItemState(m_dlg.m_hLinkFolder, TVIS_EXPANDED), 0u);
 
         path = Over(group, ItemPoint(group, m_dlg.m_hGroup2));
-        path.push_back(AfxDragStep::Escape());
-        AfxDragFrom(link, ItemPoint(link, m_dlg.m_hLinkFirst), path);
+        path.push_back(afx::DragStep::Escape());
+        afx::DragFrom(link, ItemPoint(link, m_dlg.m_hLinkFirst), path);
         EXPECT_EQ(group.GetItemState(m_dlg.m_hGroup2, TVIS_EXPANDED), 0u);
     });
     EXPECT_TRUE(m_dlg.m_received.empty());
@@ -313,15 +313,15 @@ TEST_F(DragDrop, DragOverScrollsOneLinePerCallWithinTenPixelsOfAnEdge) {
             const CPoint edge(
                 bVertical ? mid.x : (c.bFromRight ? rcClient.right : rcClient.left) + c.dx,
                 bVertical ? (c.bFromBottom ? rcClient.bottom : rcClient.top) + c.dy : mid.y);
-            std::vector<AfxDragStep> path = {AfxDragStep::MoveTo(ToScreen(link, mid))};
+            std::vector<afx::DragStep> path = {afx::DragStep::MoveTo(ToScreen(link, mid))};
             for (int i = 0; i < c.nOvers; ++i) {
                 // Along the band, one drag-over each.
                 const CPoint along =
                     bVertical ? CPoint(edge.x + i, edge.y) : CPoint(edge.x, edge.y + i);
-                path.push_back(AfxDragStep::MoveTo(ToScreen(link, along)));
+                path.push_back(afx::DragStep::MoveTo(ToScreen(link, along)));
             }
-            path.push_back(AfxDragStep::Escape());
-            AfxDragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path);
+            path.push_back(afx::DragStep::Escape());
+            afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path);
 
             CRect rcAfter;
             const HTREEITEM hFirst = link.GetFirstVisibleItem();

@@ -48,19 +48,19 @@ protected:
 
     // Two moves onto a client point of a window: the first may enter the
     // window, the second is a drag-over there.
-    static std::vector<AfxDragStep> Over(const CWnd& wnd, CPoint point) {
-        return {AfxDragStep::MoveTo(ToScreen(wnd, CPoint(point.x + 1, point.y))),
-                AfxDragStep::MoveTo(ToScreen(wnd, point))};
+    static std::vector<afx::DragStep> Over(const CWnd& wnd, CPoint point) {
+        return {afx::DragStep::MoveTo(ToScreen(wnd, CPoint(point.x + 1, point.y))),
+                afx::DragStep::MoveTo(ToScreen(wnd, point))};
     }
     // Hovers over each point in turn, then releases.
-    static std::vector<AfxDragStep> DropPath(
+    static std::vector<afx::DragStep> DropPath(
         std::initializer_list<std::pair<const CWnd*, CPoint>> points) {
-        std::vector<AfxDragStep> path;
+        std::vector<afx::DragStep> path;
         for (const auto& [pWnd, point] : points) {
-            const std::vector<AfxDragStep> steps = Over(*pWnd, point);
+            const std::vector<afx::DragStep> steps = Over(*pWnd, point);
             path.insert(path.end(), steps.begin(), steps.end());
         }
-        path.push_back(AfxDragStep::Release());
+        path.push_back(afx::DragStep::Release());
         return path;
     }
 

@@ -63,6 +63,9 @@ BOOL CDragDropTestDlg::OnInitDialog() {
     m_treeMenu.SubclassDlgItem(CDDTreeCtrl::kMenuTreeId, this);
     m_treeGroup.SubclassDlgItem(CDDTreeCtrl::kGroupTreeId, this);
     m_treeLink.SubclassDlgItem(IDC_LINK_TREE, this);
+    for (CDDListCtrl* pList : {&m_listTool, &m_listLink}) {
+        pList->SetExtendedStyle(pList->GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    }
     m_listTool.m_bAllowSelfDrop = TRUE;
     m_listTool.m_bEditable = TRUE;
     m_listTool.m_bAutoScroll = FALSE;
