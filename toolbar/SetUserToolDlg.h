@@ -1,24 +1,108 @@
 // "Toolbar Settings": the user's toolbars (groups of screen shortcuts),
 // edited against the terminal's menu and saved to the user's toolbar file.
+//
+// The class is implemented by concern: SetUserToolDlg.cpp (construction,
+// initialisation, notifications, keys, colours), SetUserToolDlgTrees.cpp
+// (pictures, menu tree, group-tree items), SetUserToolDlgScreens.cpp (the
+// screens of a group and the drops), SetUserToolDlgFiles.cpp (toolbar and
+// favorites files), SetUserToolDlgGroups.cpp (group operations) and
+// SetUserToolDlgSearch.cpp (menu search, default toolbar picker).
 #pragma once
 
 #include <MenuNode.h>
 #include <MyButton.h>
 #include <VoDialog.h>
+#include <afxcmn.h>
+#include <afxtempl.h>
+
+#include <vector>
+
+#include "dragdrop/DDListCtrl.h"
+#include "dragdrop/DDTreeCtrl.h"
+#include "menu/MenuInfo.h"
 
 class CSetUserToolDlg : public CVoDialog {
 public:
     // The user's file is "<user dir>\ToolBar_<user id>.ini" with the
     // identifier's trailing white space removed; the defaults are in
-    // "<user dir>\Toolbar.ini".
+    // "<user dir>\Toolbar.ini". The menu is copied; the index is borrowed.
     CSetUserToolDlg(CMenuNode* pMenuRoot, CString strUserDir, CString strUserID,
                     CString strScreenNo, CMapStringToPtr* pScreenIndex, CWnd* pParent = nullptr);
     ~CSetUserToolDlg() override;
 
+    // A toolbar takes new screens only while it holds fewer than this many.
+    static constexpr int kMaxScreens = 30;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnInitDialog() override;
 
+    // Window, colours and the notifications that belong to no one operation.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnDeleteGroupItem(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDeleteMenuItem(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnGroupItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnGroupSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnGroupDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnMenuDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnListDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnShortNameEdited(WPARAM wParam, LPARAM lParam);
+    void InsertListColumns();
+
+    // Trees: pictures, the menu tree, group-tree items.
+    void BuildImageList();
+    void FillMenuTree();
+    void InsertMenuChildren(const CMenuNode& node, HTREEITEM hParent, bool bFirstLevel);
+    HTREEITEM InsertGroupItem(CMenuInfo* pInfo, HTREEITEM hParent);
+    void RefreshGroupItem(HTREEITEM hItem);
+
+    // Screens of a group.
+    void ShowGroupScreens(HTREEITEM hItem);
+    int GetSelectedListIndex() const;
+    afx_msg void RegisterScreen();
+    afx_msg void DeleteScreens();
+    afx_msg void DeleteAllScreens();
+    afx_msg void MoveScreenToTop();
+    afx_msg void MoveScreenUp();
+    afx_msg void MoveScreenDown();
+    afx_msg void MoveScreenToBottom();
+    afx_msg LRESULT OnListItemsMoved(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDroppedOnList(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnListDroppedOnGroups(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnListDroppedOnMenu(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMenuItemDropped(WPARAM wParam, LPARAM lParam);
+
+    // Files.
+    void LoadToolbarFile();
+    void AddFavoritesToMenuTree();
+    void FillGroupTree();
     afx_msg void SaveToolbarFile();
+    void ImportDefaultToolbars();
+
+    // Groups.
+    afx_msg void AddGroup();
+    afx_msg void RenameGroup();
+    afx_msg void DeleteGroup();
+    afx_msg void MoveScreenToGroup();
+    afx_msg void OnBeginGroupEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnEndGroupEdit(NMHDR* pNMHDR, LRESULT* pResult);
+
+    // Menu search and the default toolbar picker.
+    afx_msg void Search();
+    afx_msg void PrevHit();
+    afx_msg void NextHit();
+    afx_msg void ModifyGroup();
+
+    // The record of a group-tree item, the node of a menu-tree item; null
+    // for no item or an item without data.
+    CMenuInfo* GroupRecord(HTREEITEM hItem) const;
+    CMenuNode* MenuNode(HTREEITEM hItem) const;
+
+    // The terminal's message box, caption "Halvane VORK".
+    void Alert(LPCSTR pszText);
+    // The window's own message box with the exclamation icon.
+    void Warn(LPCSTR pszText, LPCSTR pszCaption);
 
     DECLARE_MESSAGE_MAP()
 
@@ -26,10 +110,37 @@ protected:
     CMyButton m_btnPrev, m_btnNext, m_btnSearch, m_btnCancel, m_btnSave, m_btnAddGroup,
         m_btnRenameGroup, m_btnDeleteGroup, m_btnDeleteToolbar, m_btnMoveToolbar, m_btnRegist,
         m_btnDelete, m_btnDeleteAll, m_btnTop, m_btnUp, m_btnDown, m_btnBottom, m_btnModifyGroup;
+    HBRUSH m_hStaticBrush = nullptr;
+    BOOL m_aDefaultImport[10] = {};
+    CDDTreeCtrl m_treeGroup;
+    CDDTreeCtrl m_treeMenu;
+    CDDListCtrl m_listTool;
     CMenuNode m_menuRoot;
+    CMenuInfo m_groupRoot;
+    CImageList m_imageList;
     CString m_strInitScreenNo;
     CString m_strUserFile;
     CString m_strDefaultFile;
     BOOL m_bModified = FALSE;
+    HTREEITEM m_hCurGroup = nullptr;
+    int m_nHitCount = 0;
+    int m_nHitIndex = 0;
+    HTREEITEM m_hHitCursor = nullptr;
+    CMap<WORD, WORD, HTREEITEM, HTREEITEM> m_hitMap{10};
     CMapStringToPtr* m_pScreenIndex;
+
+private:
+    enum class Move { Top, Up, Down, Bottom };
+    void MoveScreen(Move how);
+    // Adds a menu screen to a group after row nAfter (-1: at the end);
+    // shows why and returns false when the group refuses it.
+    bool AddScreen(CMenuInfo* pGroup, const CMenuNode* pNode, int nAfter);
+    // The registering shared by "Regist" and a drop on the list: the
+    // selected group takes the screen after the first selected row.
+    void RegisterAfterSelection(const CMenuNode* pNode);
+    // The list shows the group again with row nRow selected, focused and in view.
+    void RefreshList(const CMenuInfo& group, int nRow);
+    void SelectRow(int nRow);
+    std::vector<int> SelectedRows() const;
+    void ClickButton(CButton& button);
 };
