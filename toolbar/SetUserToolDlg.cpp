@@ -13,44 +13,43 @@ constexpr COLORREF kStaticColor = RGB(234, 233, 245);
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSetUserToolDlg, CVoDialog)
-    ON_WM_CTLCOLOR()
-    ON_NOTIFY(TVN_DELETEITEM, IDC_GROUP_TREE, &CSetUserToolDlg::OnDeleteGroupItem)
-    ON_NOTIFY(TVN_DELETEITEM, IDC_MENU_TREE, &CSetUserToolDlg::OnDeleteMenuItem)
-    ON_BN_CLICKED(IDC_REGIST, &CSetUserToolDlg::RegisterScreen)
-    ON_BN_CLICKED(IDC_DELETE_SCREEN, &CSetUserToolDlg::DeleteScreens)
-    ON_BN_CLICKED(IDC_ADD_GROUP, &CSetUserToolDlg::AddGroup)
-    ON_BN_CLICKED(IDC_RENAME_GROUP, &CSetUserToolDlg::RenameGroup)
-    ON_BN_CLICKED(IDC_DELETE_GROUP, &CSetUserToolDlg::DeleteGroup)
-    ON_BN_CLICKED(IDC_DELETE_TOOLBAR, &CSetUserToolDlg::DeleteScreens)
-    ON_BN_CLICKED(IDC_MOVE_TOOLBAR, &CSetUserToolDlg::MoveScreenToGroup)
-    ON_BN_CLICKED(IDC_SAVE, &CSetUserToolDlg::SaveToolbarFile)
-    ON_NOTIFY(TVN_BEGINLABELEDIT, IDC_GROUP_TREE, &CSetUserToolDlg::OnBeginGroupEdit)
-    ON_NOTIFY(TVN_ENDLABELEDIT, IDC_GROUP_TREE, &CSetUserToolDlg::OnEndGroupEdit)
-    ON_NOTIFY(TVN_ITEMEXPANDING, IDC_GROUP_TREE, &CSetUserToolDlg::OnGroupItemExpanding)
-    ON_NOTIFY(TVN_SELCHANGED, IDC_GROUP_TREE, &CSetUserToolDlg::OnGroupSelChanged)
-    ON_NOTIFY(NM_DBLCLK, IDC_GROUP_TREE, &CSetUserToolDlg::OnGroupDblClk)
-    ON_NOTIFY(NM_DBLCLK, IDC_MENU_TREE, &CSetUserToolDlg::OnMenuDblClk)
-    ON_NOTIFY(NM_DBLCLK, IDC_TOOL_LIST, &CSetUserToolDlg::OnListDblClk)
-    ON_BN_CLICKED(IDC_DELETE_ALL_SCREENS, &CSetUserToolDlg::DeleteAllScreens)
-    ON_BN_CLICKED(IDC_SCREEN_TOP, &CSetUserToolDlg::MoveScreenToTop)
-    ON_BN_CLICKED(IDC_SCREEN_UP, &CSetUserToolDlg::MoveScreenUp)
-    ON_BN_CLICKED(IDC_SCREEN_DOWN, &CSetUserToolDlg::MoveScreenDown)
-    ON_BN_CLICKED(IDC_SCREEN_BOTTOM, &CSetUserToolDlg::MoveScreenToBottom)
-    ON_BN_CLICKED(IDC_SEARCH, &CSetUserToolDlg::Search)
-    ON_BN_CLICKED(IDC_PREV_HIT, &CSetUserToolDlg::PrevHit)
-    ON_BN_CLICKED(IDC_NEXT_HIT, &CSetUserToolDlg::NextHit)
-    ON_BN_CLICKED(IDC_MODIFY_GROUP, &CSetUserToolDlg::ModifyGroup)
-    ON_MESSAGE(UM_SHORT_NAME_EDITED, &CSetUserToolDlg::OnShortNameEdited)
-    ON_MESSAGE(UM_LIST_ITEMS_MOVED, &CSetUserToolDlg::OnListItemsMoved)
-    ON_MESSAGE(UM_DROPPED_ON_LIST, &CSetUserToolDlg::OnDroppedOnList)
-    ON_MESSAGE(UM_LIST_DROPPED_ON_GROUPS, &CSetUserToolDlg::OnListDroppedOnGroups)
-    ON_MESSAGE(UM_LIST_DROPPED_ON_MENU, &CSetUserToolDlg::OnListDroppedOnMenu)
-    ON_MESSAGE(UM_MENU_ITEM_DROPPED, &CSetUserToolDlg::OnMenuItemDropped)
+ON_WM_CTLCOLOR()
+ON_NOTIFY(TVN_DELETEITEM, IDC_GROUP_TREE, &CSetUserToolDlg::OnDeleteGroupItem)
+ON_NOTIFY(TVN_DELETEITEM, IDC_MENU_TREE, &CSetUserToolDlg::OnDeleteMenuItem)
+ON_BN_CLICKED(IDC_REGIST, &CSetUserToolDlg::RegisterScreen)
+ON_BN_CLICKED(IDC_DELETE_SCREEN, &CSetUserToolDlg::DeleteScreens)
+ON_BN_CLICKED(IDC_ADD_GROUP, &CSetUserToolDlg::AddGroup)
+ON_BN_CLICKED(IDC_RENAME_GROUP, &CSetUserToolDlg::RenameGroup)
+ON_BN_CLICKED(IDC_DELETE_GROUP, &CSetUserToolDlg::DeleteGroup)
+ON_BN_CLICKED(IDC_DELETE_TOOLBAR, &CSetUserToolDlg::DeleteScreens)
+ON_BN_CLICKED(IDC_MOVE_TOOLBAR, &CSetUserToolDlg::MoveScreenToGroup)
+ON_BN_CLICKED(IDC_SAVE, &CSetUserToolDlg::SaveToolbarFile)
+ON_NOTIFY(TVN_BEGINLABELEDIT, IDC_GROUP_TREE, &CSetUserToolDlg::OnBeginGroupEdit)
+ON_NOTIFY(TVN_ENDLABELEDIT, IDC_GROUP_TREE, &CSetUserToolDlg::OnEndGroupEdit)
+ON_NOTIFY(TVN_ITEMEXPANDING, IDC_GROUP_TREE, &CSetUserToolDlg::OnGroupItemExpanding)
+ON_NOTIFY(TVN_SELCHANGED, IDC_GROUP_TREE, &CSetUserToolDlg::OnGroupSelChanged)
+ON_NOTIFY(NM_DBLCLK, IDC_GROUP_TREE, &CSetUserToolDlg::OnGroupDblClk)
+ON_NOTIFY(NM_DBLCLK, IDC_MENU_TREE, &CSetUserToolDlg::OnMenuDblClk)
+ON_NOTIFY(NM_DBLCLK, IDC_TOOL_LIST, &CSetUserToolDlg::OnListDblClk)
+ON_BN_CLICKED(IDC_DELETE_ALL_SCREENS, &CSetUserToolDlg::DeleteAllScreens)
+ON_BN_CLICKED(IDC_SCREEN_TOP, &CSetUserToolDlg::MoveScreenToTop)
+ON_BN_CLICKED(IDC_SCREEN_UP, &CSetUserToolDlg::MoveScreenUp)
+ON_BN_CLICKED(IDC_SCREEN_DOWN, &CSetUserToolDlg::MoveScreenDown)
+ON_BN_CLICKED(IDC_SCREEN_BOTTOM, &CSetUserToolDlg::MoveScreenToBottom)
+ON_BN_CLICKED(IDC_SEARCH, &CSetUserToolDlg::Search)
+ON_BN_CLICKED(IDC_PREV_HIT, &CSetUserToolDlg::PrevHit)
+ON_BN_CLICKED(IDC_NEXT_HIT, &CSetUserToolDlg::NextHit)
+ON_BN_CLICKED(IDC_MODIFY_GROUP, &CSetUserToolDlg::ModifyGroup)
+ON_MESSAGE(UM_SHORT_NAME_EDITED, &CSetUserToolDlg::OnShortNameEdited)
+ON_MESSAGE(UM_LIST_ITEMS_MOVED, &CSetUserToolDlg::OnListItemsMoved)
+ON_MESSAGE(UM_DROPPED_ON_LIST, &CSetUserToolDlg::OnDroppedOnList)
+ON_MESSAGE(UM_LIST_DROPPED_ON_GROUPS, &CSetUserToolDlg::OnListDroppedOnGroups)
+ON_MESSAGE(UM_LIST_DROPPED_ON_MENU, &CSetUserToolDlg::OnListDroppedOnMenu)
+ON_MESSAGE(UM_MENU_ITEM_DROPPED, &CSetUserToolDlg::OnMenuItemDropped)
 END_MESSAGE_MAP()
 
 CSetUserToolDlg::CSetUserToolDlg(CMenuNode* pMenuRoot, CString strUserDir, CString strUserID,
-                                 CString strScreenNo, CMapStringToPtr* pScreenIndex,
-                                 CWnd* pParent)
+                                 CString strScreenNo, CMapStringToPtr* pScreenIndex, CWnd* pParent)
     : CVoDialog(IDD_TOOLBAR_SETTINGS, pParent),
       m_strInitScreenNo(strScreenNo),
       m_pScreenIndex(pScreenIndex) {
@@ -142,21 +141,21 @@ BOOL CSetUserToolDlg::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN) {
         const HWND hFocus = ::GetFocus();
         switch (pMsg->wParam) {
-        case VK_DELETE:
-            if (hFocus == m_listTool.GetSafeHwnd()) {
-                DeleteScreens();
-            } else if (hFocus == m_treeGroup.GetSafeHwnd()) {
-                DeleteGroup();
-            }
-            break;
-        case VK_RETURN:
-            // Enter searches in the search field and never presses Save.
-            if (hFocus == m_editSearch.GetSafeHwnd()) Search();
-            return TRUE;
-        case VK_ESCAPE:
-            return TRUE;
-        default:
-            break;
+            case VK_DELETE:
+                if (hFocus == m_listTool.GetSafeHwnd()) {
+                    DeleteScreens();
+                } else if (hFocus == m_treeGroup.GetSafeHwnd()) {
+                    DeleteGroup();
+                }
+                break;
+            case VK_RETURN:
+                // Enter searches in the search field and never presses Save.
+                if (hFocus == m_editSearch.GetSafeHwnd()) Search();
+                return TRUE;
+            case VK_ESCAPE:
+                return TRUE;
+            default:
+                break;
         }
     }
     return CVoDialog::PreTranslateMessage(pMsg);
@@ -173,7 +172,8 @@ HBRUSH CSetUserToolDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 // root's record is the dialog's own.
 void CSetUserToolDlg::OnDeleteGroupItem(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
-    auto* pInfo = reinterpret_cast<CMenuInfo*>(reinterpret_cast<NMTREEVIEW*>(pNMHDR)->itemOld.lParam);
+    auto* pInfo =
+        reinterpret_cast<CMenuInfo*>(reinterpret_cast<NMTREEVIEW*>(pNMHDR)->itemOld.lParam);
     if (!pInfo || pInfo->m_nKind == MENU_KIND_ROOT) return;
     if (const POSITION pos = m_groupRoot.m_listChild.Find(pInfo)) {
         m_groupRoot.m_listChild.RemoveAt(pos);
@@ -182,7 +182,9 @@ void CSetUserToolDlg::OnDeleteGroupItem(NMHDR* pNMHDR, LRESULT* pResult) {
     m_bModified = TRUE;
 }
 
-void CSetUserToolDlg::OnDeleteMenuItem(NMHDR*, LRESULT* pResult) { *pResult = 0; }
+void CSetUserToolDlg::OnDeleteMenuItem(NMHDR*, LRESULT* pResult) {
+    *pResult = 0;
+}
 
 // An item whose last child has gone keeps its expand button until here.
 void CSetUserToolDlg::OnGroupItemExpanding(NMHDR* pNMHDR, LRESULT* pResult) {
@@ -201,7 +203,9 @@ void CSetUserToolDlg::OnGroupSelChanged(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
 }
 
-void CSetUserToolDlg::OnGroupDblClk(NMHDR*, LRESULT* pResult) { *pResult = 0; }
+void CSetUserToolDlg::OnGroupDblClk(NMHDR*, LRESULT* pResult) {
+    *pResult = 0;
+}
 
 void CSetUserToolDlg::OnMenuDblClk(NMHDR*, LRESULT* pResult) {
     const CMenuNode* pNode = MenuNode(m_treeMenu.GetSelectedItem());

@@ -20,7 +20,9 @@ constexpr int kCodeBytes = 15;
 constexpr int kFirstFavorites = 9101;
 constexpr int kLastFavorites = 9110;
 
-CString FromUtf8(LPCSTR pszUtf8) { return afx::Utf8ToCp949(pszUtf8).c_str(); }
+CString FromUtf8(LPCSTR pszUtf8) {
+    return afx::Utf8ToCp949(pszUtf8).c_str();
+}
 
 CString Key(int n) {
     CString strKey;
@@ -70,8 +72,7 @@ void CSetUserToolDlg::AddFavoritesToMenuTree() {
     TVINSERTSTRUCT insert{};
     insert.hParent = TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask =
-        TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_CHILDREN;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_CHILDREN;
     insert.item.iImage = 2;
     insert.item.iSelectedImage = 3;
     insert.item.state = INDEXTOSTATEIMAGEMASK(2);
@@ -88,8 +89,7 @@ void CSetUserToolDlg::AddFavoritesToMenuTree() {
         CString strLabel;
         strLabel.Format(strFolderFormat, nFile);
         insert.hParent = hFavorites;
-        insert.item.mask =
-            TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_CHILDREN;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_CHILDREN;
         insert.item.iImage = 2;
         insert.item.iSelectedImage = 3;
         insert.item.state = INDEXTOSTATEIMAGEMASK(2);
@@ -109,8 +109,7 @@ void CSetUserToolDlg::AddFavoritesToMenuTree() {
             CString strScreen;
             strScreen.Format("%s(%s)", pNode->m_strName.GetString(),
                              pNode->m_pScreen ? pNode->m_pScreen->m_strScreenNo.GetString() : "");
-            const int nPicture =
-                pNode->m_pScreen && pNode->m_pScreen->m_nScreenType == 3 ? 5 : 4;
+            const int nPicture = pNode->m_pScreen && pNode->m_pScreen->m_nScreenType == 3 ? 5 : 4;
             TVINSERTSTRUCT screen{};
             screen.hParent = hFolder;
             screen.hInsertAfter = TVI_LAST;

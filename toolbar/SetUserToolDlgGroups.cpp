@@ -11,6 +11,10 @@ void CSetUserToolDlg::DeleteGroup() {}
 
 void CSetUserToolDlg::MoveScreenToGroup() {}
 
-void CSetUserToolDlg::OnBeginGroupEdit(NMHDR*, LRESULT* pResult) { *pResult = TRUE; }
+void CSetUserToolDlg::OnBeginGroupEdit(NMHDR*, LRESULT* pResult) {
+    *pResult = TRUE;
+}
 
-void CSetUserToolDlg::OnEndGroupEdit(NMHDR*, LRESULT* pResult) { *pResult = FALSE; }
+void CSetUserToolDlg::OnEndGroupEdit(NMHDR*, LRESULT* pResult) {
+    *pResult = FALSE;
+}

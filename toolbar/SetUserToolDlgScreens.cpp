@@ -161,10 +161,18 @@ void CSetUserToolDlg::DeleteAllScreens() {
     m_bModified = TRUE;
 }
 
-void CSetUserToolDlg::MoveScreenToTop() { MoveScreen(Move::Top); }
-void CSetUserToolDlg::MoveScreenUp() { MoveScreen(Move::Up); }
-void CSetUserToolDlg::MoveScreenDown() { MoveScreen(Move::Down); }
-void CSetUserToolDlg::MoveScreenToBottom() { MoveScreen(Move::Bottom); }
+void CSetUserToolDlg::MoveScreenToTop() {
+    MoveScreen(Move::Top);
+}
+void CSetUserToolDlg::MoveScreenUp() {
+    MoveScreen(Move::Up);
+}
+void CSetUserToolDlg::MoveScreenDown() {
+    MoveScreen(Move::Down);
+}
+void CSetUserToolDlg::MoveScreenToBottom() {
+    MoveScreen(Move::Bottom);
+}
 
 // The arrow buttons move the first selected row only.
 void CSetUserToolDlg::MoveScreen(Move how) {
@@ -182,22 +190,22 @@ void CSetUserToolDlg::MoveScreen(Move how) {
     }
     int nNewRow = 0;
     switch (how) {
-    case Move::Top:
-        pGroup->MoveChildToTop(nRow);
-        nNewRow = 0;
-        break;
-    case Move::Up:
-        pGroup->MoveChildUp(nRow);
-        nNewRow = nRow - 1;
-        break;
-    case Move::Down:
-        pGroup->MoveChildDown(nRow);
-        nNewRow = nRow + 1;
-        break;
-    case Move::Bottom:
-        pGroup->MoveChildToBottom(nRow);
-        nNewRow = nLast;
-        break;
+        case Move::Top:
+            pGroup->MoveChildToTop(nRow);
+            nNewRow = 0;
+            break;
+        case Move::Up:
+            pGroup->MoveChildUp(nRow);
+            nNewRow = nRow - 1;
+            break;
+        case Move::Down:
+            pGroup->MoveChildDown(nRow);
+            nNewRow = nRow + 1;
+            break;
+        case Move::Bottom:
+            pGroup->MoveChildToBottom(nRow);
+            nNewRow = nLast;
+            break;
     }
     RefreshList(*pGroup, nNewRow);
     m_bModified = TRUE;

@@ -19,8 +19,8 @@ constexpr UINT kInsertMask =
 // Items are inserted collapsed and unselected with their picture.
 constexpr UINT kInsertStateMask = TVIS_STATEIMAGEMASK | TVIS_EXPANDED | TVIS_SELECTED;
 
-HTREEITEM InsertItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, int nPicture,
-                     int nImage, int nSelectedImage, bool bChildren, LPARAM lParam) {
+HTREEITEM InsertItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, int nPicture, int nImage,
+                     int nSelectedImage, bool bChildren, LPARAM lParam) {
     TVINSERTSTRUCT insert{};
     insert.hParent = hParent;
     insert.hInsertAfter = TVI_LAST;
@@ -108,8 +108,7 @@ HTREEITEM CSetUserToolDlg::InsertGroupItem(CMenuInfo* pInfo, HTREEITEM hParent) 
         return InsertItem(m_treeGroup, hParent, pInfo->m_strName, kRootPicture, 0, 1,
                           !pInfo->m_listChild.IsEmpty(), lParam);
     }
-    return InsertItem(m_treeGroup, hParent, pInfo->m_strName, kFolderPicture, 2, 3, false,
-                      lParam);
+    return InsertItem(m_treeGroup, hParent, pInfo->m_strName, kFolderPicture, 2, 3, false, lParam);
 }
 
 // The label follows the record's name and the expand button its children;

@@ -21,13 +21,19 @@ TEST_F(Screens, RefusedRegistrationsChangeNothing) {
         Box box;
     } cases[] = {
         {"31st screen", "Full", {"Many", "Screen 1031(1031)"}, VoBox(kLimit)},
-        {"duplicate", "G1", {"Many", "Screen 1003(1003)"},
+        {"duplicate",
+         "G1",
+         {"Many", "Screen 1003(1003)"},
          VoBox("[Screen 1003] The specified screen already exists.")},
         {"folder", "G1", {"Quotes"}, OwnBox("You can add only screen in the VORK menu.", "Notice")},
         {"favorites", "G1", {}, OwnBox("You can add only screen in the VORK menu.", "Notice")},
-        {"root selected", nullptr, {"Quotes", "Current price(0101)"},
+        {"root selected",
+         nullptr,
+         {"Quotes", "Current price(0101)"},
          VoBox("Specify group to insert.")},
-        {"nothing in the menu selected", "G1", {},
+        {"nothing in the menu selected",
+         "G1",
+         {},
          VoBox("Please select a menu item to add from the Halvane VORK menu..")},
     };
     for (const auto& c : cases) {
@@ -35,8 +41,7 @@ TEST_F(Screens, RefusedRegistrationsChangeNothing) {
         ClearBoxes();
         Run([&] {
             CTreeCtrl& menu = Dlg().m_treeMenu;
-            HTREEITEM hGroup =
-                c.pszGroup ? GroupItem(c.pszGroup) : Dlg().m_treeGroup.GetRootItem();
+            HTREEITEM hGroup = c.pszGroup ? GroupItem(c.pszGroup) : Dlg().m_treeGroup.GetRootItem();
             ClickItem(Dlg().m_treeGroup, hGroup);
             if (std::string(c.pszName) == "favorites") {
                 ClickItem(menu, menu.GetNextSiblingItem(menu.GetRootItem()));
@@ -69,8 +74,8 @@ TEST_F(Screens, RegisteringInsertsAfterTheFirstSelectedRowAndSelectsIt) {
         SelectRows({2, 3});
         ClickItem(Dlg().m_treeMenu, MenuItem({"Quotes", "Current price(0101)"}));
         ClickButton(IDC_REGIST);
-        EXPECT_EQ(ListScreens(), (std::vector<CString>{"1001", "1002", "1003", "0101", "1004",
-                                                       "1005", "1006"}));
+        EXPECT_EQ(ListScreens(),
+                  (std::vector<CString>{"1001", "1002", "1003", "0101", "1004", "1005", "1006"}));
         EXPECT_EQ(ListSelection(), std::vector<int>{3});
         EXPECT_TRUE(Dlg().m_bModified);
 
@@ -168,8 +173,8 @@ TEST_F(Screens, MoveButtonsMoveOneRowAndRefuseAtTheEnds) {
                       c.nSelected < 0 ? std::vector<int>{} : std::vector<int>{c.nSelected});
             EXPECT_EQ(Dlg().m_bModified, c.pszRefusal == nullptr);
         });
-        EXPECT_EQ(Boxes(), c.pszRefusal ? std::vector<Box>{VoBox(c.pszRefusal)}
-                                        : std::vector<Box>{});
+        EXPECT_EQ(Boxes(),
+                  c.pszRefusal ? std::vector<Box>{VoBox(c.pszRefusal)} : std::vector<Box>{});
     }
 }
 
@@ -240,17 +245,14 @@ TEST_F(Screens, MenuScreensDroppedOnGroupsAndTheListJoinThem) {
 
         // On the list: after the first selected row, wherever it fell.
         SelectRows({0});
-        Drag(menu, ItemPoint(menu, hPrice), Dlg().m_listTool,
-             RowPoint(Dlg().m_listTool, 2));
-        EXPECT_EQ(ListScreens(),
-                  (std::vector<CString>{"1001", "0101", "1002", "1003"}));
+        Drag(menu, ItemPoint(menu, hPrice), Dlg().m_listTool, RowPoint(Dlg().m_listTool, 2));
+        EXPECT_EQ(ListScreens(), (std::vector<CString>{"1001", "0101", "1002", "1003"}));
         EXPECT_EQ(ListSelection(), std::vector<int>{1});
 
         // On the current group: appended, and the list shows it.
         const HTREEITEM hOrder = MenuItem({"Quotes", "Order book(0102)"});
         Drag(menu, ItemPoint(menu, hOrder), groups, ItemPoint(groups, GroupItem("G1")));
-        EXPECT_EQ(ListScreens(),
-                  (std::vector<CString>{"1001", "0101", "1002", "1003", "0102"}));
+        EXPECT_EQ(ListScreens(), (std::vector<CString>{"1001", "0101", "1002", "1003", "0102"}));
 
         // A full group and a duplicate refuse.
         Drag(menu, ItemPoint(menu, hOrder), groups, ItemPoint(groups, GroupItem("Full")));
@@ -258,9 +260,9 @@ TEST_F(Screens, MenuScreensDroppedOnGroupsAndTheListJoinThem) {
         EXPECT_EQ(GroupScreens("Full"), Numbers(1001, 30));
         EXPECT_EQ(ListScreens().size(), 5u);
     });
-    EXPECT_EQ(Boxes(), (std::vector<Box>{
-                           VoBox(kLimit),
-                           VoBox("[Order book] The specified screen already exists.")}));
+    EXPECT_EQ(Boxes(),
+              (std::vector<Box>{VoBox(kLimit),
+                                VoBox("[Order book] The specified screen already exists.")}));
 }
 
 // Rows dropped on a group move there last-row-first; a duplicate goes back
@@ -284,8 +286,8 @@ TEST_F(Screens, RowsDroppedOnAGroupMoveThere) {
         EXPECT_EQ(GroupScreens("Dup"), Numbers({1001, 1004}));
         EXPECT_EQ(ListScreens(), Numbers({1001}));
         EXPECT_EQ(ListSelection(), std::vector<int>{0});
-        EXPECT_EQ(Boxes(), std::vector<Box>{
-                               VoBox("[Screen 1001] The specified screen already exists.")});
+        EXPECT_EQ(Boxes(),
+                  std::vector<Box>{VoBox("[Screen 1001] The specified screen already exists.")});
 
         // Dropped back on the menu: removed.
         ClearBoxes();

@@ -77,9 +77,9 @@ TEST_F(Window, GroupTreeShowsTheGroupsAndTheFirstGroupsScreens) {
     WriteToolbars({{"G1", 1001, 3}, {"G2", 1010, 2}});
     Run([&] {
         const std::string strRoot = afx::Utf8ToCp949("도구 아이콘 그룹목록");
-        EXPECT_EQ(TreeLines(Dlg().m_treeGroup),
-                  (std::vector<std::string>{strRoot + " img=1 + open", "  G1 img=2 sel",
-                                            "  G2 img=2"}));
+        EXPECT_EQ(
+            TreeLines(Dlg().m_treeGroup),
+            (std::vector<std::string>{strRoot + " img=1 + open", "  G1 img=2 sel", "  G2 img=2"}));
         EXPECT_EQ(ListScreens(), Numbers(1001, 3));
         EXPECT_EQ(ListSelection(), std::vector<int>{0});
         EXPECT_EQ(Dlg().m_hCurGroup, GroupItem("G1"));

@@ -29,7 +29,9 @@ CString ScreenNo(int n) {
 
 }  // namespace
 
-Box VoBox(LPCSTR pszText) { return {pszText, "Halvane VORK", MB_OK}; }
+Box VoBox(LPCSTR pszText) {
+    return {pszText, "Halvane VORK", MB_OK};
+}
 
 Box OwnBox(LPCSTR pszText, LPCSTR pszCaption) {
     return {pszText, pszCaption, MB_OK | MB_ICONEXCLAMATION};
@@ -90,8 +92,7 @@ void ToolbarDialog::WriteToolbars(std::initializer_list<Group> groups) {
         file << "[" << group.pszName << "]\r\nItemCnt=" << group.nCount << "\r\n";
         for (int j = 1; j <= group.nCount; ++j) {
             const int n = group.nFirst + j - 1;
-            file << (j < 10 ? "0" : "") << j << "=" << n << ",S" << n << ",Screen " << n
-                 << "\r\n";
+            file << (j < 10 ? "0" : "") << j << "=" << n << ",S" << n << ",Screen " << n << "\r\n";
         }
     }
 }
@@ -261,4 +262,6 @@ std::vector<Box> ToolbarDialog::Boxes() const {
     return boxes;
 }
 
-void ToolbarDialog::ClearBoxes() { afx::ClearMessageBoxRecords(); }
+void ToolbarDialog::ClearBoxes() {
+    afx::ClearMessageBoxRecords();
+}
