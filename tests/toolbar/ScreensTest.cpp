@@ -1,6 +1,10 @@
 // The screens of a toolbar group: registering, removing, reordering and the
 // drops, each through the dialog's controls, with the list, the group's
 // record and the modified flag checked after every step.
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "ToolbarDialogFixture.h"
 #include "dragdrop/DragDropMessages.h"
 
@@ -66,6 +70,40 @@ TEST_F(Screens, RefusedRegistrationsChangeNothing) {
             EXPECT_FALSE(Dlg().m_bModified);
         });
     }
+}
+
+// Refused registrations leave nothing to save: Save asks no question and
+// writes what a session without them writes.
+TEST_F(Screens, RefusedRegistrationsLeaveTheSavedFileAsItWas) {
+    WriteToolbars({{"G1", 1001, 6}, {"Full", 1001, 30}});
+    const auto savedFile = [&] {
+        std::ifstream file(m_home / "user" / "ToolBar_tester.ini", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    EXPECT_EQ(RunToEnd([&] { ClickButton(IDC_SAVE); }), IDOK);
+    const std::string strUntouched = savedFile();
+    ASSERT_NE(strUntouched.find("Screen 1030"), std::string::npos);
+
+    EXPECT_EQ(RunToEnd([&] {
+                  CTreeCtrl& menu = Dlg().m_treeMenu;
+                  ClickItem(Dlg().m_treeGroup, GroupItem("Full"));
+                  ClickItem(menu, MenuItem({"Many", "Screen 1031(1031)"}));
+                  ClickButton(IDC_REGIST);
+                  ClickItem(Dlg().m_treeGroup, GroupItem("G1"));
+                  DoubleClickItem(menu, MenuItem({"Many", "Screen 1003(1003)"}));
+                  ClickItem(menu, MenuItem({"Quotes"}));
+                  ClickButton(IDC_REGIST);
+                  ClickItem(Dlg().m_treeGroup, Dlg().m_treeGroup.GetRootItem());
+                  ClickItem(menu, MenuItem({"Quotes", "Current price(0101)"}));
+                  ClickButton(IDC_REGIST);
+                  ClickButton(IDC_SAVE);
+              }),
+              IDOK);
+    EXPECT_EQ(Boxes(), (std::vector<Box>{
+                           VoBox(kLimit), VoBox("[Screen 1003] The specified screen already exists."),
+                           OwnBox("You can add only screen in the VORK menu.", "Notice"),
+                           VoBox("Specify group to insert.")}));
+    EXPECT_EQ(savedFile(), strUntouched);
 }
 
 TEST_F(Screens, RegisteringInsertsAfterTheFirstSelectedRowAndSelectsIt) {

@@ -159,13 +159,49 @@ TEST_F(Window, DoubleClicksOnGroupsAndFoldersChangeNothing) {
     EXPECT_TRUE(Boxes().empty());
 }
 
-// An accepted short name goes to the record of the row in the selected group.
+// A short name typed into the list's editor goes to the record of the row
+// in the selected group; a refused one changes nothing.
 TEST_F(Window, EditedShortNamesGoToTheRecord) {
     WriteToolbars({{"G1", 1001, 3}});
     Run([&] {
-        Dlg().SendMessage(UM_SHORT_NAME_EDITED, 1, reinterpret_cast<LPARAM>("Fast"));
+        CListCtrl& list = Dlg().m_listTool;
+        const auto editName = [&](int nRow, LPCSTR pszName) {
+            SelectRows({nRow});
+            CRect rc;
+            list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
+            const int x = rc.left + list.GetColumnWidth(0) + list.GetColumnWidth(1) + 5;
+            afx::Click(list.GetSafeHwnd(), CPoint(x, rc.CenterPoint().y));
+            ASSERT_NE(list.GetDlgItem(1002), nullptr);
+            afx::TypeText(pszName);
+            afx::PressKey(VK_RETURN);
+        };
+        editName(1, "A:B");
+        EXPECT_EQ(Dlg().m_groupRoot.GetChild(0)->GetChild(1)->m_strShortName, "S1002");
+        EXPECT_FALSE(Dlg().m_bModified);
+        editName(1, "Fast");
         EXPECT_EQ(Dlg().m_groupRoot.GetChild(0)->GetChild(1)->m_strShortName, "Fast");
+        EXPECT_EQ(list.GetItemText(1, 2), "Fast");
         EXPECT_TRUE(Dlg().m_bModified);
+        EXPECT_EQ(afx::TopModalWindow(), Dlg().GetSafeHwnd());
+    });
+    EXPECT_EQ(Boxes(), std::vector<Box>{OwnBox("<,>, <\\> cannot be used for name editing.",
+                                               "Notice")});
+}
+
+// A group that shows an expand button without child items loses the button
+// when the user opens it.
+TEST_F(Window, AStaleExpandButtonGoesWhenTheGroupIsOpened) {
+    WriteToolbars({{"G1", 1001, 3}});
+    Run([&] {
+        CTreeCtrl& tree = Dlg().m_treeGroup;
+        const HTREEITEM hGroup = GroupItem("G1");
+        Dlg().RefreshGroupItem(hGroup);  // the record has screens, the item no children
+        ASSERT_TRUE(tree.ItemHasChildren(hGroup));
+        DoubleClickItem(tree, hGroup);
+        EXPECT_FALSE(tree.ItemHasChildren(hGroup));
+        EXPECT_EQ(ListScreens(), Numbers(1001, 3));
+        EXPECT_EQ(tree.GetItemText(hGroup), "G1");
+        EXPECT_FALSE(Dlg().m_bModified);
     });
 }
 

@@ -203,9 +203,9 @@ void ToolbarDialog::DoubleClickRow(int nRow) {
 void ToolbarDialog::Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {
     CPoint screen = to;
     target.ClientToScreen(&screen);
-    const std::vector<AfxDragStep> path = {AfxDragStep::MoveTo({screen.x + 1, screen.y}),
-                                           AfxDragStep::MoveTo(screen), AfxDragStep::Release()};
-    EXPECT_TRUE(AfxDragFrom(source.GetSafeHwnd(), from, path));
+    const std::vector<afx::DragStep> path = {afx::DragStep::MoveTo({screen.x + 1, screen.y}),
+                                           afx::DragStep::MoveTo(screen), afx::DragStep::Release()};
+    EXPECT_TRUE(afx::DragFrom(source.GetSafeHwnd(), from, path));
 }
 
 std::vector<CString> ToolbarDialog::ListScreens() const {

@@ -24,6 +24,7 @@ class CTestToolDlg : public CSetUserToolDlg {
 public:
     using CSetUserToolDlg::CSetUserToolDlg;
     using CSetUserToolDlg::InsertListColumns;
+    using CSetUserToolDlg::RefreshGroupItem;
     using CSetUserToolDlg::m_bModified;
     using CSetUserToolDlg::m_groupRoot;
     using CSetUserToolDlg::m_hCurGroup;
