@@ -64,10 +64,11 @@ public:
 
     CString m_strLabel;  // what the running drag carries
 
-    DROPEFFECT OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint point) override {
+    // Rows are traced on drag-overs only, as the module's targets highlight.
+    DROPEFFECT OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint) override {
         m_trace = "enter";
         m_nLastRow = -2;
-        return Over(point);
+        return DROPEFFECT_COPY;
     }
     DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint point) override {
         return Over(point);

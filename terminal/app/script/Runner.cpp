@@ -234,7 +234,8 @@ void Runner::Execute(const Command& command) {
 // lands where the source shows; every point is then read where it shows,
 // and a drag whose places the controls cannot show at once fails, as a
 // person could not reach them either. A press that starts no drag is what a
-// person would see too: nothing happens.
+// person would see too: nothing happens. Each via target is passed over as
+// a person passes over it: entered, then moved on within.
 void Runner::Drag(const Command& command) {
     const Locator locator(TopDialog());
     for (const Spot& spot : command.via) locator.Reveal(spot);
@@ -245,7 +246,15 @@ void Runner::Drag(const Command& command) {
         locator.Reveal(command.spot);
     const Press source = locator.Point(command.spot);
     std::vector<afx::DragStep> path;
-    for (const Spot& spot : command.via) path.push_back(MoveTo(locator.Point(spot)));
+    HWND previous = source.window;
+    for (const Spot& spot : command.via) {
+        const Press press = locator.Point(spot);
+        path.push_back(MoveTo(press));
+        // The move into a control only enters it; a person moving on over
+        // it is what a drag-over answers, so the cursor stirs there once.
+        if (press.window != previous) path.push_back(MoveTo(press));
+        previous = press.window;
+    }
     path.push_back(MoveTo(locator.Point(command.to)));
     path.push_back(command.cancel ? afx::DragStep::Escape() : afx::DragStep::Release());
     afx::DragFrom(source.window, source.point, std::move(path));
