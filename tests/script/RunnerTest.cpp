@@ -405,6 +405,10 @@ TEST(ScriptRunner, StopsAtAFailingCommandAndClosesEverything) {
          "test.script:2: no tree item \"Menu > Nope\"\n"},
         {"open toolbar\ndrag 1001 item \"Other\" to 1002 row 3\n", "",
          "test.script:2: row 3 is out of range: the list has 3 rows\n"},
+        {"open toolbar\nselect 1001 item \"Menu > Quotes > A > B\"\n"
+         "select 1001 item \"Menu > Empty folder > Late child\"\n"
+         "drag 1001 item \"Other\" to 1001 item \"Menu\"\n",
+         "", "test.script:4: tree item \"Menu\" of control 1001 is out of view\n"},
         {"open toolbar\nclick 1002 row 0 col 2\n", "",
          "test.script:2: column 2 is out of range: the list has 2 columns\n"},
         {"open toolbar\nopen link\n", "", "test.script:2: open: a dialog is already open\n"},
