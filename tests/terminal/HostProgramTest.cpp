@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -17,9 +18,11 @@ namespace {
 class HostProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The process id keeps test runs of other builds on the machine apart.
         m_dir = fs::temp_directory_path() /
                 ("tabulo-host-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                 "-" + std::to_string(::getpid()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }

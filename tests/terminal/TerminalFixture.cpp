@@ -2,6 +2,8 @@
 
 #include <afxwin.h>
 
+#include <unistd.h>
+
 #include "MenuFile.h"
 #include "SampleData.h"
 
@@ -9,8 +11,10 @@ namespace fs = std::filesystem;
 
 TerminalFixture::TerminalFixture() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_home = fs::temp_directory_path() /
-             (std::string("tabulo-terminal-") + test->test_suite_name() + "-" + test->name());
+    // The process id keeps test runs of other builds on the machine apart.
+    const std::string name = std::string("tabulo-terminal-") + test->test_suite_name() + "-" +
+                             test->name() + "-" + std::to_string(::getpid());
+    m_home = fs::temp_directory_path() / name;
     fs::remove_all(m_home);
     m_options.home = m_home.string();
     m_options.mainDir = ProgramDir();
