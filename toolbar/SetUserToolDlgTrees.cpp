@@ -2,57 +2,10 @@
 // dialog's copy of the terminal's menu, and the items of the group tree.
 #include "FindScreenItem.h"
 #include "SetUserToolDlg.h"
-#include "res/resource.h"
-
-namespace {
-
-// State-image indices of the pictures; the normal image indices stand
-// beside them although no normal image list is attached.
-constexpr int kRootPicture = 1;
-constexpr int kFolderPicture = 2;
-constexpr int kScreenPicture = 4;
-constexpr int kScreenType3Picture = 5;
-constexpr short kScreenTypeWithOwnPicture = 3;
-
-constexpr UINT kInsertMask =
-    TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM | TVIF_CHILDREN;
-// Items are inserted collapsed and unselected with their picture.
-constexpr UINT kInsertStateMask = TVIS_STATEIMAGEMASK | TVIS_EXPANDED | TVIS_SELECTED;
-
-HTREEITEM InsertItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, int nPicture, int nImage,
-                     int nSelectedImage, bool bChildren, LPARAM lParam) {
-    TVINSERTSTRUCT insert{};
-    insert.hParent = hParent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = kInsertMask;
-    insert.item.pszText = const_cast<LPSTR>(pszLabel);
-    insert.item.iImage = nImage;
-    insert.item.iSelectedImage = nSelectedImage;
-    insert.item.state = INDEXTOSTATEIMAGEMASK(nPicture);
-    insert.item.stateMask = kInsertStateMask;
-    insert.item.cChildren = bChildren ? 1 : 0;
-    insert.item.lParam = lParam;
-    return tree.InsertItem(&insert);
-}
-
-int ScreenPicture(const CMenuNode& node) {
-    return node.m_pScreen && node.m_pScreen->m_nScreenType == kScreenTypeWithOwnPicture
-               ? kScreenType3Picture
-               : kScreenPicture;
-}
-
-}  // namespace
+#include "TreePictures.h"
 
 void CSetUserToolDlg::BuildImageList() {
-    m_imageList.Create(16, 16, ILC_COLOR8 | ILC_MASK, 2, 1);
-    const struct {
-        UINT nID;
-        COLORREF crMask;
-    } bitmaps[] = {{IDB_TREE_ROOT, RGB(9, 0, 0)}, {IDB_TREE_ITEMS, RGB(0, 128, 128)}};
-    for (const auto& bitmap : bitmaps) {
-        CBitmap bmp;
-        if (bmp.LoadBitmap(bitmap.nID)) m_imageList.Add(&bmp, bitmap.crMask);
-    }
+    CreateTreeImages(m_imageList);
     m_treeMenu.SetImageList(&m_imageList, TVSIL_STATE);
     m_treeGroup.SetImageList(&m_imageList, TVSIL_STATE);
 }
@@ -61,8 +14,8 @@ void CSetUserToolDlg::FillMenuTree() {
     m_menuRoot.m_nKind = MENU_KIND_ROOT;
     m_menuRoot.m_strName = "Halvane VORK Menu";
     const HTREEITEM hRoot =
-        InsertItem(m_treeMenu, TVI_ROOT, m_menuRoot.m_strName, kRootPicture, 0, 1,
-                   m_menuRoot.GetChildCount() > 0, reinterpret_cast<LPARAM>(&m_menuRoot));
+        InsertTreeItem(m_treeMenu, TVI_ROOT, m_menuRoot.m_strName, kRootPicture, 0, 1,
+                       m_menuRoot.GetChildCount() > 0, reinterpret_cast<LPARAM>(&m_menuRoot));
     InsertMenuChildren(m_menuRoot, hRoot, true);
 
     const HTREEITEM hScreen = m_strInitScreenNo.IsEmpty()
@@ -84,11 +37,10 @@ void CSetUserToolDlg::InsertMenuChildren(const CMenuNode& node, HTREEITEM hParen
         const CMenuNode* pChild = node.GetChild(i);
         if (pChild->m_dwShow == 0) continue;
         if (!bFirstLevel && pChild->m_strName == "SEPARATOR") continue;
-        const auto lParam = reinterpret_cast<LPARAM>(pChild);
         if (pChild->m_nKind == MENU_NODE_FOLDER) {
             const HTREEITEM hFolder =
-                InsertItem(m_treeMenu, hParent, pChild->m_strName, kFolderPicture, 2, 3,
-                           pChild->GetChildCount() > 0, lParam);
+                InsertFolderItem(m_treeMenu, hParent, pChild->m_strName,
+                                 pChild->GetChildCount() > 0, reinterpret_cast<LPARAM>(pChild));
             InsertMenuChildren(*pChild, hFolder, false);
             continue;
         }
@@ -97,18 +49,17 @@ void CSetUserToolDlg::InsertMenuChildren(const CMenuNode& node, HTREEITEM hParen
             strLabel.Format("%s(%s)", pChild->m_strName.GetString(),
                             pChild->m_pScreen->m_strScreenNo.GetString());
         }
-        const int nPicture = ScreenPicture(*pChild);
-        InsertItem(m_treeMenu, hParent, strLabel, nPicture, nPicture, nPicture, false, lParam);
+        InsertScreenItem(m_treeMenu, hParent, strLabel, *pChild);
     }
 }
 
 HTREEITEM CSetUserToolDlg::InsertGroupItem(CMenuInfo* pInfo, HTREEITEM hParent) {
     const auto lParam = reinterpret_cast<LPARAM>(pInfo);
     if (pInfo->m_nKind == MENU_KIND_ROOT) {
-        return InsertItem(m_treeGroup, hParent, pInfo->m_strName, kRootPicture, 0, 1,
-                          !pInfo->m_listChild.IsEmpty(), lParam);
+        return InsertTreeItem(m_treeGroup, hParent, pInfo->m_strName, kRootPicture, 0, 1,
+                              !pInfo->m_listChild.IsEmpty(), lParam);
     }
-    return InsertItem(m_treeGroup, hParent, pInfo->m_strName, kFolderPicture, 2, 3, false, lParam);
+    return InsertFolderItem(m_treeGroup, hParent, pInfo->m_strName, false, lParam);
 }
 
 // The label follows the record's name and the expand button its children;

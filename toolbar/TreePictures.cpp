@@ -1,0 +1,53 @@
+#include "TreePictures.h"
+
+#include "res/resource.h"
+
+namespace {
+
+constexpr short kScreenTypeWithOwnPicture = 3;
+
+}  // namespace
+
+void CreateTreeImages(CImageList& images) {
+    images.Create(16, 16, ILC_COLOR8 | ILC_MASK, 2, 1);
+    const struct {
+        UINT nID;
+        COLORREF crMask;
+    } bitmaps[] = {{IDB_TREE_ROOT, RGB(9, 0, 0)}, {IDB_TREE_ITEMS, RGB(0, 128, 128)}};
+    for (const auto& bitmap : bitmaps) {
+        CBitmap bmp;
+        if (bmp.LoadBitmap(bitmap.nID)) images.Add(&bmp, bitmap.crMask);
+    }
+}
+
+HTREEITEM InsertTreeItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, int nPicture,
+                         int nImage, int nSelectedImage, bool bChildren, LPARAM lParam) {
+    TVINSERTSTRUCT insert{};
+    insert.hParent = hParent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask =
+        TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM | TVIF_CHILDREN;
+    insert.item.pszText = const_cast<LPSTR>(pszLabel);
+    insert.item.iImage = nImage;
+    insert.item.iSelectedImage = nSelectedImage;
+    insert.item.state = INDEXTOSTATEIMAGEMASK(nPicture);
+    insert.item.stateMask = TVIS_STATEIMAGEMASK | TVIS_EXPANDED | TVIS_SELECTED;
+    insert.item.cChildren = bChildren ? 1 : 0;
+    insert.item.lParam = lParam;
+    return tree.InsertItem(&insert);
+}
+
+HTREEITEM InsertFolderItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, bool bChildren,
+                           LPARAM lParam) {
+    return InsertTreeItem(tree, hParent, pszLabel, kFolderPicture, 2, 3, bChildren, lParam);
+}
+
+HTREEITEM InsertScreenItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel,
+                           const CMenuNode& node) {
+    const int nPicture =
+        node.m_pScreen && node.m_pScreen->m_nScreenType == kScreenTypeWithOwnPicture
+            ? kScreenType3Picture
+            : kScreenPicture;
+    return InsertTreeItem(tree, hParent, pszLabel, nPicture, nPicture, nPicture, false,
+                          reinterpret_cast<LPARAM>(&node));
+}

@@ -1,0 +1,29 @@
+// The pictures of the toolbar editor's trees (the settings dialog's group and
+// menu trees and the group move dialog's tree) and the one way their items
+// are inserted: at the end of their parent, collapsed and unselected, with a
+// state picture. The trees have no normal image list, but each item keeps
+// the normal image indices that stand beside its picture.
+#pragma once
+
+#include <MenuNode.h>
+#include <afxcmn.h>
+
+// State-image indices into the list CreateTreeImages builds.
+constexpr int kRootPicture = 1;
+constexpr int kFolderPicture = 2;
+constexpr int kScreenPicture = 4;
+constexpr int kScreenType3Picture = 5;
+
+// 16 x 16 pictures: bitmap 1714 (two) and 1715 (five); a bitmap that does
+// not load is left out.
+void CreateTreeImages(CImageList& images);
+
+HTREEITEM InsertTreeItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, int nPicture,
+                         int nImage, int nSelectedImage, bool bChildren, LPARAM lParam);
+// A folder or a group: picture 2, images 2 and 3.
+HTREEITEM InsertFolderItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, bool bChildren,
+                           LPARAM lParam);
+// A screen of the terminal's menu: picture, image and selected image alike,
+// 5 for a screen of type 3, else 4.
+HTREEITEM InsertScreenItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel,
+                           const CMenuNode& node);
