@@ -73,6 +73,8 @@ protected:
         // Only an automatic check box ticks itself when clicked.
         if (m_window != nullptr && TypeOf(*m_window) == BS_AUTOCHECKBOX) QCheckBox::nextCheckState();
     }
+    // The whole window takes the click, not only the box and its text.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void paintEvent(QPaintEvent*) override {
         if (m_window == nullptr) return;
         QStylePainter painter(this);

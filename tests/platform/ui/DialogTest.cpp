@@ -247,6 +247,25 @@ TEST(Dialog, KeysTranslatedAndDispatchedByAControlTypeAndNeverReachTheDialog) {
     EXPECT_EQ(0, ::DispatchMessage(nullptr));
 }
 
+// An automatic check box ticks itself and tells its parent when a click
+// lands anywhere in its window, also beyond the end of its text.
+TEST(Dialog, ACheckBoxTakesClicksAnywhereInItsWindow) {
+    CTestDlg dlg;
+    std::vector<UINT> checks;
+    ScopedModalHook hook([&](const afx::ModalInfo& info) {
+        const HWND hCheck = Item(info.hwnd, 1006);
+        RECT rc{};
+        ::GetClientRect(hCheck, &rc);
+        for (const POINT pt : {Middle(hCheck), POINT{rc.right - 2, rc.bottom / 2}, Middle(hCheck)}) {
+            afx::Click(hCheck, pt);
+            checks.push_back(static_cast<UINT>(::SendMessage(hCheck, BM_GETCHECK, 0, 0)));
+        }
+        afx::EndModal(IDOK);
+    });
+    dlg.DoModal();
+    EXPECT_EQ((std::vector<UINT>{BST_CHECKED, BST_UNCHECKED, BST_CHECKED}), checks);
+}
+
 TEST(Dialog, TabMovesBetweenTabStopsInTemplateOrder) {
     CTestDlg dlg;
     std::vector<int> order;
