@@ -247,6 +247,10 @@ void CSetUserToolDlg::Alert(LPCSTR pszText) {
     CRoVuvi21::VoMessageBox(pszText, 0, kAppCaption, this, nullptr);
 }
 
+bool CSetUserToolDlg::Ask(LPCSTR pszQuestion) {
+    return CRoVuvi21::VoMessageBox(pszQuestion, MB_OKCANCEL, kAppCaption, this, nullptr) == IDOK;
+}
+
 void CSetUserToolDlg::Warn(LPCSTR pszText, LPCSTR pszCaption) {
     MessageBox(pszText, pszCaption, MB_OK | MB_ICONEXCLAMATION);
 }

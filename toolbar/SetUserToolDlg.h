@@ -5,8 +5,8 @@
 // initialisation, notifications, keys, colours), SetUserToolDlgTrees.cpp
 // (pictures, menu tree, group-tree items), SetUserToolDlgScreens.cpp (the
 // screens of a group and the drops), SetUserToolDlgFiles.cpp (toolbar and
-// favorites files), SetUserToolDlgGroups.cpp (group operations) and
-// SetUserToolDlgSearch.cpp (menu search, default toolbar picker).
+// favorites files, the default toolbar import), SetUserToolDlgGroups.cpp
+// (group operations) and SetUserToolDlgSearch.cpp (menu search).
 #pragma once
 
 #include <MenuNode.h>
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "dragdrop/DDListCtrl.h"
+#include "GroupEditDlg.h"
 #include "dragdrop/DDTreeCtrl.h"
 #include "menu/MenuInfo.h"
 
@@ -78,9 +79,14 @@ protected:
     void AddFavoritesToMenuTree();
     void FillGroupTree();
     afx_msg void SaveToolbarFile();
+    void WriteToolbarFile(int nDefaults);
+    afx_msg void ModifyGroup();
     void ImportDefaultToolbars();
 
     // Groups.
+    // "NewGroup", else the first free "NewGroup(n)" among the children of
+    // the item's record; false when none is free.
+    bool MakeUniqueGroupName(HTREEITEM hParent, CString& strName) const;
     afx_msg void AddGroup();
     afx_msg void RenameGroup();
     afx_msg void DeleteGroup();
@@ -88,19 +94,20 @@ protected:
     afx_msg void OnBeginGroupEdit(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnEndGroupEdit(NMHDR* pNMHDR, LRESULT* pResult);
 
-    // Menu search and the default toolbar picker.
+    // Menu search.
     afx_msg void Search();
     afx_msg void PrevHit();
     afx_msg void NextHit();
-    afx_msg void ModifyGroup();
 
     // The record of a group-tree item, the node of a menu-tree item; null
     // for no item or an item without data.
     CMenuInfo* GroupRecord(HTREEITEM hItem) const;
     CMenuNode* MenuNode(HTREEITEM hItem) const;
 
-    // The terminal's message box, caption "Halvane VORK".
+    // The terminal's message box, caption "Halvane VORK"; Ask offers OK and
+    // Cancel and is true for OK.
     void Alert(LPCSTR pszText);
+    bool Ask(LPCSTR pszQuestion);
     // The window's own message box with the exclamation icon.
     void Warn(LPCSTR pszText, LPCSTR pszCaption);
 
@@ -111,7 +118,7 @@ protected:
         m_btnRenameGroup, m_btnDeleteGroup, m_btnDeleteToolbar, m_btnMoveToolbar, m_btnRegist,
         m_btnDelete, m_btnDeleteAll, m_btnTop, m_btnUp, m_btnDown, m_btnBottom, m_btnModifyGroup;
     HBRUSH m_hStaticBrush = nullptr;
-    BOOL m_aDefaultImport[10] = {};
+    BOOL m_aDefaultImport[CGroupEditDlg::kSlots] = {};
     CDDTreeCtrl m_treeGroup;
     CDDTreeCtrl m_treeMenu;
     CDDListCtrl m_listTool;
@@ -130,6 +137,7 @@ protected:
     CMapStringToPtr* m_pScreenIndex;
 
 private:
+    static CString LimitMessage();
     enum class Move { Top, Up, Down, Bottom };
     void MoveScreen(Move how);
     // Adds a menu screen to a group after row nAfter (-1: at the end);

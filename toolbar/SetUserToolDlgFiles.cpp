@@ -1,13 +1,14 @@
 // The toolbar files: the user's toolbars read into the group tree at start
-// and written back by Save, and the favorites branch of the menu tree.
+// and written back by Save, the favorites branch of the menu tree, and the
+// screens of default toolbars copied into a group ("Modify Group").
 #include <EnvMgr.h>
 #include <FlyoutLib.h>
-#include <RoVuvi21.h>
 #include <afxcodepage.h>
 
 #include <algorithm>
 
 #include "SetUserToolDlg.h"
+#include "TreePictures.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ constexpr LPCSTR kComboSel = "COMBOSEL";
 constexpr int kGroupNameBytes = 48;
 constexpr int kEntryBytes = 255;
 constexpr int kCodeBytes = 15;
+constexpr int kCodeLength = 4;
+constexpr int kWrittenEntryBytes = 99;
 constexpr int kFirstFavorites = 9101;
 constexpr int kLastFavorites = 9110;
 
@@ -41,6 +44,72 @@ CString ReadString(LPCSTR pszSection, LPCSTR pszKey, int nBytes, LPCSTR pszFile)
 int ReadInt(LPCSTR pszSection, LPCSTR pszKey, int nDefault, LPCSTR pszFile) {
     return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, nDefault, pszFile));
 }
+
+bool IsLeadByte(char c) {
+    return ::IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
+}
+
+// A short name cut after 8 bytes may end in the first half of a character.
+// The test counts every byte in the lead-byte range among the first eight,
+// trail bytes included, as the terminal's own writer does, so a name that is
+// whole but counts oddly keeps its last byte only when that is no lead byte.
+void RepairShortName(CString& strShort) {
+    const int nLength = strShort.GetLength();
+    if (nLength % 2 != 0) return;
+    int nLeads = 0;
+    for (int i = 0; i < std::min(nLength, 8); ++i) {
+        if (IsLeadByte(strShort[i])) ++nLeads;
+    }
+    if (nLeads % 2 == 1 && IsLeadByte(strShort[nLength - 1])) strShort = strShort.Left(nLength - 1);
+}
+
+// A screen entry holds at most 99 bytes; a longer one loses the end of its
+// screen name, never half a character.
+CString ScreenEntry(const CMenuInfo& screen) {
+    CString strEntry;
+    strEntry.Format("%s,%s,%s", screen.m_strScreenNo.GetString(), screen.m_strShortName.GetString(),
+                    screen.m_strName.GetString());
+    int nCut = 0;
+    while (nCut < strEntry.GetLength()) {
+        const int nChar = IsLeadByte(strEntry[nCut]) && nCut + 1 < strEntry.GetLength() ? 2 : 1;
+        if (nCut + nChar > kWrittenEntryBytes) break;
+        nCut += nChar;
+    }
+    return strEntry.Left(nCut);
+}
+
+// A group's place among the root's children, counting from 1; 0 for an
+// item that is none of them.
+int GroupPosition(const CTreeCtrl& tree, HTREEITEM hItem) {
+    int n = 1;
+    for (HTREEITEM hGroup = tree.GetChildItem(tree.GetRootItem()); hGroup;
+         hGroup = tree.GetNextSiblingItem(hGroup), ++n) {
+        if (hGroup == hItem) return n;
+    }
+    return 0;
+}
+
+// The profile calls of one save on one file; after the first call that
+// fails the others are not made.
+class ProfileWriter {
+public:
+    explicit ProfileWriter(const CString& strFile) : m_strFile(strFile) {}
+    void Write(LPCSTR pszSection, LPCSTR pszKey, LPCSTR pszValue) {
+        m_bOk = m_bOk && ::WritePrivateProfileStringA(pszSection, pszKey, pszValue, m_strFile);
+    }
+    void Write(LPCSTR pszSection, LPCSTR pszKey, int nValue, LPCSTR pszFormat) {
+        CString strValue;
+        strValue.Format(pszFormat, nValue);
+        Write(pszSection, pszKey, strValue);
+    }
+    // Makes the file durable; the call reports nothing.
+    void Flush() { ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_strFile); }
+    bool Ok() const { return m_bOk; }
+
+private:
+    CString m_strFile;
+    bool m_bOk = true;
+};
 
 }  // namespace
 
@@ -67,20 +136,12 @@ void CSetUserToolDlg::LoadToolbarFile() {
     }
 }
 
+// Favorites become folders of a second branch of the menu tree, one per
+// favorites file that lists screens; their screens are picked like any
+// screen of the menu.
 void CSetUserToolDlg::AddFavoritesToMenuTree() {
+    const HTREEITEM hFavorites = InsertFolderItem(m_treeMenu, TVI_ROOT, "Favorites", true, 0);
     const CString strFolderFormat = FromUtf8("관심화면[%d]");
-    TVINSERTSTRUCT insert{};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_CHILDREN;
-    insert.item.iImage = 2;
-    insert.item.iSelectedImage = 3;
-    insert.item.state = INDEXTOSTATEIMAGEMASK(2);
-    insert.item.stateMask = TVIS_STATEIMAGEMASK;
-    insert.item.cChildren = 1;
-    insert.item.pszText = const_cast<LPSTR>("Favorites");
-    const HTREEITEM hFavorites = m_treeMenu.InsertItem(&insert);
-
     for (int nFile = kFirstFavorites; nFile <= kLastFavorites; ++nFile) {
         CString strPath;
         strPath.Format("%s\\%d.FAF", CEnvMgr::GetUserDir().GetString(), nFile);
@@ -88,40 +149,21 @@ void CSetUserToolDlg::AddFavoritesToMenuTree() {
         if (nCount == 0) continue;
         CString strLabel;
         strLabel.Format(strFolderFormat, nFile);
-        insert.hParent = hFavorites;
-        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_CHILDREN;
-        insert.item.iImage = 2;
-        insert.item.iSelectedImage = 3;
-        insert.item.state = INDEXTOSTATEIMAGEMASK(2);
-        insert.item.cChildren = 1;
-        insert.item.pszText = const_cast<LPSTR>(strLabel.GetString());
-        const HTREEITEM hFolder = m_treeMenu.InsertItem(&insert);
+        const HTREEITEM hFolder = InsertFolderItem(m_treeMenu, hFavorites, strLabel, true, 0);
         for (int k = 0; k < nCount; ++k) {
             CString strSection;
             strSection.Format("%d", k);
             const CString strCode = ReadString(strSection, "TRCODE", kCodeBytes, strPath);
             void* pValue = nullptr;
-            if (strCode.GetLength() != 4 || !m_pScreenIndex ||
+            if (strCode.GetLength() != kCodeLength || !m_pScreenIndex ||
                 !m_pScreenIndex->Lookup(strCode, pValue) || !pValue) {
                 continue;
             }
-            const auto* pNode = static_cast<const CMenuNode*>(pValue);
+            const auto& node = *static_cast<const CMenuNode*>(pValue);
             CString strScreen;
-            strScreen.Format("%s(%s)", pNode->m_strName.GetString(),
-                             pNode->m_pScreen ? pNode->m_pScreen->m_strScreenNo.GetString() : "");
-            const int nPicture = pNode->m_pScreen && pNode->m_pScreen->m_nScreenType == 3 ? 5 : 4;
-            TVINSERTSTRUCT screen{};
-            screen.hParent = hFolder;
-            screen.hInsertAfter = TVI_LAST;
-            screen.item.mask =
-                TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM;
-            screen.item.pszText = const_cast<LPSTR>(strScreen.GetString());
-            screen.item.iImage = nPicture;
-            screen.item.iSelectedImage = nPicture;
-            screen.item.state = INDEXTOSTATEIMAGEMASK(nPicture);
-            screen.item.stateMask = TVIS_STATEIMAGEMASK;
-            screen.item.lParam = reinterpret_cast<LPARAM>(pNode);
-            m_treeMenu.InsertItem(&screen);
+            strScreen.Format("%s(%s)", node.m_strName.GetString(),
+                             node.m_pScreen ? node.m_pScreen->m_strScreenNo.GetString() : "");
+            InsertScreenItem(m_treeMenu, hFolder, strScreen, node);
         }
     }
 }
@@ -156,73 +198,104 @@ void CSetUserToolDlg::FillGroupTree() {
     }
 }
 
+// Without changes only the selection is recorded. With changes the file is
+// written anew, after the question.
 void CSetUserToolDlg::SaveToolbarFile() {
     const HTREEITEM hRoot = m_treeGroup.GetRootItem();
     const HTREEITEM hSelected = m_treeGroup.GetSelectedItem();
     const int nDefaults = ReadInt(kList, kItemCount, 0, m_strDefaultFile);
-    CString strValue;
     if (!m_bModified) {
-        int nPosition = 0;
-        int n = 1;
-        for (HTREEITEM hGroup = m_treeGroup.GetChildItem(hRoot); hGroup;
-             hGroup = m_treeGroup.GetNextSiblingItem(hGroup), ++n) {
-            if (hGroup == hSelected) nPosition = n;
-        }
         if (hSelected != hRoot) {
-            strValue.Format("%d", nDefaults - 1 + nPosition);
-            ::WritePrivateProfileStringA(kList, kComboSel, strValue, m_strUserFile);
-            ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_strUserFile);
+            ProfileWriter file(m_strUserFile);
+            file.Write(kList, kComboSel, nDefaults - 1 + GroupPosition(m_treeGroup, hSelected),
+                       "%d");
+            file.Flush();
         }
     } else {
-        if (CRoVuvi21::VoMessageBox("Do you want to save the changes you have made?", 1,
-                                    "Halvane VORK", this, nullptr) != IDOK) {
-            return;
-        }
-        ::DeleteFileA(m_strUserFile);
-        strValue.Format("%02d", static_cast<int>(m_treeGroup.GetCount()) - 1);
-        ::WritePrivateProfileStringA(kList, kItemCount, strValue, m_strUserFile);
-        if (m_groupRoot.m_listChild.IsEmpty()) {
-            ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_strUserFile);
-        } else {
-            int nPosition = 1;
-            int n = 1;
-            for (HTREEITEM hGroup = m_treeGroup.GetChildItem(hRoot); hGroup;
-                 hGroup = m_treeGroup.GetNextSiblingItem(hGroup), ++n) {
-                if (hGroup == hSelected) nPosition = n;
-                CMenuInfo* pGroup = GroupRecord(hGroup);
-                ::WritePrivateProfileStringA(kList, Key(n), pGroup->m_strName, m_strUserFile);
-                int j = 0;
-                for (POSITION pos = pGroup->m_listChild.GetHeadPosition(); pos;) {
-                    CMenuInfo* pScreen = pGroup->m_listChild.GetNext(pos);
-                    CString& strShort = pScreen->m_strShortName;
-                    const int nLength = strShort.GetLength();
-                    if (nLength % 2 == 0 && nLength > 0) {
-                        int nLeads = 0;
-                        for (int b = 0; b < std::min(nLength, 8); ++b) {
-                            if (::IsDBCSLeadByte(static_cast<BYTE>(strShort[b]))) ++nLeads;
-                        }
-                        if (nLeads % 2 == 1 &&
-                            ::IsDBCSLeadByte(static_cast<BYTE>(strShort[nLength - 1]))) {
-                            strShort = strShort.Left(nLength - 1);
-                        }
-                    }
-                    strValue.Format("%s,%s,%s", pScreen->m_strScreenNo.GetString(),
-                                    strShort.GetString(), pScreen->m_strName.GetString());
-                    ::WritePrivateProfileStringA(pGroup->m_strName, Key(++j), strValue.Left(99),
-                                                 m_strUserFile);
-                }
-                strValue.Format("%02d", j);
-                ::WritePrivateProfileStringA(pGroup->m_strName, kItemCount, strValue,
-                                             m_strUserFile);
-            }
-            strValue.Format("%d", nDefaults - 1 + nPosition);
-            ::WritePrivateProfileStringA(kList, kComboSel, strValue, m_strUserFile);
-            ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_strUserFile);
-        }
+        if (!Ask("Do you want to save the changes you have made?")) return;
+        WriteToolbarFile(nDefaults);
     }
     HandOverSavedFile("0005", m_strUserFile);
     EndDialog(IDOK);
 }
 
-// Filled with the default toolbar picker.
-void CSetUserToolDlg::ImportDefaultToolbars() {}
+// The whole file is composed beside the user's file and takes its place only
+// when every write succeeded, so that the user's file is at every moment the
+// old one or the complete new one. A failed save leaves the old file and, as
+// every file operation of the dialog, shows nothing.
+void CSetUserToolDlg::WriteToolbarFile(int nDefaults) {
+    const CString strNewFile = m_strUserFile + ".new";
+    // What an interrupted save may have left there must not show up in this one.
+    ::DeleteFileA(strNewFile);
+    ProfileWriter file(strNewFile);
+    file.Write(kList, kItemCount, static_cast<int>(m_treeGroup.GetCount()) - 1, "%02d");
+    if (const HTREEITEM hFirst = m_treeGroup.GetChildItem(m_treeGroup.GetRootItem())) {
+        int n = 1;
+        for (HTREEITEM hGroup = hFirst; hGroup; hGroup = m_treeGroup.GetNextSiblingItem(hGroup)) {
+            const CMenuInfo* pGroup = GroupRecord(hGroup);
+            file.Write(kList, Key(n++), pGroup->m_strName);
+            int j = 0;
+            for (POSITION pos = pGroup->m_listChild.GetHeadPosition(); pos;) {
+                CMenuInfo* pScreen = pGroup->m_listChild.GetNext(pos);
+                RepairShortName(pScreen->m_strShortName);
+                file.Write(pGroup->m_strName, Key(++j), ScreenEntry(*pScreen));
+            }
+            file.Write(pGroup->m_strName, kItemCount, j, "%02d");
+        }
+        // With the root selected the first group is recorded.
+        const int nPosition =
+            std::max(GroupPosition(m_treeGroup, m_treeGroup.GetSelectedItem()), 1);
+        file.Write(kList, kComboSel, nDefaults - 1 + nPosition, "%d");
+    }
+    file.Flush();
+    if (!file.Ok() || !::MoveFileExA(strNewFile, m_strUserFile,
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileA(strNewFile);
+    }
+}
+
+void CSetUserToolDlg::ModifyGroup() {
+    CRect rcButton;
+    m_btnModifyGroup.GetWindowRect(&rcButton);
+    CGroupEditDlg picker;
+    picker.SetInfo(rcButton, m_aDefaultImport, m_strDefaultFile);
+    if (picker.DoModal() == IDOK) ImportDefaultToolbars();
+}
+
+// The screens of the ticked default toolbars go one after the other below
+// the selected row of the selected group. A full group, or no group, ends
+// the import; a screen the group already holds is reported and passed over.
+void CSetUserToolDlg::ImportDefaultToolbars() {
+    for (int t = 0; t < CGroupEditDlg::kSlots; ++t) {
+        if (!m_aDefaultImport[t]) continue;
+        const CString strToolbar = ReadString(kList, Key(t + 1), kEntryBytes, m_strDefaultFile);
+        if (strToolbar.IsEmpty()) continue;
+        const int nScreens = ReadInt(strToolbar, kItemCount, 0, m_strDefaultFile);
+        for (int j = 1; j <= nScreens; ++j) {
+            const CString strEntry = ReadString(strToolbar, Key(j), kEntryBytes, m_strDefaultFile);
+            if (strEntry.IsEmpty()) continue;
+            void* pValue = nullptr;
+            if (!m_pScreenIndex || !m_pScreenIndex->Lookup(strEntry.Left(kCodeLength), pValue) ||
+                !pValue) {
+                continue;
+            }
+            CMenuInfo* pGroup = GroupRecord(m_treeGroup.GetSelectedItem());
+            if (!pGroup) {
+                Alert("Specify group to insert.");
+                return;
+            }
+            if (pGroup->m_listChild.GetCount() >= kMaxScreens) {
+                Alert(LimitMessage());
+                return;
+            }
+            if (pGroup->m_nKind != MENU_KIND_GROUP) {
+                Alert("Specify group to insert.");
+                return;
+            }
+            const int nAfter = GetSelectedListIndex();
+            if (AddScreen(pGroup, static_cast<const CMenuNode*>(pValue), nAfter)) {
+                RefreshList(*pGroup, nAfter + 1);
+            }
+        }
+    }
+}

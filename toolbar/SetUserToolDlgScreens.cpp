@@ -8,13 +8,6 @@
 
 namespace {
 
-CString LimitMessage() {
-    CString strText;
-    strText.Format("In one toolbar, more than %d items cannot be put.",
-                   CSetUserToolDlg::kMaxScreens);
-    return strText;
-}
-
 CString DuplicateMessage(const CString& strName) {
     CString strText;
     strText.Format("[%s] The specified screen already exists.", strName.GetString());
@@ -22,6 +15,12 @@ CString DuplicateMessage(const CString& strName) {
 }
 
 }  // namespace
+
+CString CSetUserToolDlg::LimitMessage() {
+    CString strText;
+    strText.Format("In one toolbar, more than %d items cannot be put.", kMaxScreens);
+    return strText;
+}
 
 void CSetUserToolDlg::ShowGroupScreens(HTREEITEM hItem) {
     m_hCurGroup = hItem;

@@ -1,5 +1,5 @@
-// The menu search ("Search", "<", ">") and the default toolbar picker
-// ("Modify Group"). Until they are written the buttons do nothing.
+// The menu search ("Search", "<", ">"). Until it is written the buttons do
+// nothing.
 #include "SetUserToolDlg.h"
 
 void CSetUserToolDlg::Search() {}
@@ -7,5 +7,3 @@ void CSetUserToolDlg::Search() {}
 void CSetUserToolDlg::PrevHit() {}
 
 void CSetUserToolDlg::NextHit() {}
-
-void CSetUserToolDlg::ModifyGroup() {}

@@ -1,0 +1,462 @@
+// The toolbar files through the dialog and real files in a temporary home:
+// hand-written files read as they are, the group COMBOSEL names, the
+// favorites branch, both kinds of save byte for byte, and saves that fail or
+// are killed at any of their writes.
+#include <EnvMgr.h>
+#include <TerminalSetup.h>
+#include <afxtesting.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "TestSupport.h"
+#include "ToolbarDialogFixture.h"
+#include "dragdrop/DragDropMessages.h"
+#include "terminal/Flyout/FileDownObserver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Two groups; the save after deleting the second screen of the first
+// rewrites it with its counts in two digits and each group's count after
+// its screens. Nine writes: the count, two names, three screens, two group
+// counts and COMBOSEL.
+const std::string kOld =
+    "[LIST]\r\nItemCnt=2\r\n01=G1\r\n02=G2\r\nCOMBOSEL=0\r\n"
+    "[G1]\r\nItemCnt=3\r\n01=1001,S1,One\r\n02=1002,S2,Two\r\n03=1003,S3,Three\r\n"
+    "[G2]\r\nItemCnt=1\r\n01=2001,T1,Other\r\n";
+const std::string kNew =
+    "[LIST]\r\nItemCnt=02\r\n01=G1\r\n02=G2\r\nCOMBOSEL=0\r\n"
+    "[G1]\r\n01=1001,S1,One\r\n02=1003,S3,Three\r\nItemCnt=02\r\n"
+    "[G2]\r\n01=2001,T1,Other\r\nItemCnt=01\r\n";
+constexpr int kWrites = 9;
+
+class Files : public ToolbarDialog {
+protected:
+    fs::path UserFile() const { return m_home / "user" / "ToolBar_tester.ini"; }
+    fs::path DefaultFile() const { return m_home / "user" / "Toolbar.ini"; }
+    fs::path HomeFile(const std::string& name) const { return m_home / "user" / name; }
+
+    // A default file of n toolbars (only their count matters here).
+    void WriteDefaults(int n) {
+        std::string text = "[LIST]\r\nItemCnt=" + std::to_string(n) + "\r\n";
+        for (int i = 1; i <= n; ++i)
+            text += "0" + std::to_string(i) + "=D" + std::to_string(i) + "\r\n";
+        WriteBytes(DefaultFile(), text);
+    }
+
+    // What the list shows, a row as "no|name|short name".
+    std::vector<std::string> Rows() {
+        std::vector<std::string> rows;
+        const CListCtrl& list = Dlg().m_listTool;
+        for (int nRow = 0; nRow < list.GetItemCount(); ++nRow) {
+            rows.push_back(std::string(list.GetItemText(nRow, 0)) + "|" +
+                           std::string(list.GetItemText(nRow, 1)) + "|" +
+                           std::string(list.GetItemText(nRow, 2)));
+        }
+        return rows;
+    }
+
+    std::vector<CString> GroupLabels() {
+        const CTreeCtrl& tree = Dlg().m_treeGroup;
+        std::vector<CString> labels;
+        for (HTREEITEM h = tree.GetChildItem(tree.GetRootItem()); h;
+             h = tree.GetNextSiblingItem(h)) {
+            labels.push_back(tree.GetItemText(h));
+        }
+        return labels;
+    }
+
+    CString SelectedLabel() {
+        const CTreeCtrl& tree = Dlg().m_treeGroup;
+        const HTREEITEM hItem = tree.GetSelectedItem();
+        return hItem == tree.GetRootItem() ? CString("<root>") : tree.GetItemText(hItem);
+    }
+
+    // Marks the dialog changed without changing a group: the label editor
+    // opened and cancelled.
+    void TouchGroupName() {
+        ClickButton(IDC_RENAME_GROUP);
+        afx::PressKey(VK_ESCAPE);
+    }
+
+    INT_PTR SaveAfterDeletingTheSecondScreen() {
+        return RunToEnd([&] {
+            SelectRows({1});
+            ClickButton(IDC_DELETE_SCREEN);
+            ClickButton(IDC_SAVE);
+        });
+    }
+
+    // Opens the dialog on the file, marks it changed and saves.
+    std::string SaveUnchangedGroups() {
+        EXPECT_EQ(RunToEnd([&] {
+                      TouchGroupName();
+                      ClickButton(IDC_SAVE);
+                  }),
+                  IDOK);
+        return ReadBytes(UserFile());
+    }
+};
+
+const Box kSaveQuestion{"Do you want to save the changes you have made?", "Halvane VORK",
+                        MB_OKCANCEL};
+
+std::string Entries(int nFirst, int nCount) {
+    std::string text;
+    for (int n = nFirst; n < nFirst + nCount; ++n) {
+        const int nKey = n - nFirst + 1;
+        text += (nKey < 10 ? "0" : "") + std::to_string(nKey) + "=" + std::to_string(n) + ",S," +
+                "Screen " + std::to_string(n) + "\r\n";
+    }
+    return text;
+}
+
+// Entries need two commas; text after the second belongs to the name; empty
+// and missing entries are passed over; a group name is read to 48 bytes and
+// its screens from the section of the cut name; nothing limits the counts.
+TEST_F(Files, HandWrittenFilesAreReadAsTheyAre) {
+    const std::string strLong(50, 'L');
+    const std::string strCut(48, 'L');
+    WriteBytes(UserFile(),
+               "[LIST]\r\nItemCnt=5\r\n01=Odd\r\n02=\r\n04=" + strLong + "\r\n05=Big\r\n" +
+                   "[Odd]\r\nItemCnt=7\r\n01=1001,S1,One\r\n02=1002,,Empty short\r\n"
+                   "03=1003,OnlyOne\r\n04=1004,S4,Name, with, commas\r\n06= 1006 , S6 , Six \r\n"
+                   "07=1001,S1,One again\r\n"
+                   "[" +
+                   strLong + "]\r\nItemCnt=1\r\n01=9999,X,Not this one\r\n" + "[" + strCut +
+                   "]\r\nItemCnt=1\r\n01=3001,C,Cut\r\n" + "[Big]\r\nItemCnt=100\r\n" +
+                   Entries(1, 100));
+    Run([&] {
+        EXPECT_EQ(GroupLabels(), (std::vector<CString>{"Odd", strCut.c_str(), "Big"}));
+        EXPECT_EQ(Rows(), (std::vector<std::string>{"1001|One|S1", "1002|Empty short|",
+                                                    "1004|Name, with, commas|S4", "1006 | Six| S6 ",
+                                                    "1001|One again|S1"}));
+        ClickItem(Dlg().m_treeGroup, GroupItem(strCut.c_str()));
+        EXPECT_EQ(Rows(), std::vector<std::string>{"3001|Cut|C"});
+        ClickItem(Dlg().m_treeGroup, GroupItem("Big"));
+        const std::vector<std::string> rows = Rows();
+        ASSERT_EQ(rows.size(), 100u);
+        EXPECT_EQ(rows[98], "99|Screen 99|S");
+        EXPECT_EQ(rows[99], "100|Screen 100|S");
+        EXPECT_FALSE(Dlg().m_bModified);
+    });
+    EXPECT_TRUE(Boxes().empty());
+}
+
+// COMBOSEL counts the default toolbars first; anything outside the user's
+// groups, and a missing file, select the root with an empty list.
+TEST_F(Files, TheGroupCombselNamesIsSelectedOnOpening) {
+    const struct {
+        int nDefaults;            // -1: no default file
+        const char* pszComboSel;  // null: no COMBOSEL
+        const char* pszSelected;
+    } cases[] = {
+        {5, "6", "G2"},      {5, "5", "G1"},         {5, "7", "G3"},  {5, "8", "<root>"},
+        {5, "4", "<root>"},  {-1, "0", "G1"},        {-1, "2", "G3"}, {-1, "-1", "<root>"},
+        {-1, nullptr, "G1"}, {5, nullptr, "<root>"}, {-1, "x", "G1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nDefaults) + " " + (c.pszComboSel ? c.pszComboSel : "none"));
+        fs::remove(DefaultFile());
+        if (c.nDefaults >= 0) WriteDefaults(c.nDefaults);
+        std::string text = "[LIST]\r\nItemCnt=3\r\n01=G1\r\n02=G2\r\n03=G3\r\n";
+        if (c.pszComboSel) text += std::string("COMBOSEL=") + c.pszComboSel + "\r\n";
+        text +=
+            "[G1]\r\nItemCnt=1\r\n01=1001,A,One\r\n[G2]\r\nItemCnt=1\r\n01=1002,B,Two\r\n"
+            "[G3]\r\nItemCnt=1\r\n01=1003,C,Three\r\n";
+        WriteBytes(UserFile(), text);
+        Run([&] {
+            EXPECT_EQ(SelectedLabel(), c.pszSelected);
+            EXPECT_EQ(Dlg().m_hCurGroup, Dlg().m_treeGroup.GetSelectedItem());
+            EXPECT_EQ(Rows().size(), std::string(c.pszSelected) == "<root>" ? 0u : 1u);
+        });
+    }
+    fs::remove(UserFile());
+    Run([&] {
+        EXPECT_EQ(SelectedLabel(), "<root>");
+        EXPECT_TRUE(GroupLabels().empty());
+    });
+}
+
+// Without changes Save asks nothing and writes only COMBOSEL, in place;
+// with the root selected it writes nothing at all.
+TEST_F(Files, SavingWithoutChangesRecordsOnlyTheSelection) {
+    WriteDefaults(5);
+    const struct {
+        const char* pszSelect;  // null: the root
+        std::string before, after;
+    } cases[] = {
+        {"G2", kOld,
+         "[LIST]\r\nItemCnt=2\r\n01=G1\r\n02=G2\r\nCOMBOSEL=6\r\n" +
+             kOld.substr(kOld.find("[G1]"))},
+        {"G1", kOld,
+         "[LIST]\r\nItemCnt=2\r\n01=G1\r\n02=G2\r\nCOMBOSEL=5\r\n" +
+             kOld.substr(kOld.find("[G1]"))},
+        {nullptr, kOld, kOld},
+        {nullptr, "MISSING", "MISSING"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszSelect ? c.pszSelect : "root");
+        fs::remove(UserFile());
+        if (c.before != "MISSING") WriteBytes(UserFile(), c.before);
+        ClearBoxes();
+        EXPECT_EQ(RunToEnd([&] {
+                      CTreeCtrl& tree = Dlg().m_treeGroup;
+                      ClickItem(tree, c.pszSelect ? GroupItem(c.pszSelect) : tree.GetRootItem());
+                      ClickButton(IDC_SAVE);
+                  }),
+                  IDOK);
+        EXPECT_EQ(ReadBytes(UserFile()), c.after);
+        EXPECT_TRUE(Boxes().empty());
+    }
+}
+
+// With changes Save asks first: Cancel leaves file and dialog as they were,
+// OK writes the whole file anew and ends the dialog.
+TEST_F(Files, SavingChangesAsksAndThenRewritesTheWholeFile) {
+    WriteBytes(UserFile(), kOld);
+    int nAnswer = IDCANCEL;
+    afx::SetMessageBoxHandler([&](HWND, LPCSTR, LPCSTR, UINT) { return nAnswer; });
+    EXPECT_EQ(RunToEnd([&] {
+                  SelectRows({1});
+                  ClickButton(IDC_DELETE_SCREEN);
+                  ClickButton(IDC_SAVE);
+                  EXPECT_TRUE(Dlg().IsWindowVisible());
+                  EXPECT_EQ(ReadBytes(UserFile()), kOld);
+                  nAnswer = IDOK;
+                  ClickButton(IDC_SAVE);
+              }),
+              IDOK);
+    EXPECT_EQ(ReadBytes(UserFile()), kNew);
+    EXPECT_EQ(Boxes(), (std::vector<Box>{kSaveQuestion, kSaveQuestion}));
+}
+
+// The rewritten file in the cases that shape it: COMBOSEL after the default
+// toolbars, the first group recorded for the root, no groups at all, short
+// names that end in half a character, entries cut to 99 bytes on a
+// character's edge. Saving the result again gives the same bytes.
+TEST_F(Files, RewrittenFilesAndTheirRoundTrip) {
+    const std::string strKorean = Cp949(
+        "가나다라마바사아자차카타파하가나다라마바사아가나다라마바사아자차카타파하가나다라마바사아가"
+        "나다");
+    const std::string strGroup = Cp949("관심 그룹");
+    const struct {
+        const char* pszCase;
+        int nDefaults;
+        std::string before;
+        std::function<void()> change;
+        std::string after;
+    } cases[] = {
+        {"second group selected, five defaults", 5, kOld,
+         [&] {
+             ClickItem(Dlg().m_treeGroup, GroupItem("G2"));
+             TouchGroupName();
+         },
+         "[LIST]\r\nItemCnt=02\r\n01=G1\r\n02=G2\r\nCOMBOSEL=6\r\n"
+         "[G1]\r\n01=1001,S1,One\r\n02=1002,S2,Two\r\n03=1003,S3,Three\r\nItemCnt=03\r\n"
+         "[G2]\r\n01=2001,T1,Other\r\nItemCnt=01\r\n"},
+        {"root selected", 5, kOld,
+         [&] {
+             ClickItem(Dlg().m_treeGroup, Dlg().m_treeGroup.GetRootItem());
+             TouchGroupName();
+         },
+         "[LIST]\r\nItemCnt=02\r\n01=G1\r\n02=G2\r\nCOMBOSEL=5\r\n"
+         "[G1]\r\n01=1001,S1,One\r\n02=1002,S2,Two\r\n03=1003,S3,Three\r\nItemCnt=03\r\n"
+         "[G2]\r\n01=2001,T1,Other\r\nItemCnt=01\r\n"},
+        {"all groups deleted", 0, kOld,
+         [&] {
+             ClickItem(Dlg().m_treeGroup, Dlg().m_treeGroup.GetRootItem());
+             ClickButton(IDC_DELETE_GROUP);
+         },
+         "[LIST]\r\nItemCnt=00\r\n"},
+        {"short names", 0,
+         "[LIST]\r\nItemCnt=1\r\n01=" + strGroup + "\r\n[" + strGroup + "]\r\nItemCnt=9\r\n" +
+             Entries(1, 9),
+         [&] {
+             // As the list's in-place editor hands them over.
+             const char* const shortNames[] = {"ABCDEFG\xB0",
+                                               "\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1",
+                                               "A\xB0\xA1",
+                                               "\xB0\xA1\xB0"
+                                               "A",
+                                               "AB\xB0\xA1\xB0\xA1"
+                                               "C\xB0",
+                                               "",
+                                               "ABCDEFGH\xB0\xB0",
+                                               "A\xB0",
+                                               "\xB0\xA1"
+                                               "AB\xB0\xA1\xB0\xA1\xB0\xA1"};
+             for (int nRow = 0; nRow < 9; ++nRow) {
+                 Dlg().SendMessage(UM_SHORT_NAME_EDITED, static_cast<WPARAM>(nRow),
+                                   reinterpret_cast<LPARAM>(shortNames[nRow]));
+             }
+         },
+         "[LIST]\r\nItemCnt=01\r\n01=" + strGroup + "\r\nCOMBOSEL=0\r\n[" + strGroup +
+             "]\r\n"
+             "01=1,ABCDEFG,Screen 1\r\n02=2,\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1,Screen 2\r\n"
+             "03=3,A\xB0\xA1,Screen 3\r\n04=4,\xB0\xA1\xB0"
+             "A,Screen 4\r\n"
+             "05=5,AB\xB0\xA1\xB0\xA1"
+             "C,Screen 5\r\n06=6,,Screen 6\r\n"
+             "07=7,ABCDEFGH\xB0\xB0,Screen 7\r\n08=8,A,Screen 8\r\n"
+             "09=9,\xB0\xA1"
+             "AB\xB0\xA1\xB0\xA1\xB0\xA1,Screen 9\r\nItemCnt=09\r\n"},
+        {"long entries", 0,
+         "[LIST]\r\nItemCnt=1\r\n01=L\r\n[L]\r\nItemCnt=2\r\n01=3001,L," + std::string(120, 'x') +
+             "\r\n02=3002,KK," + strKorean + "\r\n",
+         [&] { TouchGroupName(); },
+         "[LIST]\r\nItemCnt=01\r\n01=L\r\nCOMBOSEL=0\r\n[L]\r\n01=3001,L," + std::string(92, 'x') +
+             "\r\n02=3002,KK," + strKorean.substr(0, 90) + "\r\nItemCnt=02\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        fs::remove(DefaultFile());
+        if (c.nDefaults > 0) WriteDefaults(c.nDefaults);
+        WriteBytes(UserFile(), c.before);
+        ClearBoxes();
+        EXPECT_EQ(RunToEnd([&] {
+                      c.change();
+                      ClickButton(IDC_SAVE);
+                  }),
+                  IDOK);
+        EXPECT_EQ(ReadBytes(UserFile()), c.after);
+        EXPECT_EQ(Boxes().back(), kSaveQuestion);
+        EXPECT_EQ(SaveUnchangedGroups(), c.after);
+        EXPECT_FALSE(fs::exists(HomeFile("ToolBar_tester.ini.new")));
+    }
+}
+
+// A save whose writes fail leaves the user's file as it was, shows nothing
+// more than its question, and still ends the dialog.
+TEST_F(Files, AFailedWriteLeavesTheOldFile) {
+    for (int n = 1; n <= kWrites + 1; ++n) {
+        SCOPED_TRACE(n);
+        WriteBytes(UserFile(), kOld);
+        ClearBoxes();
+        afx::testing::FailProfileWrite(n);
+        EXPECT_EQ(SaveAfterDeletingTheSecondScreen(), IDOK);
+        afx::testing::FailProfileWrite(0);
+        EXPECT_EQ(ReadBytes(UserFile()), n <= kWrites ? kOld : kNew);
+        EXPECT_EQ(Boxes(), std::vector<Box>{kSaveQuestion});
+        EXPECT_FALSE(fs::exists(HomeFile("ToolBar_tester.ini.new")));
+    }
+}
+
+// The process ended at any write of a save leaves the old file byte for
+// byte; past the last write the save is complete. Each save runs in a
+// process of its own, started afresh.
+TEST_F(Files, ASaveKilledAtAnyWriteLeavesTheOldFile) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int n = 1; n <= kWrites + 1; ++n) {
+        SCOPED_TRACE(n);
+        WriteBytes(UserFile(), kOld);
+        EXPECT_EXIT(
+            {
+                afx::testing::DieAtProfileWrite(n, 3);
+                SaveAfterDeletingTheSecondScreen();
+                std::_Exit(0);
+            },
+            ::testing::ExitedWithCode(n <= kWrites ? 3 : 0), "");
+        EXPECT_EQ(ReadBytes(UserFile()), n <= kWrites ? kOld : kNew);
+    }
+}
+
+// What a killed save left beside the user's file has no part in the next.
+TEST_F(Files, LeftoversOfAnInterruptedSaveStayOutOfTheNext) {
+    WriteBytes(UserFile(), kOld);
+    WriteBytes(HomeFile("ToolBar_tester.ini.new"), "[Stale]\r\nKey=1\r\n[G1]\r\n09=9,9,9\r\n");
+    EXPECT_EQ(SaveAfterDeletingTheSecondScreen(), IDOK);
+    EXPECT_EQ(ReadBytes(UserFile()), kNew);
+}
+
+// Users of service 1 have the file handed to the pop-up library after
+// either kind of save, complete by then.
+TEST_F(Files, TheSavedFileIsHandedOverForServiceOne) {
+    char szExe[4096] = {};
+    ASSERT_GT(readlink("/proc/self/exe", szExe, sizeof szExe - 1), 0);
+    const std::string strProgramDir = fs::path(szExe).parent_path().string();
+    terminal::SetMainDir(strProgramDir.c_str());
+    terminal::SetServiceID(1);
+    terminal::SetMenuGrade("1");
+    HMODULE hFlyout = LoadLibraryA((strProgramDir + "/Flyout.dll").c_str());
+    ASSERT_NE(hFlyout, nullptr);
+    const auto setObserver = reinterpret_cast<SetFileDownObserverFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(hFlyout, "SetFileDownObserver")));
+    ASSERT_NE(setObserver, nullptr);
+    std::vector<std::string> handOvers;  // "mode code path", then the file's bytes
+    setObserver(
+        [](void* pContext, int nMode, const char* pszCode, const char* pszPath) {
+            std::string strPath = pszPath;
+            std::replace(strPath.begin(), strPath.end(), '\\', '/');
+            auto& seen = *static_cast<std::vector<std::string>*>(pContext);
+            seen.push_back(std::to_string(nMode) + " " + pszCode + " " + pszPath);
+            seen.push_back(ReadBytes(strPath));
+        },
+        &handOvers);
+
+    WriteBytes(UserFile(), kOld);
+    EXPECT_EQ(RunToEnd([&] { ClickButton(IDC_SAVE); }), IDOK);
+    EXPECT_EQ(SaveAfterDeletingTheSecondScreen(), IDOK);
+    setObserver(nullptr, nullptr);
+    FreeLibrary(hFlyout);
+    terminal::SetServiceID(0);
+    terminal::SetMainDir("");
+
+    const std::string strHandOver = "1 0005 " + m_strUserDir + "\\ToolBar_tester.ini";
+    EXPECT_EQ(handOvers, (std::vector<std::string>{strHandOver, kOld, strHandOver, kNew}));
+}
+
+// Each favorites file that lists screens becomes a folder of the
+// "Favorites" branch; codes must be known and four bytes long.
+TEST_F(Files, FavoritesBecomeFoldersOfTheMenuTree) {
+    WriteBytes(HomeFile("9101.FAF"),
+               "[TOTCOUNT]\r\nCNT=2\r\n[0]\r\nTRCODE=0101\r\n[1]\r\nTRCODE=0102\r\n");
+    WriteBytes(HomeFile("9102.FAF"),
+               "[TOTCOUNT]\r\nCNT=4\r\n[0]\r\nTRCODE=0A61\r\n[1]\r\nTRCODE=01011\r\n"
+               "[2]\r\nTRCODE=9999\r\n");
+    WriteBytes(HomeFile("9103.FAF"), "[TOTCOUNT]\r\nCNT=0\r\n[0]\r\nTRCODE=0101\r\n");
+    WriteBytes(HomeFile("9104.FAF"), "[0]\r\nTRCODE=0101\r\n");
+    WriteBytes(HomeFile("9110.FAF"), "[TOTCOUNT]\r\nCNT=1\r\n[0]\r\nTRCODE=0900\r\n");
+    WriteBytes(HomeFile("9111.FAF"), "[TOTCOUNT]\r\nCNT=1\r\n[0]\r\nTRCODE=0101\r\n");
+    // A five-byte code the terminal knows is still no favorite.
+    void* pNode = nullptr;
+    ASSERT_TRUE(m_index.Lookup("0101", pNode));
+    m_index.SetAt("01011", pNode);
+    WriteBytes(UserFile(), kOld);
+    Run([&] {
+        CTreeCtrl& tree = Dlg().m_treeMenu;
+        const HTREEITEM hFavorites = tree.GetNextSiblingItem(tree.GetRootItem());
+        ASSERT_NE(hFavorites, nullptr);
+        std::vector<std::string> lines;
+        std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM hItem, int nDepth) {
+            for (; hItem; hItem = tree.GetNextSiblingItem(hItem)) {
+                lines.push_back(
+                    std::string(static_cast<std::size_t>(nDepth) * 2, ' ') +
+                    std::string(tree.GetItemText(hItem)) +
+                    " img=" + std::to_string(tree.GetItemState(hItem, TVIS_STATEIMAGEMASK) >> 12) +
+                    (tree.ItemHasChildren(hItem) ? " +" : "") +
+                    (tree.GetItemData(hItem) ? " node" : ""));
+                walk(tree.GetChildItem(hItem), nDepth + 1);
+            }
+        };
+        walk(hFavorites, 0);
+        EXPECT_EQ(lines, (std::vector<std::string>{
+                             "Favorites img=2 +",
+                             "  " + Cp949("관심화면[9101]") + " img=2 +",
+                             "    Current price(0101) img=4 node",
+                             "    Order book(0102) img=5 node",
+                             "  " + Cp949("관심화면[9102]") + " img=2 +",
+                             "    Deep screen(0A61) img=4 node",
+                             "  " + Cp949("관심화면[9110]") + " img=2 +",
+                             "    Top screen(0900) img=4 node",
+                         }));
+        // A favorite registers like a screen of the menu.
+        DoubleClickItem(tree, tree.GetChildItem(tree.GetChildItem(hFavorites)));
+        EXPECT_EQ(GroupScreens("G1"), (std::vector<CString>{"1001", "0101", "1002", "1003"}));
+    });
+}
+
+}  // namespace
