@@ -99,10 +99,11 @@ TEST_F(Screens, RefusedRegistrationsLeaveTheSavedFileAsItWas) {
                   ClickButton(IDC_SAVE);
               }),
               IDOK);
-    EXPECT_EQ(Boxes(), (std::vector<Box>{
-                           VoBox(kLimit), VoBox("[Screen 1003] The specified screen already exists."),
-                           OwnBox("You can add only screen in the VORK menu.", "Notice"),
-                           VoBox("Specify group to insert.")}));
+    EXPECT_EQ(Boxes(),
+              (std::vector<Box>{VoBox(kLimit),
+                                VoBox("[Screen 1003] The specified screen already exists."),
+                                OwnBox("You can add only screen in the VORK menu.", "Notice"),
+                                VoBox("Specify group to insert.")}));
     EXPECT_EQ(savedFile(), strUntouched);
 }
 

@@ -3,6 +3,7 @@
 #include <afxcodepage.h>
 
 #include "ToolbarDialogFixture.h"
+#include "toolbar/FindScreenItem.h"
 #include "dragdrop/DragDropMessages.h"
 
 namespace {
@@ -59,6 +60,52 @@ TEST_F(Window, MenuTreeFollowsTheMenuAndPreselectsTheLaunchScreen) {
     expected.push_back("  Empty img=2");
     expected.push_back("Favorites img=2 +");
     EXPECT_EQ(lines, expected);
+}
+
+// The search follows the tree whatever is open, ignores letter case, and an
+// item without a node ends the walk over its siblings only.
+TEST_F(Window, FindScreenItemWalksTheWholeTreeUpToItemsWithoutANode) {
+    CMenuNode odd;
+    odd.m_nKind = MENU_NODE_FOLDER;
+    CMenuNode hidden;
+    hidden.m_nKind = MENU_NODE_SCREEN;
+    hidden.m_pScreen = std::make_unique<CScreenRecord>();
+    hidden.m_pScreen->m_strScreenNo = "7777";
+    Run([&] {
+        CTreeCtrl& tree = Dlg().m_treeMenu;
+        const HTREEITEM hRoot = tree.GetRootItem();
+        // First under the root: a folder whose first child carries no node.
+        const HTREEITEM hOdd =
+            tree.InsertItem(TVIF_TEXT | TVIF_PARAM | TVIF_CHILDREN, "Odd", 0, 0, 0, 0,
+                            reinterpret_cast<LPARAM>(&odd), hRoot, TVI_FIRST);
+        tree.InsertItem("No node", hOdd);
+        tree.InsertItem(TVIF_TEXT | TVIF_PARAM, "Hidden(7777)", 0, 0, 0, 0,
+                        reinterpret_cast<LPARAM>(&hidden), hOdd, TVI_LAST);
+        TVITEM item{};
+        item.mask = TVIF_CHILDREN;
+        item.hItem = hOdd;
+        item.cChildren = 1;
+        tree.SetItem(&item);
+
+        const struct {
+            HTREEITEM hStart;
+            LPCSTR pszScreenNo;
+            HTREEITEM hFound;
+        } cases[] = {
+            {hRoot, "0a61", MenuItem({"Quotes", "Deep", "Deep screen(0A61)"})},
+            {hRoot, "0101", MenuItem({"Quotes", "Current price(0101)"})},
+            {hRoot, "0900", MenuItem({"Top screen"})},
+            {hRoot, "7777", nullptr},
+            {hOdd, "7777", nullptr},
+            {MenuItem({"Many"}), "0101", nullptr},
+            {hRoot, "", nullptr},
+            {MenuItem({"Top screen"}), "0900", nullptr},
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.pszScreenNo);
+            EXPECT_EQ(FindScreenItem(tree, c.hStart, c.pszScreenNo), c.hFound);
+        }
+    });
 }
 
 TEST_F(Window, WithoutALaunchScreenOnlyTheRootOpensAndNothingIsSelected) {
@@ -184,8 +231,8 @@ TEST_F(Window, EditedShortNamesGoToTheRecord) {
         EXPECT_TRUE(Dlg().m_bModified);
         EXPECT_EQ(afx::TopModalWindow(), Dlg().GetSafeHwnd());
     });
-    EXPECT_EQ(Boxes(), std::vector<Box>{OwnBox("<,>, <\\> cannot be used for name editing.",
-                                               "Notice")});
+    EXPECT_EQ(Boxes(),
+              std::vector<Box>{OwnBox("<,>, <\\> cannot be used for name editing.", "Notice")});
 }
 
 // A group that shows an expand button without child items loses the button

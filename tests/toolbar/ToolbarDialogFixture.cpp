@@ -204,7 +204,8 @@ void ToolbarDialog::Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {
     CPoint screen = to;
     target.ClientToScreen(&screen);
     const std::vector<afx::DragStep> path = {afx::DragStep::MoveTo({screen.x + 1, screen.y}),
-                                           afx::DragStep::MoveTo(screen), afx::DragStep::Release()};
+                                             afx::DragStep::MoveTo(screen),
+                                             afx::DragStep::Release()};
     EXPECT_TRUE(afx::DragFrom(source.GetSafeHwnd(), from, path));
 }
 

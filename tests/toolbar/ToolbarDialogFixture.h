@@ -24,7 +24,6 @@ class CTestToolDlg : public CSetUserToolDlg {
 public:
     using CSetUserToolDlg::CSetUserToolDlg;
     using CSetUserToolDlg::InsertListColumns;
-    using CSetUserToolDlg::RefreshGroupItem;
     using CSetUserToolDlg::m_bModified;
     using CSetUserToolDlg::m_groupRoot;
     using CSetUserToolDlg::m_hCurGroup;
@@ -33,6 +32,7 @@ public:
     using CSetUserToolDlg::m_strUserFile;
     using CSetUserToolDlg::m_treeGroup;
     using CSetUserToolDlg::m_treeMenu;
+    using CSetUserToolDlg::RefreshGroupItem;
 };
 
 struct Box {

@@ -107,7 +107,7 @@ TEST_F(DragDrop, RowsDroppedOnTheirOwnListReportFirstRowAndInsertionIndex) {
             SelectRows(list, c.rows);
 
             EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, c.rows.front()),
-                                    DropPath({{&list, SpotPoint(list, c.spot, c.nSpotRow)}})));
+                                      DropPath({{&list, SpotPoint(list, c.spot, c.nSpotRow)}})));
 
             std::vector<Received> expected;
             if (c.expectedIndex) {
@@ -152,7 +152,7 @@ TEST_F(DragDrop, ScreensDroppedOnAListReportTheInsertionIndex) {
             const CPoint point =
                 c.nSpotRow < 0 ? rcClient.CenterPoint() : SpotPoint(list, c.spot, c.nSpotRow);
             EXPECT_TRUE(afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance),
-                                    DropPath({{&list, point}})));
+                                      DropPath({{&list, point}})));
             std::vector<Received> expected;
             if (c.expectedIndex) {
                 expected.push_back(

@@ -201,11 +201,11 @@ TEST_F(DragDrop, ReleasingInsideTheSourceTreeShowsTheNoDropCursor) {
         CDDTreeCtrl& menu = m_dlg.m_treeMenu;
         // A path without release: the drag is cancelled where it stands.
         EXPECT_TRUE(afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
-                                Over(menu, ItemPoint(menu, m_dlg.m_hBalance))));
+                                  Over(menu, ItemPoint(menu, m_dlg.m_hBalance))));
         EXPECT_EQ(afx::DragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
         EXPECT_TRUE(
             afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
-                        Over(m_dlg.m_treeGroup, ItemPoint(m_dlg.m_treeGroup, m_dlg.m_hGroup1))));
+                          Over(m_dlg.m_treeGroup, ItemPoint(m_dlg.m_treeGroup, m_dlg.m_hGroup1))));
         EXPECT_EQ(afx::DragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
     });
     EXPECT_TRUE(m_dlg.m_received.empty());
@@ -218,13 +218,14 @@ TEST_F(DragDrop, ListRowsDroppedOnATreeNameTheTargetItemOnly) {
         CDDTreeCtrl& group = m_dlg.m_treeGroup;
         // A tree drag first: the list's drags that follow are not tree drags.
         EXPECT_TRUE(afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hBalance),
-                                DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup2)}})));
+                                  DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup2)}})));
         SelectRows(list, {3});
         EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3),
-                                DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup1)}})));
+                                  DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup1)}})));
         EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3),
-                                DropPath({{&menu, ItemPoint(menu, m_dlg.m_hDailyChart)}})));
-        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3), DropPath({{&group, EmptySpace(group)}})));
+                                  DropPath({{&menu, ItemPoint(menu, m_dlg.m_hDailyChart)}})));
+        EXPECT_TRUE(
+            afx::DragFrom(list, RowPoint(list, 3), DropPath({{&group, EmptySpace(group)}})));
         EXPECT_TRUE(afx::DragFrom(
             list, RowPoint(list, 3),
             DropPath({{&m_dlg.m_treeLink, ItemPoint(m_dlg.m_treeLink, m_dlg.m_hLinkFirst)}})));
