@@ -2,6 +2,8 @@
 
 #include <TerminalSetup.h>
 
+#include <stdlib.h>
+
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -41,10 +43,10 @@ Box OwnBox(LPCSTR pszText, LPCSTR pszCaption) {
 // and a nested folder; a folder of 32 numbered screens; a screen and a
 // folder named like a separator at the first level.
 ToolbarDialog::ToolbarDialog() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_home = fs::temp_directory_path() /
-             (std::string("tabulo-toolbar-") + test->test_suite_name() + "-" + test->name());
-    fs::remove_all(m_home);
+    // A home of this process's own: suites of several builds may run at once.
+    std::string strTemplate = (fs::temp_directory_path() / "tabulo-toolbar-XXXXXX").string();
+    EXPECT_NE(::mkdtemp(strTemplate.data()), nullptr);
+    m_home = strTemplate;
     fs::create_directories(m_home / "user");
     fs::create_directories(m_home / "data");
     m_strUserDir = (m_home / "user").string();
