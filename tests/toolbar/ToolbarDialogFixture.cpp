@@ -2,9 +2,8 @@
 
 #include <TerminalSetup.h>
 
-#include <stdlib.h>
-
 #include <fstream>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -43,10 +42,13 @@ Box OwnBox(LPCSTR pszText, LPCSTR pszCaption) {
 // and a nested folder; a folder of 32 numbered screens; a screen and a
 // folder named like a separator at the first level.
 ToolbarDialog::ToolbarDialog() {
-    // A home of this process's own: suites of several builds may run at once.
-    std::string strTemplate = (fs::temp_directory_path() / "tabulo-toolbar-XXXXXX").string();
-    EXPECT_NE(::mkdtemp(strTemplate.data()), nullptr);
-    m_home = strTemplate;
+    // A home per build and test: suites of several builds may run at once,
+    // and a death test's child, run afresh, finds its parent's home.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const size_t nBuild = std::hash<std::string>{}(fs::read_symlink("/proc/self/exe").string());
+    m_home = fs::temp_directory_path() / ("tabulo-toolbar-" + std::to_string(nBuild) + "-" +
+                                          test->test_suite_name() + "-" + test->name());
+    fs::remove_all(m_home);
     fs::create_directories(m_home / "user");
     fs::create_directories(m_home / "data");
     m_strUserDir = (m_home / "user").string();
