@@ -11,6 +11,16 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
                                 LPCSTR lpFileName);
 BOOL DeleteFileA(LPCSTR lpFileName);
 
+// Copies a file's bytes to a new name; with bFailIfExists an existing target
+// is kept and the call fails. A missing source fails.
+BOOL CopyFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, BOOL bFailIfExists);
+
+// INVALID_FILE_ATTRIBUTES for a path that names nothing.
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+DWORD GetFileAttributesA(LPCSTR lpFileName);
+
 // Renames a file; with MOVEFILE_REPLACE_EXISTING it atomically replaces an
 // existing target, with MOVEFILE_WRITE_THROUGH the rename is durable on return.
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
@@ -28,6 +38,8 @@ BOOL FreeLibrary(HMODULE hLibModule);
 #define GetPrivateProfileInt GetPrivateProfileIntA
 #define WritePrivateProfileString WritePrivateProfileStringA
 #define DeleteFile DeleteFileA
+#define CopyFile CopyFileA
+#define GetFileAttributes GetFileAttributesA
 #define MoveFileEx MoveFileExA
 #define LoadLibrary LoadLibraryA
 

@@ -115,6 +115,33 @@ TEST(ProfileWrite, MoveFileExReplacesOnlyWhenAsked) {
     EXPECT_FALSE(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING));
 }
 
+// A copy is the source's bytes under the new name, seen by the next profile
+// read of that name although it was read before.
+TEST(ProfileWrite, CopyFileCopiesBytesAndKeepsATargetOnlyWhenAsked) {
+    TempDir dir;
+    const std::string bytes = "[S]\r\nk=\xb0\xa1\r\n" + std::string(100000, 'x');
+    dir.Put("from.ini", bytes);
+    dir.Put("to.ini", "[S]\r\nk=old\r\n");
+    const std::string from = dir.Path("from.ini"), to = dir.Path("to.ini");
+    char buffer[8];
+    GetPrivateProfileStringA("S", "k", "", buffer, sizeof buffer, to.c_str());
+    EXPECT_FALSE(CopyFileA(from.c_str(), to.c_str(), TRUE));
+    EXPECT_EQ("[S]\r\nk=old\r\n", dir.Get("to.ini"));
+    EXPECT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE));
+    EXPECT_EQ(bytes, dir.Get("to.ini"));
+    GetPrivateProfileStringA("S", "k", "", buffer, sizeof buffer, to.c_str());
+    EXPECT_STREQ("\xb0\xa1", buffer);
+    EXPECT_FALSE(CopyFileA(dir.Path("missing.ini").c_str(), dir.Path("new.ini").c_str(), FALSE));
+    EXPECT_FALSE(dir.Get("new.ini"));
+    EXPECT_FALSE(CopyFileA(dir.Path("").c_str(), dir.Path("new.ini").c_str(), FALSE));
+
+    const std::string windowsStyle = dir.Path("") + "\\from.ini";
+    EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL), GetFileAttributesA(windowsStyle.c_str()));
+    EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY),
+              GetFileAttributesA(dir.Path("").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dir.Path("missing.ini").c_str()));
+}
+
 TEST(ProfileSeams, TheNthWriteFailsAndLeavesTheFileUntouched) {
     TempDir dir;
     const std::string file = dir.Path("s.ini");
