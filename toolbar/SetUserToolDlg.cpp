@@ -52,6 +52,7 @@ CSetUserToolDlg::CSetUserToolDlg(CMenuNode* pMenuRoot, CString strUserDir, CStri
                                  CString strScreenNo, CMapStringToPtr* pScreenIndex, CWnd* pParent)
     : CVoDialog(IDD_TOOLBAR_SETTINGS, pParent),
       m_strInitScreenNo(strScreenNo),
+      m_search(*this, m_treeMenu, m_editSearch, IDC_HIT_COUNT, m_btnPrev, m_btnNext),
       m_pScreenIndex(pScreenIndex) {
     if (pMenuRoot) m_menuRoot = *pMenuRoot;
     m_groupRoot.m_nKind = MENU_KIND_ROOT;

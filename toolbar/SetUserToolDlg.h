@@ -21,6 +21,7 @@
 #include "GroupEditDlg.h"
 #include "dragdrop/DDTreeCtrl.h"
 #include "menu/MenuInfo.h"
+#include "toolbar/MenuSearch.h"
 
 class CSetUserToolDlg : public CVoDialog {
 public:
@@ -130,10 +131,7 @@ protected:
     CString m_strDefaultFile;
     BOOL m_bModified = FALSE;
     HTREEITEM m_hCurGroup = nullptr;
-    int m_nHitCount = 0;
-    int m_nHitIndex = 0;
-    HTREEITEM m_hHitCursor = nullptr;
-    CMap<WORD, WORD, HTREEITEM, HTREEITEM> m_hitMap{10};
+    CMenuSearch m_search;
     CMapStringToPtr* m_pScreenIndex;
 
 private:

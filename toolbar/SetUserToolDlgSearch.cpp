@@ -1,9 +1,14 @@
-// The menu search ("Search", "<", ">"). Until it is written the buttons do
-// nothing.
+// The menu search ("Search", "<", ">").
 #include "SetUserToolDlg.h"
 
-void CSetUserToolDlg::Search() {}
+void CSetUserToolDlg::Search() {
+    m_search.Search();
+}
 
-void CSetUserToolDlg::PrevHit() {}
+void CSetUserToolDlg::PrevHit() {
+    m_search.PrevHit();
+}
 
-void CSetUserToolDlg::NextHit() {}
+void CSetUserToolDlg::NextHit() {
+    m_search.NextHit();
+}
