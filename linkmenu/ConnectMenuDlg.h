@@ -1,30 +1,98 @@
 // "Register link menu": up to ten screens of the terminal's menu that the
-// terminal offers as linked screens, saved to the user's link menu file.
+// terminal offers as linked screens, picked from the menu tree into the link
+// list and saved to the user's link menu file.
+//
+// The class is implemented by concern: ConnectMenuDlg.cpp (window, list,
+// buttons, drops, status line, keys), ConnectMenuDlgTree.cpp (the menu tree)
+// and ConnectMenuDlgFile.cpp (the link menu file).
 #pragma once
 
 #include <MenuNode.h>
 #include <MyButton.h>
 #include <NewDialog.h>
+#include <afxcmn.h>
+
+#include "dragdrop/DDListCtrl.h"
+#include "dragdrop/DDTreeCtrl.h"
+#include "toolbar/MenuSearch.h"
 
 class CConnectMenuDlg : public CNewDialog {
 public:
     CConnectMenuDlg(CMenuNode* pMenuRoot, CString strScreenNo, CWnd* pParent = nullptr);
     ~CConnectMenuDlg() override;
 
+    // The terminal offers at most this many linked screens.
+    static constexpr int kMaxLinks = 10;
+
 protected:
+    // Columns of the link list; a row holds nothing but their texts.
+    enum LinkColumn { kInnerTR, kNo, kTRCode, kScreenName };
+    // "%d", as "No", the file's keys and Count show numbers.
+    static CString Number(int n);
+
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnInitDialog() override;
     void OnOK() override;
 
-    // Writes the link menu file and hands it over for users of service 1.
+    // The link list: columns "Inner TR" (hidden, the duplicate key), "No",
+    // "TR Code" and "Screen Name".
+    void InitListColumns();
+    // 1 when a row already holds innerTR (nothing changes); otherwise puts
+    // the screen in row nIndex, replacing that row when there is one, and
+    // returns 0.
+    int InsertLinkItem(const CString& strInnerTR, const CString& strScreenNo,
+                       const CString& strName, int nIndex);
+    // Rows nFrom and nTo trade their screens; FALSE when nTo names no row.
+    BOOL SwapLinkItems(int nFrom, int nTo);
+    void RenumberLinkItems();
+    // The status line under both panes, red for a refusal.
+    void ShowStatus(LPCSTR pszText, BOOL bError);
+
+    afx_msg void OnAdd();
+    afx_msg void OnDelete();
+    afx_msg void OnDeleteAll();
+    afx_msg void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnListDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg LRESULT OnListItemsMoved(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDroppedOnList(WPARAM wParam, LPARAM lParam);
+    afx_msg void Search();
+    afx_msg void PrevHit();
+    afx_msg void NextHit();
+
+    // The menu tree.
+    void InitTreeImages();
+    void FillMenuTree(CTreeCtrl& tree);
+    void AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HTREEITEM hParent);
+    // Screens of the node's subtree that make a folder worth showing.
+    static int CountScreens(const CMenuNode* pNode);
+
+    // The link menu file.
+    void LoadConnectMenu();
+    void AddProfileEntry(const CString& strValue, int nIndex);
     void SaveConnectMenu();
+
+    DECLARE_MESSAGE_MAP()
 
     BOOL m_bStatusError = FALSE;
     CString m_strInitScreenNo;
     CMenuNode* m_pMenuRoot;
-    int m_nHitCount = 0;
-    int m_nHitIndex = 0;
+    CImageList m_imageList;
+    CDDTreeCtrl m_treeMenu;
+    CDDListCtrl m_listLink;
     CMyButton m_btnOK, m_btnCancel, m_btnDeleteAll, m_btnDelete, m_btnAdd;
     CStatic m_stcStatus;
     CEdit m_editSearch;
     CMyButton m_btnSearch, m_btnPrev, m_btnNext;
+    CMenuSearch m_search;
+
+private:
+    // The node of a menu-tree item; null for no item and for the root.
+    const CMenuNode* MenuNode(HTREEITEM hItem) const;
+    // Puts a screen of the menu tree in row nIndex and says how it went.
+    void RegisterScreen(const CMenuNode& node, int nIndex);
+    // A new row at nIndex, or at the end when nIndex lies beyond it.
+    void InsertRow(const CString& strInnerTR, const CString& strScreenNo, const CString& strName,
+                   int nIndex);
 };

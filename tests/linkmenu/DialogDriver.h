@@ -1,0 +1,46 @@
+// A person at a running dialog: clicks on its buttons, tree items and list
+// rows, keys, typing and drags, all as real input through the framework's
+// automation hooks; and what the dialog shows, read back from its controls.
+#pragma once
+
+#include <afxautomation.h>
+#include <afxcmn.h>
+#include <afxwin.h>
+
+#include <string>
+#include <vector>
+
+namespace driver {
+
+void ClickControl(CWnd& dialog, int nID);
+// Clears an edit field, then types the CP949 text into it key by key.
+void TypeInto(CWnd& dialog, int nID, LPCSTR pszText);
+// Gives the control the focus and presses the key there.
+void PressKeyIn(CWnd& dialog, int nID, UINT vk);
+
+// A tree item by its labels from the first root item down, e.g.
+// {"Halvane VORK Menu", "Quotes", "[0101] Current price"}; null (with a
+// failure) when there is none.
+HTREEITEM Item(const CTreeCtrl& tree, const std::vector<std::string>& path);
+// The labels from the root item down to the item.
+std::vector<std::string> PathOf(const CTreeCtrl& tree, HTREEITEM hItem);
+// These bring the item into view first, as a person scrolls to it.
+CPoint ItemPoint(CTreeCtrl& tree, HTREEITEM hItem);
+void ClickItem(CTreeCtrl& tree, HTREEITEM hItem);
+void DoubleClickItem(CTreeCtrl& tree, HTREEITEM hItem);
+
+void ClickRow(CListCtrl& list, int nRow);
+void DoubleClickRow(CListCtrl& list, int nRow);
+// Where a drag of a row or an item is released: the middle of a row, or
+// below the last row.
+CPoint RowPoint(const CListCtrl& list, int nRow);
+CPoint EndPoint(const CListCtrl& list);
+// Presses at a client point of the source, moves to a client point of the
+// target and releases there. False when no drag started.
+bool Drag(CWnd& source, CPoint from, CWnd& target, CPoint to);
+
+// One line per item in tree order, whether or not its folder is open:
+// indentation, label, "img=N", then "+" (children flag), "open", "sel".
+std::vector<std::string> TreeLines(const CTreeCtrl& tree);
+
+}  // namespace driver
