@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "FileDownObserver.h"
 
 namespace fs = std::filesystem;
@@ -41,8 +43,8 @@ std::string RowOf(int nRow, const Screen& screen) {
 // a screen of type 9; a first-level screen and first-level separators.
 LinkMenuDialog::LinkMenuDialog() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_home = fs::temp_directory_path() /
-             (std::string("tabulo-link-") + test->test_suite_name() + "-" + test->name());
+    m_home = fs::temp_directory_path() / (std::string("tabulo-link-") + std::to_string(getpid()) +
+                                          "-" + test->test_suite_name() + "-" + test->name());
     fs::remove_all(m_home);
     fs::create_directories(m_home / "users" / "tester");
     terminal::SetBaseDir((m_home / "users").string().c_str());

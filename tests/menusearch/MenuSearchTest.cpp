@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "linkmenu/ConnectMenuDlg.h"
 #include "res/resource.h"
 #include "tests/linkmenu/DialogDriver.h"
@@ -61,9 +63,10 @@ protected:
     // folder whose name alone matches "folder", a first-level screen, and
     // the last folder, whose screen is also the user's one favorite.
     MenuSearch() {
-        m_home = fs::temp_directory_path() /
-                 (std::string("tabulo-search-") + GetParam().pszName + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_home =
+            fs::temp_directory_path() /
+            (std::string("tabulo-search-") + std::to_string(getpid()) + "-" + GetParam().pszName +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_home);
         fs::create_directories(m_home / "user");
         terminal::SetUserDir((m_home / "user").string().c_str());
