@@ -3,9 +3,8 @@
 #include <TerminalSetup.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
-
-#include <unistd.h>
 
 #include "FileDownObserver.h"
 
@@ -43,8 +42,11 @@ std::string RowOf(int nRow, const Screen& screen) {
 // a screen of type 9; a first-level screen and first-level separators.
 LinkMenuDialog::LinkMenuDialog() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_home = fs::temp_directory_path() / (std::string("tabulo-link-") + std::to_string(getpid()) +
-                                          "-" + test->test_suite_name() + "-" + test->name());
+    // Named after the build and the test: checkouts running the suite at
+    // once keep apart, and a death test's child finds its parent's home.
+    m_home = fs::temp_directory_path() /
+             ("tabulo-link-" + std::to_string(std::hash<std::string>{}(ProgramDir())) + "-" +
+              test->test_suite_name() + "-" + test->name());
     fs::remove_all(m_home);
     fs::create_directories(m_home / "users" / "tester");
     terminal::SetBaseDir((m_home / "users").string().c_str());
