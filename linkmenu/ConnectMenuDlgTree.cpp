@@ -2,7 +2,7 @@
 // "[number] name" at every level, in folders that hold something to link.
 #include "ConnectMenuDlg.h"
 #include "toolbar/FindScreenItem.h"
-#include "toolbar/MenuTreeItems.h"
+#include "toolbar/TreePictures.h"
 
 namespace {
 
@@ -42,12 +42,11 @@ void CConnectMenuDlg::AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HT
                         : pChild->m_strName == kSeparator) {
             continue;
         }
-        const auto lParam = reinterpret_cast<LPARAM>(pChild);
         if (pChild->m_nKind == MENU_NODE_FOLDER) {
             if (CountScreens(pChild) < 1) continue;
             const HTREEITEM hFolder =
-                InsertTreeItem(tree, hParent, pChild->m_strName, kFolderPicture, 2, 3,
-                               pChild->GetChildCount() > 0, lParam);
+                InsertFolderItem(tree, hParent, pChild->m_strName, pChild->GetChildCount() > 0,
+                                 reinterpret_cast<LPARAM>(pChild));
             AddMenuChildren(tree, *pChild, hFolder);
             continue;
         }
@@ -55,8 +54,7 @@ void CConnectMenuDlg::AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HT
         strLabel.Format("[%s] %s",
                         pChild->m_pScreen ? pChild->m_pScreen->m_strScreenNo.GetString() : "",
                         pChild->m_strName.GetString());
-        const int nPicture = ScreenPicture(*pChild);
-        InsertTreeItem(tree, hParent, strLabel, nPicture, nPicture, nPicture, false, lParam);
+        InsertScreenItem(tree, hParent, strLabel, *pChild);
     }
 }
 
