@@ -124,17 +124,8 @@ INT_PTR LinkMenuDialog::RunDialog(const std::function<void()>& body, LPCSTR pszS
                                   bool bCancel) {
     CTestLinkDlg dlg(&m_menu, pszScreenNo, nullptr);
     m_pDlg = &dlg;
-    bool bShown = false;
-    const afx::ModalHook previous = afx::SetModalHook([&](const afx::ModalInfo& info) {
-        if (bShown || info.hwnd != dlg.GetSafeHwnd()) return;
-        bShown = true;
-        body();
-        if (bCancel) afx::EndModal(IDCANCEL);
-    });
-    const INT_PTR nResult = dlg.DoModal();
-    afx::SetModalHook(previous);
+    const INT_PTR nResult = driver::RunModal(dlg, body, bCancel);
     m_pDlg = nullptr;
-    EXPECT_TRUE(bShown);
     return nResult;
 }
 

@@ -12,7 +12,7 @@
 
 #include "linkmenu/ConnectMenuDlg.h"
 #include "res/resource.h"
-#include "tests/linkmenu/DialogDriver.h"
+#include "DialogDriver.h"
 #include "toolbar/SetUserToolDlg.h"
 
 namespace fs = std::filesystem;

@@ -2,6 +2,7 @@
 // its list columns, keys, colours and how it ends.
 #include <afxcodepage.h>
 
+#include "DialogDriver.h"
 #include "ToolbarDialogFixture.h"
 #include "toolbar/FindScreenItem.h"
 #include "dragdrop/DragDropMessages.h"
@@ -10,25 +11,7 @@ namespace {
 
 using Window = ToolbarDialog;
 
-// One line per item in tree order: indentation, label, state picture, and
-// "open"/"sel" marks.
-std::vector<std::string> TreeLines(const CTreeCtrl& tree) {
-    std::vector<std::string> lines;
-    std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM hItem, int nDepth) {
-        for (; hItem; hItem = tree.GetNextSiblingItem(hItem)) {
-            std::string line(static_cast<size_t>(nDepth) * 2, ' ');
-            line += tree.GetItemText(hItem).GetString();
-            line += " img=" + std::to_string(tree.GetItemState(hItem, TVIS_STATEIMAGEMASK) >> 12);
-            if (tree.ItemHasChildren(hItem)) line += " +";
-            if (tree.GetItemState(hItem, TVIS_EXPANDED) & TVIS_EXPANDED) line += " open";
-            if (tree.GetSelectedItem() == hItem) line += " sel";
-            lines.push_back(line);
-            walk(tree.GetChildItem(hItem), nDepth + 1);
-        }
-    };
-    walk(tree.GetRootItem(), 0);
-    return lines;
-}
+using driver::TreeLines;
 
 TEST_F(Window, PathsUseBackslashesAndTheIdentifierWithoutTrailingBlanks) {
     CTestToolDlg dlg(&m_menu, "C:\\Users\\kim", "kim01 \t ", "", &m_index);

@@ -1,5 +1,7 @@
 #include "ToolbarDialogFixture.h"
 
+#include "DialogDriver.h"
+
 #include <TerminalSetup.h>
 
 #include <fstream>
@@ -113,17 +115,8 @@ INT_PTR ToolbarDialog::RunDialog(const std::function<void()>& body, LPCSTR pszSc
                                  bool bCancel) {
     CTestToolDlg dlg(&m_menu, m_strUserDir.c_str(), "tester", pszScreenNo, &m_index);
     m_pDlg = &dlg;
-    bool bShown = false;
-    const afx::ModalHook previous = afx::SetModalHook([&](const afx::ModalInfo& info) {
-        if (bShown || info.hwnd != dlg.GetSafeHwnd()) return;
-        bShown = true;
-        body();
-        if (bCancel) afx::EndModal(IDCANCEL);
-    });
-    const INT_PTR nResult = dlg.DoModal();
-    afx::SetModalHook(previous);
+    const INT_PTR nResult = driver::RunModal(dlg, body, bCancel);
     m_pDlg = nullptr;
-    EXPECT_TRUE(bShown);
     return nResult;
 }
 

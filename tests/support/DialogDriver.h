@@ -10,7 +10,14 @@
 #include <string>
 #include <vector>
 
+#include <functional>
+
 namespace driver {
+
+// Runs the dialog modally and calls body once it is shown, then ends it with
+// IDCANCEL when asked to; the dialog's result. A dialog that never shows
+// fails the test.
+INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool bEndWithCancel);
 
 void ClickControl(CWnd& dialog, int nID);
 // Clears an edit field, then types the CP949 text into it key by key.

@@ -6,6 +6,20 @@
 
 namespace driver {
 
+INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool bEndWithCancel) {
+    bool bShown = false;
+    const afx::ModalHook previous = afx::SetModalHook([&](const afx::ModalInfo& info) {
+        if (bShown || info.hwnd != dialog.GetSafeHwnd()) return;
+        bShown = true;
+        body();
+        if (bEndWithCancel) afx::EndModal(IDCANCEL);
+    });
+    const INT_PTR nResult = dialog.DoModal();
+    afx::SetModalHook(previous);
+    EXPECT_TRUE(bShown);
+    return nResult;
+}
+
 void ClickControl(CWnd& dialog, int nID) {
     CWnd* pControl = dialog.GetDlgItem(nID);
     ASSERT_NE(pControl, nullptr) << nID;
