@@ -100,7 +100,7 @@ TEST_F(GroupMove, EachWayOfEndingAnswersItsResultAndName) {
         SCOPED_TRACE(c.pszCase);
         const INT_PTR nResult = RunMove({"A", "B", "C"}, "", [&](CTestMoveDlg& dlg) {
             if (c.nSelect >= 0)
-                ClickTreeItem(dlg.m_treeGroups, TopItem(dlg.m_treeGroups, c.nSelect));
+                driver::ClickItem(dlg.m_treeGroups, TopItem(dlg.m_treeGroups, c.nSelect));
             const HWND hDlg = dlg.GetSafeHwnd();
             switch (c.end) {
                 case End::Ok:
@@ -150,7 +150,7 @@ TEST_F(GroupMove, EditedLabelsAreDiscardedAndAnEmptyCopyShowsNothing) {
     EXPECT_EQ(RunMove({"A", "B"}, "",
                       [&](CTestMoveDlg& dlg) {
                           CTreeCtrl& tree = dlg.m_treeGroups;
-                          ClickTreeItem(tree, TopItem(tree, 1));
+                          driver::ClickItem(tree, TopItem(tree, 1));
                           ASSERT_NE(tree.EditLabel(TopItem(tree, 1)), nullptr);
                           afx::TypeText("Z");
                           afx::PressKey(VK_RETURN);

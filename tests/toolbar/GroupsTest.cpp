@@ -316,7 +316,7 @@ TEST_F(Groups, MovingAScreenToAnotherGroup) {
                 EXPECT_EQ(tree.GetSelectedItem(), nullptr);
                 for (HTREEITEM h = tree.GetRootItem(); h && c.pszTarget;
                      h = tree.GetNextSiblingItem(h)) {
-                    if (tree.GetItemText(h) == c.pszTarget) ClickTreeItem(tree, h);
+                    if (tree.GetItemText(h) == c.pszTarget) driver::ClickItem(tree, h);
                 }
                 switch (c.pick) {
                     case Pick::Ok:

@@ -54,13 +54,6 @@ void ClickControl(HWND hDialog, int nID) {
     afx::Click(control.GetSafeHwnd(), rc.CenterPoint());
 }
 
-void ClickTreeItem(CTreeCtrl& tree, HTREEITEM hItem) {
-    tree.EnsureVisible(hItem);
-    CRect rc;
-    tree.GetItemRect(hItem, &rc, TRUE);
-    afx::Click(tree.GetSafeHwnd(), rc.CenterPoint());
-}
-
 std::vector<CString> TopLabels(const CTreeCtrl& tree) {
     std::vector<CString> labels;
     for (HTREEITEM h = tree.GetRootItem(); h; h = tree.GetNextSiblingItem(h)) {

@@ -37,6 +37,5 @@ private:
 CWnd& Control(HWND hDialog, int nID);
 CTreeCtrl& TreeOf(HWND hDialog, int nID);
 void ClickControl(HWND hDialog, int nID);
-void ClickTreeItem(CTreeCtrl& tree, HTREEITEM hItem);
 // The labels of a tree's top-level items, in order.
 std::vector<CString> TopLabels(const CTreeCtrl& tree);

@@ -1,7 +1,5 @@
 #include "ToolbarDialogFixture.h"
 
-#include "DialogDriver.h"
-
 #include <TerminalSetup.h>
 
 #include <fstream>
@@ -159,28 +157,6 @@ HTREEITEM ToolbarDialog::MenuItem(std::initializer_list<LPCSTR> path) {
     return hItem;
 }
 
-CPoint ToolbarDialog::ItemPoint(const CTreeCtrl& tree, HTREEITEM hItem) {
-    CRect rc;
-    tree.GetItemRect(hItem, &rc, TRUE);
-    return rc.CenterPoint();
-}
-
-CPoint ToolbarDialog::RowPoint(const CListCtrl& list, int nRow) {
-    CRect rc;
-    list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
-    return {rc.left + 10, rc.CenterPoint().y};
-}
-
-void ToolbarDialog::ClickItem(CTreeCtrl& tree, HTREEITEM hItem) {
-    tree.EnsureVisible(hItem);
-    afx::Click(tree.GetSafeHwnd(), ItemPoint(tree, hItem));
-}
-
-void ToolbarDialog::DoubleClickItem(CTreeCtrl& tree, HTREEITEM hItem) {
-    tree.EnsureVisible(hItem);
-    afx::DoubleClick(tree.GetSafeHwnd(), ItemPoint(tree, hItem));
-}
-
 void ToolbarDialog::SelectRows(std::initializer_list<int> rows) {
     CListCtrl& list = Dlg().m_listTool;
     UINT nKeys = 0;
@@ -192,18 +168,11 @@ void ToolbarDialog::SelectRows(std::initializer_list<int> rows) {
 }
 
 void ToolbarDialog::DoubleClickRow(int nRow) {
-    CListCtrl& list = Dlg().m_listTool;
-    list.EnsureVisible(nRow, FALSE);
-    afx::DoubleClick(list.GetSafeHwnd(), RowPoint(list, nRow));
+    driver::DoubleClickRow(Dlg().m_listTool, nRow);
 }
 
 void ToolbarDialog::Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {
-    CPoint screen = to;
-    target.ClientToScreen(&screen);
-    const std::vector<afx::DragStep> path = {afx::DragStep::MoveTo({screen.x + 1, screen.y}),
-                                             afx::DragStep::MoveTo(screen),
-                                             afx::DragStep::Release()};
-    EXPECT_TRUE(afx::DragFrom(source.GetSafeHwnd(), from, path));
+    EXPECT_TRUE(driver::Drag(source, from, target, to));
 }
 
 std::vector<CString> ToolbarDialog::ListScreens() const {

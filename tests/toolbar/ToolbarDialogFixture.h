@@ -16,8 +16,15 @@
 #include <string>
 #include <vector>
 
+#include "DialogDriver.h"
 #include "res/resource.h"
 #include "toolbar/SetUserToolDlg.h"
+
+// Items and rows are reached as in the link menu suites.
+using driver::ClickItem;
+using driver::DoubleClickItem;
+using driver::ItemPoint;
+using driver::RowPoint;
 
 // The dialog with its state open to the tests.
 class CTestToolDlg : public CSetUserToolDlg {
@@ -81,8 +88,6 @@ protected:
     HTREEITEM GroupItem(LPCSTR pszName);
     // A menu item by its labels below the root, e.g. {"Quotes", "Current price(0101)"}.
     HTREEITEM MenuItem(std::initializer_list<LPCSTR> path);
-    void ClickItem(CTreeCtrl& tree, HTREEITEM hItem);
-    void DoubleClickItem(CTreeCtrl& tree, HTREEITEM hItem);
     // Clicks the first row, Ctrl+clicks the others.
     void SelectRows(std::initializer_list<int> rows);
     void DoubleClickRow(int nRow);
@@ -90,8 +95,6 @@ protected:
     // Drags from a point of one control to a point of another (or the same)
     // and releases there.
     void Drag(CWnd& source, CPoint from, CWnd& target, CPoint to);
-    static CPoint ItemPoint(const CTreeCtrl& tree, HTREEITEM hItem);
-    static CPoint RowPoint(const CListCtrl& list, int nRow);
 
     // What the list shows: column 0 of every row, the selected rows.
     std::vector<CString> ListScreens() const;
