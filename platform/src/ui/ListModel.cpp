@@ -232,7 +232,7 @@ RECT ListModel::SubItemRect(int index, int subItem) const {
     return rect;
 }
 
-void ListModel::HitTest(LVHITTESTINFO& info) const {
+void ListModel::HitTest(LVHITTESTINFO& info, bool everyColumn) const {
     const LONG x = info.pt.x, y = info.pt.y;
     info.iItem = -1;
     info.iSubItem = -1;
@@ -253,7 +253,7 @@ void ListModel::HitTest(LVHITTESTINFO& info) const {
         left += m_columns[i].width;
     }
     const int rowLeft = -m_scrollX;
-    const int hitRight = fullRowSelect ? left : ItemRect(index, LVIR_LABEL).right;
+    const int hitRight = fullRowSelect || everyColumn ? left : ItemRect(index, LVIR_LABEL).right;
     if (x < rowLeft || x >= hitRight) return;
     info.iItem = index;
     if (x < rowLeft + stateImageWidth)

@@ -83,8 +83,9 @@ public:
     RECT ItemRect(int index, int code) const;
     RECT SubItemRect(int index, int subItem) const;
     // LVHITTESTINFO semantics: the row and sub-item under the point and the
-    // LVHT_* flags.
-    void HitTest(LVHITTESTINFO& info) const;
+    // LVHT_* flags. Without full-row select only the first column's label
+    // names a row, unless every column counts (LVM_SUBITEMHITTEST).
+    void HitTest(LVHITTESTINFO& info, bool everyColumn = false) const;
 
 private:
     void ClampScroll();

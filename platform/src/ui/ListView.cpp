@@ -203,7 +203,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case LVM_SUBITEMHITTEST: {
             auto* info = reinterpret_cast<LVHITTESTINFO*>(lParam);
             if (!info) return -1;
-            m_model.HitTest(*info);
+            m_model.HitTest(*info, message == LVM_SUBITEMHITTEST);
             if (message == LVM_HITTEST) info->iSubItem = 0;
             return info->iItem;
         }

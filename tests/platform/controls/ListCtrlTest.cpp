@@ -125,6 +125,32 @@ TEST_F(ListTest, HitTestAndPagingFollowTheScrollPosition) {
     EXPECT_EQ(list.GetCountPerPage(), 5);
 }
 
+// Without full-row select a row is hit on its first column only; the
+// sub-item test names the row and the column anywhere in the columns.
+TEST_F(ListTest, TheSubItemTestCoversEveryColumnWithoutFullRowSelect) {
+    list.SetExtendedStyle(list.GetExtendedStyle() & ~LVS_EX_FULLROWSELECT);
+    const int y = Inside(2).y;
+    const struct {
+        int x;
+        int row;        // LVM_HITTEST
+        int subRow;     // LVM_SUBITEMHITTEST
+        int subColumn;
+    } cases[] = {
+        {5, 2, 2, 0},      // first column's label
+        {100, -1, 2, 1},   // second column
+        {180, -1, -1, -1}, // beyond the columns
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        EXPECT_EQ(list.HitTest(CPoint(c.x, y)), c.row);
+        LVHITTESTINFO info{};
+        info.pt = {c.x, y};
+        EXPECT_EQ(list.SubItemHitTest(&info), c.subRow);
+        EXPECT_EQ(info.iItem, c.subRow);
+        EXPECT_EQ(info.iSubItem, c.subColumn);
+    }
+}
+
 TEST_F(ListTest, ClicksSelectAsWindowsDoesAndMoveTheSelectionMark) {
     afx::Click(list, Inside(2));
     EXPECT_EQ(Selected(), (std::set<int>{2}));
