@@ -74,7 +74,7 @@ void CSetUserToolDlg::OnBeginGroupEdit(NMHDR*, LRESULT* pResult) {
 // record's name back on the label, which the tree control may already have
 // changed to the text typed. A refused name keeps the typed text on the
 // label for the editor that opens again on it. An emptied or cancelled label
-// keeps the old name; the root's label is never the root's name.
+// keeps the old name, and the root is never renamed.
 void CSetUserToolDlg::OnEndGroupEdit(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
     const HTREEITEM hItem = m_treeGroup.GetSelectedItem();
