@@ -41,6 +41,15 @@ std::uint32_t Mix(std::uint32_t hash, std::uint32_t value) {
     return (hash ^ value) * 16777619u;
 }
 
+// The home slot of a hash: FNV leaves the low bits of similar names close
+// together, so the bits are mixed before the mask takes them.
+std::uint32_t Home(std::uint32_t hash, std::uint32_t mask) {
+    hash ^= hash >> 16;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
+    return hash & mask;
+}
+
 std::size_t TableSize(std::size_t nEntries) {
     std::size_t size = 8;
     while (size < nEntries + nEntries / 2) size *= 2;
@@ -201,7 +210,7 @@ void ProfileText::Index() {
     const Pos keyMask = static_cast<Pos>(m_keyTable.size() - 1);
     for (Pos s = 0; s < m_sections.size(); ++s) {
         const Units::Span name = text.HeaderName(m_sections[s].header);
-        Pos slot = text.Hash(name) & sectionMask;
+        Pos slot = Home(text.Hash(name), sectionMask);
         bool bShadowed = false;
         for (; m_sectionTable[slot] != 0 && !bShadowed; slot = (slot + 1) & sectionMask)
             bShadowed = text.Equal(text.HeaderName(m_sections[m_sectionTable[slot] - 1].header),
@@ -210,7 +219,7 @@ void ProfileText::Index() {
         m_sectionTable[slot] = s + 1;
         for (Pos k = m_sections[s].firstKey; k < KeyEnd(s); ++k) {
             const Units::Span key = text.KeyName(m_keys[k]);
-            Pos keySlot = Mix(text.Hash(key), s) & keyMask;
+            Pos keySlot = Home(Mix(text.Hash(key), s), keyMask);
             bool bTaken = false;
             for (; m_keyTable[keySlot] != 0 && !bTaken; keySlot = (keySlot + 1) & keyMask) {
                 const Pos other = m_keyTable[keySlot] - 1;
@@ -233,7 +242,7 @@ ProfileText::Pos ProfileText::FindSection(std::string_view name) const {
     const Units wanted = Name(name, storage);
     const Units text = Text();
     const Pos mask = static_cast<Pos>(m_sectionTable.size() - 1);
-    for (Pos slot = wanted.Hash(wanted.Whole()) & mask; m_sectionTable[slot] != 0;
+    for (Pos slot = Home(wanted.Hash(wanted.Whole()), mask); m_sectionTable[slot] != 0;
          slot = (slot + 1) & mask) {
         const Pos s = m_sectionTable[slot] - 1;
         if (text.Equal(text.HeaderName(m_sections[s].header), wanted, wanted.Whole())) return s;
@@ -247,7 +256,7 @@ ProfileText::Pos ProfileText::FindKey(Pos section, std::string_view key) const {
     const Units wanted = Name(key, storage);
     const Units text = Text();
     const Pos mask = static_cast<Pos>(m_keyTable.size() - 1);
-    for (Pos slot = Mix(wanted.Hash(wanted.Whole()), section) & mask; m_keyTable[slot] != 0;
+    for (Pos slot = Home(Mix(wanted.Hash(wanted.Whole()), section), mask); m_keyTable[slot] != 0;
          slot = (slot + 1) & mask) {
         const Pos k = m_keyTable[slot] - 1;
         if (k >= m_sections[section].firstKey && k < KeyEnd(section) &&
