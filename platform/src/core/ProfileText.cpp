@@ -1,5 +1,6 @@
 #include "core/ProfileText.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cwctype>
 
@@ -29,8 +30,13 @@ std::string_view TrimSpaces(std::string_view name) {
     return name;
 }
 
+char16_t FoldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+// Letters of a Unicode file match as Windows matches them, in Unicode.
 char16_t FoldWide(char16_t c) {
-    if (c < 0x80) return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    if (c < 0x80) return FoldAscii(c);
     static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
     if (locale == nullptr) return c;
     const wint_t lower = towlower_l(c, locale);
@@ -129,7 +135,7 @@ public:
         if (m_bWide) return FoldWide(c);
         if (IsLeadByte(static_cast<unsigned char>(c)) && pos < end)
             return static_cast<std::uint32_t>(c << 8 | (*this)[pos++]);
-        return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c;
+        return FoldAscii(c);
     }
     std::uint32_t Hash(Span span) const {
         std::uint32_t hash = 2166136261u;
@@ -150,6 +156,7 @@ private:
 };
 
 ProfileText::ProfileText(std::string bytes) : m_bytes(std::move(bytes)) {
+    // Bytes read in chunks may sit in a buffer up to twice their size.
     if (m_bytes.capacity() > m_bytes.size() + m_bytes.size() / 8) m_bytes.shrink_to_fit();
     m_bWide = m_bytes.size() >= 2 && m_bytes[0] == '\xFF' && m_bytes[1] == '\xFE';
     Parse();
