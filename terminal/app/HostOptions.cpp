@@ -107,7 +107,8 @@ and "Register link menu" dialogs on a sample securities menu.
   --script FILE      play a script on the dialogs without a display, print
                      what they show on standard output, exit 0 when it ran
                      to its end and 1 at its first error (the line is named
-                     on standard error)
+                     on standard error); the language, its output and its
+                     errors: terminal/app/script/README.md in the sources
   --screenshots DIR  open the window and each dialog offscreen, write PNG
                      files into DIR and exit; also what happens without a
                      display

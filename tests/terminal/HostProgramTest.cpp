@@ -77,6 +77,7 @@ TEST_F(HostProgramTest, AMalformedMenuFileStopsItWithTheLineAndTheReason) {
 TEST_F(HostProgramTest, HelpAndUsageErrors) {
     EXPECT_EQ(Run("--help"), 0);
     EXPECT_NE(Read("out.txt").find("usage: tabulo-host"), std::string::npos);
+    EXPECT_NE(Read("out.txt").find("terminal/app/script/README.md"), std::string::npos);
     EXPECT_EQ(Run("--service x"), 2);
     EXPECT_EQ(Read("err.txt").rfind("tabulo-host: --service needs a whole number, not 'x'\n", 0),
               0u);
