@@ -136,8 +136,8 @@ void ParseNode(std::string_view text, int line, MenuFileNode& node) {
     }
     if (type) node.type = ParseNumber(reader, "type", *type, 65535);
     node.shown = !hidden;
-    node.screenNo = no.value_or("");
-    node.code = code.value_or("");
+    node.screenNo = std::move(no).value_or("");
+    node.code = std::move(code).value_or("");
     node.hasScreen = no.has_value() || node.kind != kKindFolder;
 }
 
