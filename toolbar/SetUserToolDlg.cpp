@@ -119,7 +119,6 @@ BOOL CSetUserToolDlg::OnInitDialog() {
     LoadToolbarFile();
     BuildImageList();
     FillMenuTree();
-    AddFavoritesToMenuTree();
     FillGroupTree();
 
     m_btnPrev.EnableWindow(FALSE);

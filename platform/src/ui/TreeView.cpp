@@ -235,7 +235,7 @@ HTREEITEM TreeView::Insert(const TVINSERTSTRUCTA& insert) {
 }
 
 void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
-    if (in.mask & TVIF_TEXT) item.text = TextOf(in.pszText);
+    if (in.mask & TVIF_TEXT) item.SetText(TextOf(in.pszText));
     if (in.mask & TVIF_IMAGE) item.image = in.iImage;
     if (in.mask & TVIF_SELECTEDIMAGE) item.selectedImage = in.iSelectedImage;
     if (in.mask & TVIF_PARAM) item.lParam = in.lParam;
@@ -257,7 +257,7 @@ void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
 bool TreeView::GetItem(TVITEMA& out) const {
     const TreeItem* item = Item(out.hItem);
     if (!item) return false;
-    if (out.mask & TVIF_TEXT) CopyText(item->text, out.pszText, out.cchTextMax);
+    if (out.mask & TVIF_TEXT) CopyText(item->Text(), out.pszText, out.cchTextMax);
     if (out.mask & TVIF_IMAGE) out.iImage = item->image;
     if (out.mask & TVIF_SELECTEDIMAGE) out.iSelectedImage = item->selectedImage;
     if (out.mask & TVIF_PARAM) out.lParam = item->lParam;
@@ -440,7 +440,7 @@ HWND TreeView::EditLabel(TreeItem* item) {
     ItemRect(item, true, label);
     const int width = std::max<int>(label.right - label.left + 40, 60);
     // The edit exists before TVN_BEGINLABELEDIT, so the parent can limit it.
-    HWND edit = CreateWindowEx(0, "Edit", item->text.c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
+    HWND edit = CreateWindowEx(0, "Edit", item->Text().c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
                                label.left - 2, label.top,
                                std::min(width, std::max(60, ClientWidth() - label.left + 2)),
                                label.bottom - label.top, Hwnd(), nullptr, nullptr, nullptr);
@@ -453,7 +453,7 @@ HWND TreeView::EditLabel(TreeItem* item) {
 
     NMTVDISPINFOA info{};
     Fill(info.item, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_TEXT);
-    std::string text = item->text;
+    std::string text = item->Text();
     info.item.pszText = text.data();
     info.item.cchTextMax = static_cast<int>(text.size()) + 1;
     if (Notify(TVN_BEGINLABELEDITA, info.hdr) || m_edit != edit || !m_model.Find(item)) {
@@ -484,7 +484,7 @@ void TreeView::EndEdit(bool cancel) {
         info.item.pszText = cancel ? nullptr : text.data();
         info.item.cchTextMax = cancel ? 0 : static_cast<int>(text.size()) + 1;
         if (Notify(TVN_ENDLABELEDITA, info.hdr) && !cancel && m_model.Find(item)) {
-            item->text = text;
+            item->SetText(text);
         }
     }
     if (IsWindow(edit)) DestroyWindow(edit);
@@ -634,6 +634,7 @@ void TreeView::OnKeyDown(UINT key) {
 
 void TreeView::UpdateMetrics() {
     const ImageMetrics images = MeasureImages(m_stateImages, m_normalImages);
+    m_layout.ForgetTextWidths();
     m_layout.stateImageWidth = images.stateWidth;
     m_layout.imageWidth = images.imageWidth;
     if (m_fixedItemHeight > 0) {
@@ -742,7 +743,7 @@ void TreeView::paintEvent(QPaintEvent*) {
         }
         painter.setPen(text);
         painter.drawText(label.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         ToQt(item.text));
+                         ToQt(item.Text()));
         if (&item == m_caret && focused && !m_edit) {
             painter.setPen(QPen(SysColour(COLOR_WINDOWTEXT), 1, Qt::DotLine));
             painter.drawRect(label.adjusted(0, 0, -1, -1));

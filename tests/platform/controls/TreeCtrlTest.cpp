@@ -281,6 +281,20 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
     EXPECT_EQ(Label(A3).top, a2.bottom);
 }
 
+// A label's rectangle follows its text, however it changes, and the font.
+TEST_F(TreeTest, TheLabelIsAsWideAsItsTextInTheCurrentFont) {
+    const int nShort = Label(A2).Width();
+    tree.SetItemText(A2, "A2 and a label many times as long");
+    const int nLong = Label(A2).Width();
+    EXPECT_GT(nLong, 3 * nShort);
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(240, "Sans"));
+    tree.SetFont(&font);
+    EXPECT_GT(Label(A2).Width(), nLong * 3 / 2);
+    tree.SetItemText(A2, "A2");
+    EXPECT_LT(Label(A2).Width(), nLong);
+}
+
 TEST_F(TreeTest, DrawsAnExpandButtonExactlyWhereTheFlagIsSet) {
     const int indent = static_cast<int>(tree.GetIndent());
     const QImage image = Grab(tree);
