@@ -93,7 +93,7 @@ TEST(BuildMenu, AMenuNestedThirtyThousandLevelsDeepIsBuiltIndexedCopiedAndFreed)
                 pNode->screenNo = std::to_string(i);
                 if (++i == kDepth) break;
             }
-            root = host::BuildMenu(nodes);
+            root = host::BuildMenu(std::move(nodes));
         }
         CMapStringToPtr index;
         terminal::BuildScreenIndex(root, index);
