@@ -143,8 +143,12 @@ BOOL CConnectMenuDlg::ListKey(UINT nKey) {
         default:
             return FALSE;
     }
-    // A drag onto its own row, or past either end, moves nothing.
-    if (nRow >= 0 && nTo >= 0 && nTo <= nLast && nTo != nRow) OnListItemsMoved(nRow, nTo);
+    // A drag onto its own row, or past either end, moves nothing. The moved
+    // row keeps the keyboard's mark, which Delete acts on.
+    if (nRow >= 0 && nTo >= 0 && nTo <= nLast && nTo != nRow) {
+        OnListItemsMoved(nRow, nTo);
+        m_listLink.SetSelectionMark(nTo);
+    }
     return TRUE;
 }
 

@@ -219,9 +219,11 @@ TEST_F(LinkMenu, KeysInTheListMoveAsADragAndDeleteAsTheButton) {
             {4, VK_HOME, {1002, 1005, 1003, 1004, 1001}, 0},
             {0, VK_UP, {1002, 1005, 1003, 1004, 1001}, 0},
             {2, VK_DELETE, {1002, 1005, 1004, 1001}, -1},
+            {1, VK_DOWN, {1002, 1004, 1005, 1001}, 2},
+            {-1, VK_DELETE, {1002, 1004, 1001}, -1},  // the moved row
         };
         for (const auto& step : steps) {
-            driver::ClickRow(List(), step.nRow);
+            if (step.nRow >= 0) driver::ClickRow(List(), step.nRow);
             afx::PressKey(step.nKey, step.nKey == VK_DELETE ? 0 : MK_CONTROL);
             EXPECT_EQ(Rows(), NumberedRows(step.rows)) << step.nKey;
             if (step.nSelected >= 0) {

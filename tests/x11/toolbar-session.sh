@@ -4,7 +4,8 @@
 # presses, releases, the wheel and keys. It adds a group, drags screens from
 # the menu tree onto the list, reorders the list by a drag, scrolls the menu
 # tree with the wheel, renames the group by a second click and saves; then it
-# checks the saved file and a screenshot's size.
+# checks the saved file and a screenshot's size; then, in the link dialog,
+# drags two screens in, swaps and deletes with the keys and saves.
 # Usage: toolbar-session.sh TABULO_HOST MENU_FILE. Exits 77 (skipped) without
 # Xvfb or xdotool.
 set -eu
@@ -38,7 +39,7 @@ export QT_QPA_PLATFORM=xcb
 "$host" --home "$work/home" --menu "$menu" --screen 9999 >"$work/host.log" 2>&1 &
 app=$!
 
-fail() { echo "FAIL: $*"; cat "$work/host.log"; exit 1; }
+fail() { echo "FAIL: $*" >&2; cat "$work/host.log" >&2; exit 1; }
 window() {  # waits for a window by its exact title and prints its id
     for _ in $(seq 100); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return; }
@@ -63,9 +64,15 @@ drag() {
     xdotool mouseup 1 sleep 0.3
 }
 
+# Opens a dialog from the host's Settings menu: its first item, or the one
+# the Down key reaches.
+open_from_menu() {
+    xdotool windowfocus "$main" sleep 0.2 key alt+s sleep 0.3
+    [ "$1" = first ] || xdotool key Down sleep 0.1
+    xdotool key Return
+}
 main=$(window "Halvane VORK")
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
-xdotool key --window "$main" alt+s sleep 0.3 key Return
+open_from_menu first
 dlg=$(window "Toolbar Settings")
 sleep 0.5
 
@@ -120,4 +127,24 @@ file="$work/home/user/ToolBar_guest.ini"
 # The file is CP949: read as bytes.
 screens=$(LC_ALL=C tr -d '\r' <"$file" | LC_ALL=C sed -n '/^\[Beta\]$/,/^\[/s/^[0-9][0-9]=\([0-9]*\),.*/\1/p' | tr '\n' ' ')
 [ "$screens" = "0102 0101 0107 " ] || { cat "$file"; fail "group Beta holds \"$screens\""; }
-echo "passed: Beta holds $screens; screenshot $size"
+
+# The link dialog: two screens dragged in, the keys move and delete, OK.
+open_from_menu second
+dlg=$(window "Register link menu")
+sleep 0.5
+tree_top=$((65 + 8))
+click 70 $((tree_top + row))                 # "Quotes", below the root
+xdotool key Right sleep 0.3                  # opens it, scrolled to the top
+drag 110 $((tree_top + row)) 574 250         # Screen 01 onto the list
+drag 110 $((tree_top + 2 * row)) 574 250     # Screen 02 after it
+click 574 300                                # the list, below its rows
+xdotool key Home sleep 0.2                   # the first link
+xdotool key ctrl+End sleep 0.2               # swapped with the last, as a drag onto it
+xdotool key Delete sleep 0.2                 # the selected link, Screen 01, goes
+click 336 393                                # OK
+gone "Register link menu"
+links="$work/home/users/guest/UserConnectMenu.ini"
+[ -f "$links" ] || fail "no $links"
+grep -q "TR0102" "$links" && ! grep -q "TR0101" "$links" || { cat "$links"; fail "the links differ"; }
+
+echo "passed: Beta holds $screens; the link menu holds Screen 02; screenshot $size"
