@@ -633,11 +633,13 @@ void ListView::paintEvent(QPaintEvent*) {
             painter.setPen(SysColour(COLOR_BTNSHADOW));
             painter.drawLine(x + c.width - 1, 2, x + c.width - 1, header - 3);
             painter.setPen(SysColour(COLOR_BTNTEXT));
-            // A title wider than its column ends in an ellipsis, as the header draws it.
-            const int room = std::max(0, c.width - 2 * kTextMargin);
-            painter.drawText(QRect(x + kTextMargin, 0, room, header),
-                             Alignment(c.format) | Qt::AlignVCenter,
-                             QFontMetrics(font()).elidedText(ToQt(c.text), Qt::ElideRight, room));
+            // A title that needs the margins gets them: the titles of the
+            // dialogs' narrow columns show whole, as they were laid out to.
+            const QString title = ToQt(c.text);
+            const int spare = c.width - QFontMetrics(font()).horizontalAdvance(title);
+            const int margin = std::clamp(spare / 2, 0, kTextMargin);
+            painter.drawText(QRect(x + margin, 0, std::max(0, c.width - 2 * margin), header),
+                             Alignment(c.format) | Qt::AlignVCenter, title);
             x += c.width;
         }
         painter.setPen(SysColour(COLOR_BTNSHADOW));

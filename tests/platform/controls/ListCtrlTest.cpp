@@ -158,6 +158,22 @@ TEST_F(ListTest, AFocusedListWithoutAFocusedRowShowsWhereTheKeysStart) {
     }
 }
 
+// A title that needs the header's margins gets them and shows whole.
+TEST_F(ListTest, AColumnJustWideEnoughShowsItsWholeTitle) {
+    HDC dc = ::GetDC(list);
+    SIZE title{};
+    ASSERT_TRUE(::GetTextExtentPoint32A(dc, "Name", 4, &title));
+    ::ReleaseDC(list, dc);
+    list.SetColumnWidth(1, title.cx + 2);
+    const QImage image = Grab(list);
+    const int right = list.GetColumnWidth(0) + title.cx + 2;  // the column's right edge
+    int ink = 0;
+    for (int y = 0; y < first.top; ++y) {
+        for (int x = right - 5; x < right - 2; ++x) ink += image.pixelColor(x, y).value() < 160;
+    }
+    EXPECT_GT(ink, 0);
+}
+
 TEST_F(ListTest, TheSubItemTestCoversEveryColumnWithoutFullRowSelect) {
     list.SetExtendedStyle(list.GetExtendedStyle() & ~LVS_EX_FULLROWSELECT);
     const int y = Inside(2).y;
