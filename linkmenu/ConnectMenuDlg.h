@@ -32,6 +32,7 @@ protected:
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL ListKey(UINT nKey);
     BOOL OnInitDialog() override;
     void OnOK() override;
 

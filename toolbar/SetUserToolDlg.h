@@ -38,6 +38,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL ListKey(UINT nKey);
     BOOL OnInitDialog() override;
 
     // Window, colours and the notifications that belong to no one operation.

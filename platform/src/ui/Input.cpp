@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <array>
@@ -117,26 +119,51 @@ UINT MouseMessage(QEvent::Type type, Qt::MouseButton button) {
     return down;
 }
 
-bool TranslateMouse(Window& window, QMouseEvent* event, const QtHandler& qt) {
-    const UINT message = MouseMessage(event->type(), event->button());
-    if (message == 0) return false;
+// Pumps one message of a mouse or wheel event to its target; the buttons
+// and modifiers it carries are the state from now on.
+bool PumpPointer(QSinglePointEvent* event, const QtHandler& qt, HWND target, UINT message,
+                 WORD high, QPoint point) {
     State().buttons = event->buttons();
     State().modifiers = event->modifiers();
     const QPoint global = event->globalPosition().toPoint();
+    FrameScope scope(event, qt, target, message);
+    MSG msg{target,
+            message,
+            MAKEWPARAM(MouseKeys(event->buttons(), event->modifiers()), high),
+            MAKELPARAM(point.x(), point.y()),
+            TickCount(),
+            POINT{global.x(), global.y()}};
+    PumpMessage(msg);
+    event->accept();
+    return true;
+}
+
+bool TranslateMouse(Window& window, QMouseEvent* event, const QtHandler& qt) {
+    const UINT message = MouseMessage(event->type(), event->button());
+    if (message == 0) return false;
     // A window that captured the mouse gets every mouse message, in its own coordinates.
     HWND target = window.Handle();
     QPoint local = event->position().toPoint();
     Window* capture = Window::FromHandle(GetCapture());
     if (capture != nullptr && capture != &window && capture->ClientWidget() != nullptr) {
         target = capture->Handle();
-        local = capture->ClientWidget()->mapFromGlobal(global);
+        local = capture->ClientWidget()->mapFromGlobal(event->globalPosition().toPoint());
     }
-    FrameScope scope(event, qt, target, message);
-    MSG msg{target, message, MouseKeys(event->buttons(), event->modifiers()),
-            MAKELPARAM(local.x(), local.y()), TickCount(), POINT{global.x(), global.y()}};
-    PumpMessage(msg);
-    event->accept();
-    return true;
+    return PumpPointer(event, qt, target, message, 0, local);
+}
+
+// The wheel goes to the window under the pointer, as Windows 10 and later
+// send it by default ("scroll inactive windows"), or to the window that
+// captured the mouse. Its point is in screen coordinates; a control that does
+// not scroll passes it on to its parent (DefWindowProc).
+bool TranslateWheel(Window& window, QWheelEvent* event, const QtHandler& qt) {
+    const int delta = event->angleDelta().y();
+    if (delta == 0) return false;
+    const Window* capture = Window::FromHandle(GetCapture());
+    const HWND target = capture != nullptr ? capture->Handle() : window.Handle();
+    return PumpPointer(event, qt, target, WM_MOUSEWHEEL,
+                       static_cast<WORD>(static_cast<SHORT>(delta)),
+                       event->globalPosition().toPoint());
 }
 
 std::string CharsOf(const QKeyEvent& event) {
@@ -167,8 +194,12 @@ bool TranslateKey(Window& window, QKeyEvent* event, const QtHandler& qt) {
         frame.hwnd = frame.charTarget;
         for (std::size_t i = 0; i < chars.size() && IsWindow(frame.charTarget); ++i) {
             if (i + 1 == chars.size()) frame.armed = alt ? WM_SYSCHAR : WM_CHAR;
-            MSG charMsg{frame.charTarget, alt ? static_cast<UINT>(WM_SYSCHAR) : static_cast<UINT>(WM_CHAR),
-                        static_cast<BYTE>(chars[i]), lParam, TickCount(), pt};
+            MSG charMsg{frame.charTarget,
+                        alt ? static_cast<UINT>(WM_SYSCHAR) : static_cast<UINT>(WM_CHAR),
+                        static_cast<BYTE>(chars[i]),
+                        lParam,
+                        TickCount(),
+                        pt};
             PumpMessage(charMsg);
         }
     }
@@ -206,6 +237,10 @@ bool TranslateInput(Window& window, QEvent* event, const QtHandler& qt) {
             if (!window.TopLevel().enabled) return true;
             if (!TakesInput(window)) return false;
             return TranslateMouse(window, static_cast<QMouseEvent*>(event), qt);
+        case QEvent::Wheel:
+            if (!window.TopLevel().enabled) return true;
+            if (!TakesInput(window)) return false;
+            return TranslateWheel(window, static_cast<QWheelEvent*>(event), qt);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             if (!window.TopLevel().enabled) return true;
@@ -272,13 +307,15 @@ bool BusyScope::IsBusy(const QWidget* widget) {
 KeyInfo QtKeyOf(UINT vk, bool shift) {
     if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) {
         const QChar c = QChar(static_cast<char16_t>(vk));
-        return KeyInfo{static_cast<int>(vk), shift || !c.isLetter() ? QString(c) : QString(c.toLower())};
+        return KeyInfo{static_cast<int>(vk),
+                       shift || !c.isLetter() ? QString(c) : QString(c.toLower())};
     }
     if (vk >= VK_F1 && vk < VK_F1 + kFunctionKeys) {
         return KeyInfo{Qt::Key_F1 + static_cast<int>(vk - VK_F1), QString()};
     }
     for (const KeyName& key : kKeys) {
-        if (key.vk == vk) return KeyInfo{key.qtKey, key.text != 0 ? QString(QChar(key.text)) : QString()};
+        if (key.vk == vk)
+            return KeyInfo{key.qtKey, key.text != 0 ? QString(QChar(key.text)) : QString()};
     }
     return KeyInfo{0, QString()};
 }
@@ -337,4 +374,19 @@ SHORT GetKeyState(int nVirtKey) {
 
 SHORT GetAsyncKeyState(int vKey) {
     return GetKeyState(vKey);
+}
+
+// The desktop's own settings, so that a double click and a wheel notch mean
+// here what they mean to every other program on the display; the system's
+// defaults before there is an application.
+UINT GetDoubleClickTime() {
+    if (QCoreApplication::instance() == nullptr) return 500;
+    return static_cast<UINT>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+BOOL SystemParametersInfoA(UINT uiAction, UINT, LPVOID pvParam, UINT) {
+    if (uiAction != SPI_GETWHEELSCROLLLINES || pvParam == nullptr) return FALSE;
+    const bool app = QCoreApplication::instance() != nullptr;
+    *static_cast<UINT*>(pvParam) = app ? static_cast<UINT>(QApplication::wheelScrollLines()) : 3;
+    return TRUE;
 }
