@@ -429,22 +429,6 @@ TEST(ScriptRunner, ClicksWhatShowsAndPrintsWhatABoxReturned) {
         "result 2\n");
 }
 
-// Needs trees to scroll on WM_MOUSEWHEEL, which the platform makes of the
-// wheel's Qt events; enable with that.
-TEST(ScriptRunner, DISABLED_TurnsTheWheelOverTheControlUnderThePointer) {
-    ExpectPlays(
-        "open toolbar\n"
-        "select 1001 item \"Menu > Empty folder > Late child\"\n"
-        "wheel 1001 up 5\n"
-        "dump 1001 top\n"
-        "wheel 1001 item \"Menu > Quotes\" down\n"
-        "dump 1001 top\n"
-        "click 2\n",
-        "top 1001 \"Menu\"\n"
-        "top 1001 \"Menu > Quotes > A > B\"\n"
-        "result 2\n");
-}
-
 TEST(ScriptRunner, DragsAlongTheTargetsAndDropsOrCancels) {
     ExpectPlays(
         "open toolbar\n"
