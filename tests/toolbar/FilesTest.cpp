@@ -434,10 +434,12 @@ TEST_F(Files, ASaveKeepsTheFilesModeAndLink) {
     EXPECT_EQ(ReadBytes(target), kNew);
     fs::remove(UserFile());
     WriteBytes(UserFile(), kOld);
-    fs::permissions(UserFile(), fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(UserFile(),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(SaveAfterDeletingTheSecondScreen(), IDOK);
     EXPECT_EQ(ReadBytes(UserFile()), kNew);
-    EXPECT_EQ(fs::status(UserFile()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(UserFile()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 // A whole file of 10 sections of 30 keys, every value the writer's letter.

@@ -236,8 +236,9 @@ TEST(Drafts, AreWrittenInPlaceAndReplaceKeepingModeAndLink) {
     TempDir dir;
     std::filesystem::create_directory(dir.Path("real"));
     dir.Put("real/t.ini", "[S]\r\nk=old\r\n");
-    std::filesystem::permissions(dir.Path("real/t.ini"), std::filesystem::perms::owner_read |
-                                                             std::filesystem::perms::owner_write);
+    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read;
+    std::filesystem::permissions(dir.Path("real/t.ini"), mode);
     std::filesystem::create_symlink(dir.Path("real/t.ini"), dir.Path("t.ini"));
     const std::string file = dir.Path("t.ini");
     char first[MAX_PATH], second[MAX_PATH], named[MAX_PATH];
@@ -258,8 +259,7 @@ TEST(Drafts, AreWrittenInPlaceAndReplaceKeepingModeAndLink) {
     EXPECT_TRUE(WritePrivateProfileStringA("S", "d", "1", file.c_str()));
     EXPECT_TRUE(std::filesystem::is_symlink(file));
     EXPECT_EQ("[S]\r\na=1\r\nb=1\r\nc=1\r\nd=1\r\n", dir.Get("real/t.ini"));
-    EXPECT_EQ(std::filesystem::status(file).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::filesystem::status(file).permissions(), mode);
     EXPECT_TRUE(DeleteFileA(second));
     EXPECT_FALSE(
         ReplaceFileA(dir.Path("none.ini").c_str(), file.c_str(), nullptr, 0, nullptr, nullptr));
