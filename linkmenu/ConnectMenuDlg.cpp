@@ -86,6 +86,7 @@ BOOL CConnectMenuDlg::OnInitDialog() {
     FillMenuTree(m_treeMenu);
     InitListColumns();
     LoadConnectMenu();
+    CheckLinkMenuReadable();
     return TRUE;
 }
 
@@ -96,9 +97,9 @@ void CConnectMenuDlg::InitListColumns() {
     m_listLink.InsertColumn(kScreenName, "Screen Name", LVCFMT_LEFT, 245);
 }
 
+// A save that fails keeps the dialog open.
 void CConnectMenuDlg::OnOK() {
-    SaveConnectMenu();
-    CNewDialog::OnOK();
+    if (SaveConnectMenu()) CNewDialog::OnOK();
 }
 
 // Enter never ends the dialog; in the search field it searches.

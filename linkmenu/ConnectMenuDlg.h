@@ -71,12 +71,15 @@ protected:
 
     // The link menu file.
     void LoadConnectMenu();
+    void CheckLinkMenuReadable();
     void AddProfileEntry(const CString& strValue, int nIndex);
-    void SaveConnectMenu();
+    // False, with the reason in the status line, when the file was not saved.
+    bool SaveConnectMenu();
 
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bStatusError = FALSE;
+    CString m_strReadFailure;  // why the file could not be read when the dialog opened
     CString m_strInitScreenNo;
     CMenuNode* m_pMenuRoot;
     CImageList m_imageList;

@@ -116,6 +116,7 @@ BOOL CSetUserToolDlg::OnInitDialog() {
     m_btnBottom.SetToolTipText("to the bottom");
     InsertListColumns();
 
+    CheckUserFileReadable();
     LoadToolbarFile();
     BuildImageList();
     FillMenuTree();

@@ -23,6 +23,8 @@
 #include "menu/MenuInfo.h"
 #include "toolbar/MenuSearch.h"
 
+class CProfileDraft;
+
 class CSetUserToolDlg : public CVoDialog {
 public:
     // The user's file is "<user dir>\ToolBar_<user id>.ini" with the
@@ -77,11 +79,12 @@ protected:
     afx_msg LRESULT OnMenuItemDropped(WPARAM wParam, LPARAM lParam);
 
     // Files.
+    void CheckUserFileReadable();
     void LoadToolbarFile();
     void AddFavoritesToMenuTree();
     void FillGroupTree();
     afx_msg void SaveToolbarFile();
-    void WriteToolbarFile(int nDefaults);
+    void WriteToolbarFile(CProfileDraft& file, int nDefaults);
     afx_msg void ModifyGroup();
     void ImportDefaultToolbars();
 
@@ -130,6 +133,7 @@ protected:
     CString m_strInitScreenNo;
     CString m_strUserFile;
     CString m_strDefaultFile;
+    CString m_strReadFailure;  // why the user's file could not be read when the dialog opened
     BOOL m_bModified = FALSE;
     HTREEITEM m_hCurGroup = nullptr;
     CMenuSearch m_search;
