@@ -1,0 +1,75 @@
+#include "linkmenu/LinkMenuFile.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr LPCSTR kEntrySection = "USERMENU";
+constexpr LPCSTR kMissing = "Empty Section";
+constexpr DWORD kValueBytes = 512;
+
+// The value, or "" when the key is missing or holds the word that stands for
+// a missing key.
+CString ReadValue(LPCSTR pszSection, LPCSTR pszKey, LPCSTR pszFile) {
+    char szValue[kValueBytes];
+    ::GetPrivateProfileStringA(pszSection, pszKey, kMissing, szValue, kValueBytes, pszFile);
+    return std::strcmp(szValue, kMissing) == 0 ? CString() : CString(szValue);
+}
+
+// The leading decimal integer of a text (blanks, a sign, digits), 0 when
+// there is none, held within the range of int.
+int LeadingInteger(LPCSTR pszText) {
+    const long nValue = std::strtol(pszText, nullptr, 10);
+    return nValue > INT_MAX ? INT_MAX : nValue < INT_MIN ? INT_MIN : static_cast<int>(nValue);
+}
+
+CString Number(int n) {
+    CString strNumber;
+    strNumber.Format("%d", n);
+    return strNumber;
+}
+
+// The largest key of the section that reads as a number the way the save
+// writes it; keys beyond it need no trying, however large Count claims to be.
+int LastNumberedKey(LPCSTR pszSection, LPCSTR pszFile) {
+    std::vector<char> names(4096);
+    while (::GetPrivateProfileStringA(pszSection, nullptr, "", names.data(),
+                                      static_cast<DWORD>(names.size()),
+                                      pszFile) == names.size() - 2) {
+        names.resize(names.size() * 2);
+    }
+    int nLast = 0;
+    for (const char* pszKey = names.data(); *pszKey; pszKey += std::strlen(pszKey) + 1) {
+        const int nKey = LeadingInteger(pszKey);
+        if (nKey > nLast && Number(nKey) == pszKey) nLast = nKey;
+    }
+    return nLast;
+}
+
+}  // namespace
+
+bool SplitLinkMenuValue(const CString& strValue, LinkMenuEntry& entry) {
+    const int nFirst = strValue.Find(',');
+    if (nFirst < 0) return false;
+    const CString strRest = strValue.Mid(nFirst + 1);
+    const int nSecond = strRest.Find(',');
+    if (nSecond < 0) return false;
+    entry = {strValue.Left(nFirst), strRest.Left(nSecond), strRest.Mid(nSecond + 1)};
+    return true;
+}
+
+void ReadLinkMenuFile(LPCSTR pszFile, const std::function<bool(const CString&, int)>& onValue) {
+    const CString strCount = ReadValue("USERMENUCOUNT", "Count", pszFile);
+    if (strCount.IsEmpty()) return;
+    const int nCount = LeadingInteger(strCount);
+    if (nCount <= 0) return;
+    const int nLastKey = std::min(nCount, LastNumberedKey(kEntrySection, pszFile));
+    for (int i = 0; i < nLastKey; ++i) {
+        const CString strValue = ReadValue(kEntrySection, Number(i + 1), pszFile);
+        if (!strValue.IsEmpty() && !onValue(strValue, i)) return;
+    }
+}

@@ -1,0 +1,96 @@
+#include "toolbar/ToolbarFileReader.h"
+
+namespace {
+
+constexpr LPCSTR kList = "LIST";
+constexpr LPCSTR kItemCount = "ItemCnt";
+constexpr int kGroupNameBytes = 48;
+constexpr int kEntryBytes = 255;
+constexpr int kCodeBytes = 15;
+constexpr int kCodeLength = 4;
+
+CString Key(int n) {
+    CString strKey;
+    strKey.Format("%02d", n);
+    return strKey;
+}
+
+CString ReadString(LPCSTR pszSection, LPCSTR pszKey, int nBytes, LPCSTR pszFile) {
+    CString strValue;
+    ::GetPrivateProfileStringA(pszSection, pszKey, "", strValue.GetBuffer(nBytes + 1), nBytes + 1,
+                               pszFile);
+    strValue.ReleaseBuffer();
+    return strValue;
+}
+
+int ReadInt(LPCSTR pszSection, LPCSTR pszKey, LPCSTR pszFile) {
+    return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, 0, pszFile));
+}
+
+const CMenuNode* Lookup(const CMapStringToPtr* pIndex, const CString& strCode) {
+    void* pValue = nullptr;
+    if (!pIndex || !pIndex->Lookup(strCode, pValue)) return nullptr;
+    return static_cast<const CMenuNode*>(pValue);
+}
+
+}  // namespace
+
+void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
+    const int nGroups = ReadInt(kList, kItemCount, pszFile);
+    for (int i = 1; i <= nGroups; ++i) {
+        const CString strName = ReadString(kList, Key(i), kGroupNameBytes, pszFile);
+        if (strName.IsEmpty()) continue;
+        auto* pGroup = new CMenuInfo;
+        pGroup->m_strName = strName;
+        root.m_listChild.AddTail(pGroup);
+        const int nScreens = ReadInt(strName, kItemCount, pszFile);
+        for (int j = 1; j <= nScreens; ++j) {
+            const CString strEntry = ReadString(strName, Key(j), kEntryBytes, pszFile);
+            const int nFirst = strEntry.Find(',');
+            const int nSecond = nFirst < 0 ? -1 : strEntry.Find(',', nFirst + 1);
+            if (nSecond < 0) continue;
+            auto* pScreen = new CMenuInfo;
+            pScreen->m_strScreenNo = strEntry.Left(nFirst);
+            pScreen->m_strShortName = strEntry.Mid(nFirst + 1, nSecond - nFirst - 1);
+            pScreen->m_strName = strEntry.Mid(nSecond + 1);
+            pGroup->m_listChild.AddTail(pScreen);
+        }
+    }
+}
+
+int ReadSelectedToolbar(LPCSTR pszUserFile, LPCSTR pszDefaultFile) {
+    const int nSelected = ReadInt(kList, "COMBOSEL", pszUserFile);
+    const int nDefaults = ReadInt(kList, kItemCount, pszDefaultFile);
+    const int nUser = ReadInt(kList, kItemCount, pszUserFile);
+    return nDefaults <= nSelected && nSelected < nDefaults + nUser ? nSelected - nDefaults : -1;
+}
+
+std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToolbar,
+                                                 const CMapStringToPtr* pIndex) {
+    std::vector<const CMenuNode*> screens;
+    const CString strToolbar = ReadString(kList, Key(nToolbar), kEntryBytes, pszDefaultFile);
+    if (strToolbar.IsEmpty()) return screens;
+    const int nScreens = ReadInt(strToolbar, kItemCount, pszDefaultFile);
+    for (int j = 1; j <= nScreens; ++j) {
+        const CString strEntry = ReadString(strToolbar, Key(j), kEntryBytes, pszDefaultFile);
+        if (strEntry.IsEmpty()) continue;
+        if (const CMenuNode* pNode = Lookup(pIndex, strEntry.Left(kCodeLength)))
+            screens.push_back(pNode);
+    }
+    return screens;
+}
+
+std::optional<std::vector<const CMenuNode*>> ReadFavorites(LPCSTR pszFile,
+                                                           const CMapStringToPtr* pIndex) {
+    const int nCount = ReadInt("TOTCOUNT", "CNT", pszFile);
+    if (nCount == 0) return std::nullopt;
+    std::vector<const CMenuNode*> screens;
+    for (int k = 0; k < nCount; ++k) {
+        CString strSection;
+        strSection.Format("%d", k);
+        const CString strCode = ReadString(strSection, "TRCODE", kCodeBytes, pszFile);
+        if (strCode.GetLength() != kCodeLength) continue;
+        if (const CMenuNode* pNode = Lookup(pIndex, strCode)) screens.push_back(pNode);
+    }
+    return screens;
+}
