@@ -1,10 +1,10 @@
 #include "linkmenu/LinkMenuFile.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+
+#include "menu/NumberedNames.h"
 
 namespace {
 
@@ -33,23 +33,6 @@ CString Number(int n) {
     return strNumber;
 }
 
-// The largest key of the section that reads as a number the way the save
-// writes it; keys beyond it need no trying, however large Count claims to be.
-int LastNumberedKey(LPCSTR pszSection, LPCSTR pszFile) {
-    std::vector<char> names(4096);
-    while (::GetPrivateProfileStringA(pszSection, nullptr, "", names.data(),
-                                      static_cast<DWORD>(names.size()),
-                                      pszFile) == names.size() - 2) {
-        names.resize(names.size() * 2);
-    }
-    int nLast = 0;
-    for (const char* pszKey = names.data(); *pszKey; pszKey += std::strlen(pszKey) + 1) {
-        const int nKey = LeadingInteger(pszKey);
-        if (nKey > nLast && Number(nKey) == pszKey) nLast = nKey;
-    }
-    return nLast;
-}
-
 }  // namespace
 
 bool SplitLinkMenuValue(const CString& strValue, LinkMenuEntry& entry) {
@@ -67,9 +50,8 @@ void ReadLinkMenuFile(LPCSTR pszFile, const std::function<bool(const CString&, i
     if (strCount.IsEmpty()) return;
     const int nCount = LeadingInteger(strCount);
     if (nCount <= 0) return;
-    const int nLastKey = std::min(nCount, LastNumberedKey(kEntrySection, pszFile));
-    for (int i = 0; i < nLastKey; ++i) {
-        const CString strValue = ReadValue(kEntrySection, Number(i + 1), pszFile);
-        if (!strValue.IsEmpty() && !onValue(strValue, i)) return;
+    for (const int nKey : NumberedNames(kEntrySection, pszFile, 1, nCount)) {
+        const CString strValue = ReadValue(kEntrySection, Number(nKey), pszFile);
+        if (!strValue.IsEmpty() && !onValue(strValue, nKey - 1)) return;
     }
 }

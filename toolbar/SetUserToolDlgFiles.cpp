@@ -166,7 +166,7 @@ void CSetUserToolDlg::SaveToolbarFile() {
     if (!m_bModified) {
         if (hSelected != hRoot) {
             ProfileWriter file(m_strUserFile);
-            file.Write(kList, kComboSel, nDefaults - 1 + GroupPosition(m_treeGroup, hSelected),
+            file.Write(kList, kComboSel, ComboSel(nDefaults, GroupPosition(m_treeGroup, hSelected)),
                        "%d");
             file.Flush();
         }
@@ -204,7 +204,7 @@ void CSetUserToolDlg::WriteToolbarFile(int nDefaults) {
         // With the root selected the first group is recorded.
         const int nPosition =
             std::max(GroupPosition(m_treeGroup, m_treeGroup.GetSelectedItem()), 1);
-        file.Write(kList, kComboSel, nDefaults - 1 + nPosition, "%d");
+        file.Write(kList, kComboSel, ComboSel(nDefaults, nPosition), "%d");
     }
     file.Flush();
     if (!file.Ok() || !::MoveFileExA(strNewFile, m_strUserFile,

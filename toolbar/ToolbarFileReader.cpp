@@ -1,9 +1,12 @@
 #include "toolbar/ToolbarFileReader.h"
 
+#include "menu/NumberedNames.h"
+
 namespace {
 
 constexpr LPCSTR kList = "LIST";
 constexpr LPCSTR kItemCount = "ItemCnt";
+constexpr LPCSTR kComboSel = "COMBOSEL";
 constexpr int kGroupNameBytes = 48;
 constexpr int kEntryBytes = 255;
 constexpr int kCodeBytes = 15;
@@ -37,14 +40,14 @@ const CMenuNode* Lookup(const CMapStringToPtr* pIndex, const CString& strCode) {
 
 void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
     const int nGroups = ReadInt(kList, kItemCount, pszFile);
-    for (int i = 1; i <= nGroups; ++i) {
+    for (const int i : NumberedNames(kList, pszFile, 1, nGroups)) {
         const CString strName = ReadString(kList, Key(i), kGroupNameBytes, pszFile);
         if (strName.IsEmpty()) continue;
         auto* pGroup = new CMenuInfo;
         pGroup->m_strName = strName;
         root.m_listChild.AddTail(pGroup);
         const int nScreens = ReadInt(strName, kItemCount, pszFile);
-        for (int j = 1; j <= nScreens; ++j) {
+        for (const int j : NumberedNames(strName, pszFile, 1, nScreens)) {
             const CString strEntry = ReadString(strName, Key(j), kEntryBytes, pszFile);
             const int nFirst = strEntry.Find(',');
             const int nSecond = nFirst < 0 ? -1 : strEntry.Find(',', nFirst + 1);
@@ -58,11 +61,19 @@ void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
     }
 }
 
+// The counts may be anything an int holds, so the sums are taken wider.
 int ReadSelectedToolbar(LPCSTR pszUserFile, LPCSTR pszDefaultFile) {
-    const int nSelected = ReadInt(kList, "COMBOSEL", pszUserFile);
-    const int nDefaults = ReadInt(kList, kItemCount, pszDefaultFile);
-    const int nUser = ReadInt(kList, kItemCount, pszUserFile);
-    return nDefaults <= nSelected && nSelected < nDefaults + nUser ? nSelected - nDefaults : -1;
+    const long long nSelected = ReadInt(kList, kComboSel, pszUserFile);
+    const long long nDefaults = ReadInt(kList, kItemCount, pszDefaultFile);
+    const long long nUser = ReadInt(kList, kItemCount, pszUserFile);
+    if (nSelected < nDefaults || nSelected >= nDefaults + nUser) return -1;
+    return static_cast<int>(nSelected - nDefaults);
+}
+
+// Unsigned, the sum wraps at 32 bits as the file's numbers do when read.
+int ComboSel(int nDefaults, int nPosition) {
+    return static_cast<int>(static_cast<unsigned>(nDefaults) + static_cast<unsigned>(nPosition) -
+                            1u);
 }
 
 std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToolbar,
@@ -71,7 +82,7 @@ std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToo
     const CString strToolbar = ReadString(kList, Key(nToolbar), kEntryBytes, pszDefaultFile);
     if (strToolbar.IsEmpty()) return screens;
     const int nScreens = ReadInt(strToolbar, kItemCount, pszDefaultFile);
-    for (int j = 1; j <= nScreens; ++j) {
+    for (const int j : NumberedNames(strToolbar, pszDefaultFile, 1, nScreens)) {
         const CString strEntry = ReadString(strToolbar, Key(j), kEntryBytes, pszDefaultFile);
         if (strEntry.IsEmpty()) continue;
         if (const CMenuNode* pNode = Lookup(pIndex, strEntry.Left(kCodeLength)))
@@ -85,7 +96,8 @@ std::optional<std::vector<const CMenuNode*>> ReadFavorites(LPCSTR pszFile,
     const int nCount = ReadInt("TOTCOUNT", "CNT", pszFile);
     if (nCount == 0) return std::nullopt;
     std::vector<const CMenuNode*> screens;
-    for (int k = 0; k < nCount; ++k) {
+    if (nCount < 0) return screens;
+    for (const int k : NumberedNames(nullptr, pszFile, 0, nCount - 1)) {
         CString strSection;
         strSection.Format("%d", k);
         const CString strCode = ReadString(strSection, "TRCODE", kCodeBytes, pszFile);

@@ -21,6 +21,11 @@ void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root);
 // the user's groups.
 int ReadSelectedToolbar(LPCSTR pszUserFile, LPCSTR pszDefaultFile);
 
+// The COMBOSEL that names the user's group at nPosition (from 1) after
+// nDefaults default toolbars. A count of default toolbars near the end of
+// the range costs the selection on reopening, never the save.
+int ComboSel(int nDefaults, int nPosition);
+
 // The screens of the default toolbar in "LIST" entry nToolbar (from 1) that
 // the screen index knows, in toolbar order.
 std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToolbar,

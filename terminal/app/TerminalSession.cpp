@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
+#include <set>
 #include <stdexcept>
+#include <string_view>
 
 #include "../Flyout/FileDownObserver.h"
 #include "TerminalSetup.h"
@@ -33,6 +36,27 @@ void AddMenuNodes(CMenuNode& parent, const std::vector<MenuFileNode>& nodes) {
     }
 }
 
+// The numbered keys of a section up to nLast, in order. The counts in the
+// files are claims, so the host window tries no key that the file lacks.
+std::set<int> NumberedKeys(LPCSTR pszSection, const CString& strFile, int nLast) {
+    std::vector<char> names(1 << 16);
+    DWORD nLength = 0;
+    while ((nLength = GetPrivateProfileStringA(pszSection, nullptr, "", names.data(),
+                                               static_cast<DWORD>(names.size()), strFile)) ==
+           names.size() - 2)
+        names.resize(names.size() * 2);
+    std::set<int> keys;
+    for (std::string_view list(names.data(), nLength); !list.empty();) {
+        const std::string_view name = list.substr(0, list.find('\0'));
+        list.remove_prefix(std::min(list.size(), name.size() + 1));
+        int nKey = 0;
+        const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), nKey);
+        if (error == std::errc() && end == name.data() + name.size() && nKey >= 1 && nKey <= nLast)
+            keys.insert(nKey);
+    }
+    return keys;
+}
+
 CString ReadProfileString(LPCSTR pszSection, LPCSTR pszKey, const CString& strFile) {
     char buffer[512] = {};
     GetPrivateProfileStringA(pszSection, pszKey, "", buffer, sizeof buffer, strFile);
@@ -54,7 +78,8 @@ std::optional<std::array<CString, 3>> SplitEntry(const CString& strEntry) {
 // function pointer type that converts to any other.
 template <typename Function>
 Function Export(HMODULE hModule, LPCSTR pszName) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(hModule, pszName)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(GetProcAddress(hModule, pszName)));
 }
 
 CString Key(int n) {
@@ -81,8 +106,8 @@ std::string HomeRelativePath(const std::string& path, const std::string& home) {
     return shown;
 }
 
-TerminalSession::TerminalSession(const HostOptions& options, const HomeDir& home,
-                                 CMenuNode menu, const std::string& moduleDir)
+TerminalSession::TerminalSession(const HostOptions& options, const HomeDir& home, CMenuNode menu,
+                                 const std::string& moduleDir)
     : m_home(home),
       m_strUser(afx::Utf8ToCp949(options.user)),
       m_strScreen(afx::Utf8ToCp949(options.screen)),
@@ -98,8 +123,7 @@ TerminalSession::TerminalSession(const HostOptions& options, const HomeDir& home
 
     const std::string modulePath = moduleDir + "/Tabulo.dll";
     m_hModule = LoadLibraryA(modulePath.c_str());
-    if (m_hModule)
-        m_pfnCallTabulo = Export<int (*)(int)>(m_hModule, "CallTabulo");
+    if (m_hModule) m_pfnCallTabulo = Export<int (*)(int)>(m_hModule, "CallTabulo");
     if (!m_pfnCallTabulo) {
         if (m_hModule) FreeLibrary(m_hModule);
         throw std::runtime_error("cannot load the module libTabulo.so from " + moduleDir);
@@ -159,33 +183,36 @@ std::vector<Toolbar> TerminalSession::UserToolbars() const {
 
     std::vector<Toolbar> toolbars;
     const int nGroups = static_cast<int>(GetPrivateProfileIntA("LIST", "ItemCnt", 0, strFile));
-    for (int i = 1; i <= nGroups; ++i) {
+    for (const int i : NumberedKeys("LIST", strFile, nGroups)) {
         Toolbar toolbar{ReadProfileString("LIST", Key(i), strFile), {}};
         if (toolbar.strName.IsEmpty()) continue;
-        const int nScreens = static_cast<int>(
-            GetPrivateProfileIntA(toolbar.strName, "ItemCnt", 0, strFile));
-        for (int j = 1; j <= nScreens; ++j) {
+        const int nScreens =
+            static_cast<int>(GetPrivateProfileIntA(toolbar.strName, "ItemCnt", 0, strFile));
+        for (const int j : NumberedKeys(toolbar.strName, strFile, nScreens)) {
             if (auto fields = SplitEntry(ReadProfileString(toolbar.strName, Key(j), strFile)))
                 toolbar.buttons.push_back({(*fields)[0], (*fields)[1], (*fields)[2]});
         }
         toolbars.push_back(std::move(toolbar));
     }
-    // The selected toolbar counts over the default toolbars first.
-    const int nSelected = static_cast<int>(GetPrivateProfileIntA("LIST", "COMBOSEL", 0, strFile)) -
-                          static_cast<int>(GetPrivateProfileIntA("LIST", "ItemCnt", 0, strDefault));
-    if (nSelected > 0 && nSelected < static_cast<int>(toolbars.size()))
+    // The selected toolbar counts over the default toolbars first; both
+    // numbers may be anything an int holds.
+    const long long nSelected =
+        static_cast<long long>(
+            static_cast<int>(GetPrivateProfileIntA("LIST", "COMBOSEL", 0, strFile))) -
+        static_cast<int>(GetPrivateProfileIntA("LIST", "ItemCnt", 0, strDefault));
+    if (nSelected > 0 && nSelected < static_cast<long long>(toolbars.size()))
         std::rotate(toolbars.begin(), toolbars.begin() + nSelected,
                     toolbars.begin() + nSelected + 1);
     return toolbars;
 }
 
 std::vector<LinkEntry> TerminalSession::LinkMenu() const {
-    const CString strFile = CString(m_home.BaseDir().c_str()) + "/" + m_strUser +
-                            "/UserConnectMenu.ini";
+    const CString strFile =
+        CString(m_home.BaseDir().c_str()) + "/" + m_strUser + "/UserConnectMenu.ini";
     std::vector<LinkEntry> entries;
     const int nCount =
         static_cast<int>(GetPrivateProfileIntA("USERMENUCOUNT", "Count", 0, strFile));
-    for (int i = 1; i <= nCount; ++i) {
+    for (const int i : NumberedKeys("USERMENU", strFile, nCount)) {
         CString key;
         key.Format("%d", i);
         if (auto fields = SplitEntry(ReadProfileString("USERMENU", key, strFile)))

@@ -5,6 +5,8 @@
 #include <afxcodepage.h>
 #include <windows.h>
 
+#include <chrono>
+
 #include "MenuFile.h"
 #include "TerminalFixture.h"
 #include "TerminalSetup.h"
@@ -13,14 +15,16 @@ namespace {
 
 using TerminalSessionTest = TerminalFixture;
 
-CString Cp949(const char* pszUtf8) { return afx::Utf8ToCp949(pszUtf8); }
+CString Cp949(const char* pszUtf8) {
+    return afx::Utf8ToCp949(pszUtf8);
+}
 
 TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
-    const CMenuNode root = host::BuildMenu(host::ParseMenuFile(
-        "folder \"시세\"\n"
-        "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
-        "  separator\n"
-        "node \"Odd\" kind=7\n"));
+    const CMenuNode root = host::BuildMenu(
+        host::ParseMenuFile("folder \"시세\"\n"
+                            "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
+                            "  separator\n"
+                            "node \"Odd\" kind=7\n"));
     EXPECT_EQ(root.m_nKind, MENU_NODE_FOLDER);
     EXPECT_EQ(root.m_pScreen, nullptr);
     ASSERT_EQ(root.GetChildCount(), 2);
@@ -44,10 +48,10 @@ TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
 }
 
 TEST(BuildMenu, TheScreenIndexFindsTheFirstNodeOfANumber) {
-    CMenuNode root = host::BuildMenu(host::ParseMenuFile(
-        "folder \"a\"\n"
-        "  screen \"first\" no=0101\n"
-        "screen \"second\" no=0101\n"));
+    CMenuNode root =
+        host::BuildMenu(host::ParseMenuFile("folder \"a\"\n"
+                                            "  screen \"first\" no=0101\n"
+                                            "screen \"second\" no=0101\n"));
     CMapStringToPtr index;
     terminal::BuildScreenIndex(root, index);
     void* pNode = nullptr;
@@ -63,12 +67,17 @@ TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst)
     // The sample defaults hold seven toolbars, so COMBOSEL 8 is the user's second.
     const std::string file = (m_home / "user/ToolBar_kim01.ini").string();
     const char* entries[][3] = {
-        {"LIST", "ItemCnt", "03"},          {"LIST", "01", "Quotes"},
-        {"LIST", "02", "Orders"},           {"LIST", "03", "Charts"},
-        {"LIST", "COMBOSEL", "8"},          {"Quotes", "ItemCnt", "01"},
+        {"LIST", "ItemCnt", "03"},
+        {"LIST", "01", "Quotes"},
+        {"LIST", "02", "Orders"},
+        {"LIST", "03", "Charts"},
+        {"LIST", "COMBOSEL", "8"},
+        {"Quotes", "ItemCnt", "01"},
         {"Quotes", "01", "0101,Price,Current price"},
-        {"Orders", "ItemCnt", "03"},        {"Orders", "01", "0201,Buy,Cash buy"},
-        {"Orders", "02", "0202"},           {"Orders", "03", "0203,,Amend, cancel"},
+        {"Orders", "ItemCnt", "03"},
+        {"Orders", "01", "0201,Buy,Cash buy"},
+        {"Orders", "02", "0202"},
+        {"Orders", "03", "0203,,Amend, cancel"},
     };
     for (const auto& entry : entries)
         WritePrivateProfileStringA(entry[0], entry[1], entry[2], file.c_str());
@@ -89,6 +98,17 @@ TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst)
     // A selection outside the user's toolbars keeps the file's order.
     WritePrivateProfileStringA("LIST", "COMBOSEL", "2", file.c_str());
     EXPECT_EQ(session.UserToolbars()[0].strName, "Quotes");
+
+    // Counts are claims: only the keys that exist are read, at once.
+    WritePrivateProfileStringA("LIST", "ItemCnt", "2147483647", file.c_str());
+    WritePrivateProfileStringA("LIST", "COMBOSEL", "-2147483648", file.c_str());
+    WritePrivateProfileStringA("Orders", "ItemCnt", "99999999999", file.c_str());
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<host::Toolbar> claimed = session.UserToolbars();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    ASSERT_EQ(claimed.size(), 3u);
+    EXPECT_EQ(claimed[0].strName, "Quotes");
+    EXPECT_EQ(claimed[1].buttons.size(), 2u);
 }
 
 TEST_F(TerminalSessionTest, TheLinkMenuComesFromTheUsersOwnDirectory) {
@@ -105,6 +125,11 @@ TEST_F(TerminalSessionTest, TheLinkMenuComesFromTheUsersOwnDirectory) {
     EXPECT_EQ(links[0].strInnerTR, "INNER01");
     EXPECT_EQ(links[0].strScreenNo, "0101");
     EXPECT_EQ(links[1].strScreenNo, "0303,x");
+
+    WritePrivateProfileStringA("USERMENUCOUNT", "Count", "2147483647", file.c_str());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(session.LinkMenu().size(), 2u);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 TEST(HomeRelativePath, PathsBelowHomeLoseItAndEverySeparatorIsASlash) {

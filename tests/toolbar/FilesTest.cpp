@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 
 #include "TestSupport.h"
@@ -144,6 +145,53 @@ TEST_F(Files, HandWrittenFilesAreReadAsTheyAre) {
         EXPECT_FALSE(Dlg().m_bModified);
     });
     EXPECT_TRUE(Boxes().empty());
+}
+
+// Counts are claims: whatever count the user's file, a group, the default
+// file or a favorites file gives (huge, wrapping past 32 bits, negative),
+// the dialog opens at once with the entries that exist up to that count.
+TEST_F(Files, HugeCountsReadOnlyTheEntriesThatExist) {
+    const struct {
+        const char* pszCount;
+        std::vector<CString> groups;
+        const char* pszSelected;
+        std::vector<std::string> rows, favorites;
+    } cases[] = {
+        {"2147483647",
+         {"G1", "G2", "G3"},
+         "G1",
+         {"1001|One|A", "1002|Two|B"},
+         {"Current price(0101)", "Order book(0102)"}},
+        {"99999999999", {"G1", "G2"}, "G1", {"1001|One|A"}, {"Current price(0101)"}},
+        {"-2147483648", {}, "<root>", {}, {}},
+        {"4294967295", {}, "<root>", {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCount);
+        const std::string n = c.pszCount;
+        WriteBytes(UserFile(), "[LIST]\r\nItemCnt=" + n + "\r\nCOMBOSEL=" + n +
+                                   "\r\n01=G1\r\n02=G2\r\n2147483647=G3\r\n[G1]\r\nItemCnt=" + n +
+                                   "\r\n01=1001,A,One\r\n2147483647=1002,B,Two\r\n");
+        WriteBytes(DefaultFile(), "[LIST]\r\nItemCnt=" + n + "\r\n");
+        WriteBytes(HomeFile("9101.FAF"), "[TOTCOUNT]\r\nCNT=" + n +
+                                             "\r\n[0]\r\nTRCODE=0101\r\n[2147483646]\r\n"
+                                             "TRCODE=0102\r\n");
+        const auto start = std::chrono::steady_clock::now();
+        Run([&] {
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+            EXPECT_EQ(GroupLabels(), c.groups);
+            EXPECT_EQ(SelectedLabel(), c.pszSelected);
+            EXPECT_EQ(Rows(), c.rows);
+            const CTreeCtrl& tree = Dlg().m_treeMenu;
+            const HTREEITEM hFolder =
+                tree.GetChildItem(tree.GetNextSiblingItem(tree.GetRootItem()));
+            ASSERT_NE(hFolder, nullptr);
+            std::vector<std::string> favorites;
+            for (HTREEITEM h = tree.GetChildItem(hFolder); h; h = tree.GetNextSiblingItem(h))
+                favorites.emplace_back(tree.GetItemText(h));
+            EXPECT_EQ(favorites, c.favorites);
+        });
+    }
 }
 
 // COMBOSEL counts the default toolbars first; anything outside the user's
