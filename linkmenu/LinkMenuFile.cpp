@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "menu/EntryFields.h"
 #include "menu/NumberedNames.h"
 
 namespace {
@@ -36,13 +37,9 @@ CString Number(int n) {
 }  // namespace
 
 bool SplitLinkMenuValue(const CString& strValue, LinkMenuEntry& entry) {
-    const int nFirst = strValue.Find(',');
-    if (nFirst < 0) return false;
-    const CString strRest = strValue.Mid(nFirst + 1);
-    const int nSecond = strRest.Find(',');
-    if (nSecond < 0) return false;
-    entry = {strValue.Left(nFirst), strRest.Left(nSecond), strRest.Mid(nSecond + 1)};
-    return true;
+    const auto fields = SplitEntryFields(strValue);
+    if (fields) entry = {(*fields)[0], (*fields)[1], (*fields)[2]};
+    return fields.has_value();
 }
 
 void ReadLinkMenuFile(LPCSTR pszFile, const std::function<bool(const CString&, int)>& onValue) {

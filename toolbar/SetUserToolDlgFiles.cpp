@@ -9,6 +9,7 @@
 
 #include "SetUserToolDlg.h"
 #include "TreePictures.h"
+#include "menu/ShortName.h"
 #include "toolbar/ToolbarFileReader.h"
 
 namespace {
@@ -38,18 +39,10 @@ bool IsLeadByte(char c) {
     return ::IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
 }
 
-// A short name cut after 8 bytes may end in the first half of a character.
-// The test counts every byte in the lead-byte range among the first eight,
-// trail bytes included, as the terminal's own writer does, so a name that is
-// whole but counts oddly keeps its last byte only when that is no lead byte.
+// A short name cut after 8 bytes may end in the first half of a character,
+// and a name from the short-name table may hold a comma.
 void RepairShortName(CString& strShort) {
-    const int nLength = strShort.GetLength();
-    if (nLength % 2 != 0) return;
-    int nLeads = 0;
-    for (int i = 0; i < std::min(nLength, 8); ++i) {
-        if (IsLeadByte(strShort[i])) ++nLeads;
-    }
-    if (nLeads % 2 == 1 && IsLeadByte(strShort[nLength - 1])) strShort = strShort.Left(nLength - 1);
+    strShort = StorableShortName(strShort);
 }
 
 // A screen entry holds at most 99 bytes; a longer one loses the end of its

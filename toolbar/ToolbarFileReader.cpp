@@ -1,5 +1,6 @@
 #include "toolbar/ToolbarFileReader.h"
 
+#include "menu/EntryFields.h"
 #include "menu/NumberedNames.h"
 
 namespace {
@@ -49,13 +50,12 @@ void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
         const int nScreens = ReadInt(strName, kItemCount, pszFile);
         for (const int j : NumberedNames(strName, pszFile, 1, nScreens)) {
             const CString strEntry = ReadString(strName, Key(j), kEntryBytes, pszFile);
-            const int nFirst = strEntry.Find(',');
-            const int nSecond = nFirst < 0 ? -1 : strEntry.Find(',', nFirst + 1);
-            if (nSecond < 0) continue;
+            const auto fields = SplitEntryFields(strEntry);
+            if (!fields) continue;
             auto* pScreen = new CMenuInfo;
-            pScreen->m_strScreenNo = strEntry.Left(nFirst);
-            pScreen->m_strShortName = strEntry.Mid(nFirst + 1, nSecond - nFirst - 1);
-            pScreen->m_strName = strEntry.Mid(nSecond + 1);
+            pScreen->m_strScreenNo = (*fields)[0];
+            pScreen->m_strShortName = (*fields)[1];
+            pScreen->m_strName = (*fields)[2];
             pGroup->m_listChild.AddTail(pScreen);
         }
     }

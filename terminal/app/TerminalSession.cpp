@@ -64,14 +64,17 @@ CString ReadProfileString(LPCSTR pszSection, LPCSTR pszKey, const CString& strFi
 }
 
 // Both files keep an entry as three fields joined by commas; the last field
-// takes any further commas.
+// takes any further commas. No character has a comma as its second byte, so
+// the commas are found byte by byte, also after a field that ends in half a
+// character.
 std::optional<std::array<CString, 3>> SplitEntry(const CString& strEntry) {
-    const int nFirst = strEntry.Find(',');
-    const int nSecond = nFirst < 0 ? -1 : strEntry.Find(',', nFirst + 1);
-    if (nSecond < 0) return std::nullopt;
-    return std::array<CString, 3>{strEntry.Left(nFirst),
-                                  strEntry.Mid(nFirst + 1, nSecond - nFirst - 1),
-                                  strEntry.Mid(nSecond + 1)};
+    const std::string_view entry(strEntry.GetString());
+    const size_t nFirst = entry.find(',');
+    const size_t nSecond = entry.find(',', nFirst == entry.npos ? entry.size() : nFirst + 1);
+    if (nSecond == entry.npos) return std::nullopt;
+    return std::array<CString, 3>{std::string(entry.substr(0, nFirst)),
+                                  std::string(entry.substr(nFirst + 1, nSecond - nFirst - 1)),
+                                  std::string(entry.substr(nSecond + 1))};
 }
 
 // An export of a loaded library as the function type it has; void(*)() is the

@@ -115,17 +115,17 @@ std::string Entries(int nFirst, int nCount) {
     return text;
 }
 
-// Entries need two commas; text after the second belongs to the name; empty
-// and missing entries are passed over; a group name is read to 48 bytes and
-// its screens from the section of the cut name; nothing limits the counts.
+// Entries need two commas, found even after half a character; text after
+// the second belongs to the name; empty and missing entries are passed over; a group name is read
+// to 48 bytes and its screens from the section of the cut name; nothing limits the counts.
 TEST_F(Files, HandWrittenFilesAreReadAsTheyAre) {
     const std::string strLong(50, 'L');
     const std::string strCut(48, 'L');
     WriteBytes(UserFile(),
                "[LIST]\r\nItemCnt=5\r\n01=Odd\r\n02=\r\n04=" + strLong + "\r\n05=Big\r\n" +
-                   "[Odd]\r\nItemCnt=7\r\n01=1001,S1,One\r\n02=1002,,Empty short\r\n"
+                   "[Odd]\r\nItemCnt=8\r\n01=1001,S1,One\r\n02=1002,,Empty short\r\n"
                    "03=1003,OnlyOne\r\n04=1004,S4,Name, with, commas\r\n06= 1006 , S6 , Six \r\n"
-                   "07=1001,S1,One again\r\n"
+                   "07=1001,S1,One again\r\n08=1008,AB\xB0,Half\r\n"
                    "[" +
                    strLong + "]\r\nItemCnt=1\r\n01=9999,X,Not this one\r\n" + "[" + strCut +
                    "]\r\nItemCnt=1\r\n01=3001,C,Cut\r\n" + "[Big]\r\nItemCnt=100\r\n" +
@@ -134,7 +134,7 @@ TEST_F(Files, HandWrittenFilesAreReadAsTheyAre) {
         EXPECT_EQ(GroupLabels(), (std::vector<CString>{"Odd", strCut.c_str(), "Big"}));
         EXPECT_EQ(Rows(), (std::vector<std::string>{"1001|One|S1", "1002|Empty short|",
                                                     "1004|Name, with, commas|S4", "1006 | Six| S6 ",
-                                                    "1001|One again|S1"}));
+                                                    "1001|One again|S1", "1008|Half|AB\xB0"}));
         ClickItem(Dlg().m_treeGroup, GroupItem(strCut.c_str()));
         EXPECT_EQ(Rows(), std::vector<std::string>{"3001|Cut|C"});
         ClickItem(Dlg().m_treeGroup, GroupItem("Big"));
@@ -375,6 +375,45 @@ TEST_F(Files, RewrittenFilesAndTheirRoundTrip) {
         EXPECT_EQ(SaveUnchangedGroups(), c.after);
         EXPECT_FALSE(fs::exists(HomeFile("ToolBar_tester.ini.new")));
     }
+}
+
+// Short names from the short-name table or cut from the screen name reach
+// the file without commas and without half a character at the end, so that
+// every screen comes back after a save with the short name it showed.
+TEST_F(Files, ShortNamesFromTheTableSaveAndReopenWithTheirScreens) {
+    const std::string strMixed = Cp949("A가가가가B가");  // whole, with an odd count of lead bytes
+    const std::string strLong = Cp949("가나다라마바사아자차카");  // 22 bytes, read as 19
+    const std::string strName = Cp949("A주식현재가");             // cut after 8 bytes
+    CMenuNode* pNode = m_menu.AddChild();
+    pNode->m_strName = strName.c_str();
+    pNode->m_nKind = MENU_NODE_SCREEN;
+    pNode->m_pScreen = std::make_unique<CScreenRecord>();
+    pNode->m_pScreen->m_strScreenNo = "0950";
+    m_index.SetAt("0950", pNode);
+    WriteBytes(m_home / "data" / "ShortID.dat",
+               "[0101]\r\nSNAME=" + strMixed + "\r\n[0102]\r\nSNAME=" + strLong +
+                   "\r\n[1001]\r\nSNAME=Top,10\r\n[1002]\r\nSNAME=,\r\n");
+    WriteBytes(UserFile(), "[LIST]\r\nItemCnt=1\r\n01=G1\r\n[G1]\r\nItemCnt=0\r\n");
+    const std::vector<std::string> expected = {
+        "0101|Current price|" + strMixed,
+        "0102|Order book|" + strLong.substr(0, 18),
+        "1001|Screen 1001|Top10",
+        "1002|Screen 1002|",
+        "0950|" + strName + "|" + strName.substr(0, 7),
+    };
+    EXPECT_EQ(
+        RunToEnd([&] {
+            CTreeCtrl& menu = Dlg().m_treeMenu;
+            for (auto path :
+                 {MenuItem({"Quotes", "Current price(0101)"}),
+                  MenuItem({"Quotes", "Order book(0102)"}), MenuItem({"Many", "Screen 1001(1001)"}),
+                  MenuItem({"Many", "Screen 1002(1002)"}), MenuItem({strName.c_str()})})
+                DoubleClickItem(menu, path);
+            EXPECT_EQ(Rows(), expected);
+            ClickButton(IDC_SAVE);
+        }),
+        IDOK);
+    Run([&] { EXPECT_EQ(Rows(), expected); });
 }
 
 // A save whose writes fail leaves the user's file as it was, shows nothing
