@@ -85,8 +85,8 @@ std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToo
     for (const int j : NumberedNames(strToolbar, pszDefaultFile, 1, nScreens)) {
         const CString strEntry = ReadString(strToolbar, Key(j), kEntryBytes, pszDefaultFile);
         if (strEntry.IsEmpty()) continue;
-        if (const CMenuNode* pNode = Lookup(pIndex, strEntry.Left(kCodeLength)))
-            screens.push_back(pNode);
+        const CMenuNode* pNode = Lookup(pIndex, strEntry.Left(kCodeLength));
+        if (pNode && pNode->m_nKind == MENU_NODE_SCREEN) screens.push_back(pNode);
     }
     return screens;
 }

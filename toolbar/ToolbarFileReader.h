@@ -27,7 +27,9 @@ int ReadSelectedToolbar(LPCSTR pszUserFile, LPCSTR pszDefaultFile);
 int ComboSel(int nDefaults, int nPosition);
 
 // The screens of the default toolbar in "LIST" entry nToolbar (from 1) that
-// the screen index knows, in toolbar order.
+// the screen index knows, in toolbar order. A code whose node is no screen
+// (a folder or a notice board that carries a number) is passed over, as the
+// drops refuse such nodes.
 std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToolbar,
                                                  const CMapStringToPtr* pIndex);
 
