@@ -194,6 +194,60 @@ TEST_F(Files, HugeCountsReadOnlyTheEntriesThatExist) {
     }
 }
 
+// Names a file cannot keep apart, written by hand or by older versions: a
+// group named "LIST" (its section is the list), the later of two names that
+// differ in letter case only (both read the earlier one's section), and a
+// name holding ']' (its header reads as a shorter name) are left out. Blanks
+// around a name were never kept. Every other group opens with its screens,
+// and a save followed by a reopening shows them again.
+TEST_F(Files, NamesTheFileCannotKeepApartLeaveTheOtherGroupsWhole) {
+    const std::string kG1 = "[G1]\r\nItemCnt=2\r\n01=1001,A,One\r\n02=1002,B,Two\r\n";
+    const std::string kG2 = "[G2]\r\nItemCnt=1\r\n01=2001,C,Three\r\n";
+    const struct {
+        const char* pszCase;
+        std::string file;
+        std::vector<std::string> groups;
+    } cases[] = {
+        {"LIST",
+         "[LIST]\r\nItemCnt=3\r\n01=G1\r\n02=LIST\r\n03=G2\r\n" + kG1 + kG2,
+         {"G1:1001 1002", "G2:2001"}},
+        {"list, with screens of its own",
+         "[list]\r\nItemCnt=3\r\n01=G1\r\n02=list\r\n03=G2\r\n04=9001,X,Lost\r\n" + kG1 + kG2,
+         {"G1:1001 1002", "G2:2001"}},
+        {"case twins",
+         std::string(
+             "[LIST]\r\nItemCnt=4\r\n01=Equities\r\n02=G1\r\n03=equities\r\n04=EQUITIES\r\n") +
+             "[Equities]\r\nItemCnt=1\r\n01=3001,E,Equity\r\n" + kG1 +
+             "[equities]\r\nItemCnt=1\r\n01=3002,F,Unreachable\r\n",
+         {"Equities:3001", "G1:1001 1002"}},
+        {"brackets",
+         "[LIST]\r\nItemCnt=3\r\n01=G1\r\n02=Top [KR] 10\r\n03=Top [KR\r\n" + kG1 +
+             "[Top [KR]\r\nItemCnt=1\r\n01=4001,K,Korea\r\n",
+         {"G1:1001 1002", "Top [KR:4001"}},
+        {"blanks",
+         "[LIST]\r\nItemCnt=2\r\n01= Mine \r\n02=G2\r\n[ Mine ]\r\nItemCnt=1\r\n"
+         "01=5001,M,Mine\r\n" +
+             kG2,
+         {"Mine:5001", "G2:2001"}},
+    };
+    const auto groups = [&] {
+        std::vector<std::string> shown;
+        for (const CString& strLabel : GroupLabels()) {
+            std::string group = std::string(strLabel) + ":";
+            for (const CString& strNo : GroupScreens(strLabel)) group += std::string(strNo) + " ";
+            shown.push_back(group.substr(0, group.size() - 1));
+        }
+        return shown;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        WriteBytes(UserFile(), c.file);
+        Run([&] { EXPECT_EQ(groups(), c.groups); });
+        SaveUnchangedGroups();
+        Run([&] { EXPECT_EQ(groups(), c.groups); });
+    }
+}
+
 // COMBOSEL counts the default toolbars first; anything outside the user's
 // groups, and a missing file, select the root with an empty list.
 TEST_F(Files, TheGroupCombselNamesIsSelectedOnOpening) {

@@ -93,7 +93,6 @@ TEST_F(Groups, AddGroupNamesTheGroupAndOpensItsLabel) {
         {{"NewGroup"}, "NewGroup(1)"},
         {{"NewGroup", "NewGroup(2)"}, "NewGroup(1)"},
         {{"NewGroup(1)", "NewGroup"}, "NewGroup(2)"},
-        {{"newgroup", "NEWGROUP"}, "NewGroup"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszNew);
