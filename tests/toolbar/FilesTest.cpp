@@ -156,15 +156,17 @@ TEST_F(Files, HugeCountsReadOnlyTheEntriesThatExist) {
         std::vector<CString> groups;
         const char* pszSelected;
         std::vector<std::string> rows, favorites;
+        const char* pszSecondSaved;  // COMBOSEL saved for G2, wrapping as the file's numbers do
     } cases[] = {
         {"2147483647",
          {"G1", "G2", "G3"},
          "G1",
          {"1001|One|A", "1002|Two|B"},
-         {"Current price(0101)", "Order book(0102)"}},
-        {"99999999999", {"G1", "G2"}, "G1", {"1001|One|A"}, {"Current price(0101)"}},
-        {"-2147483648", {}, "<root>", {}, {}},
-        {"4294967295", {}, "<root>", {}, {}},
+         {"Current price(0101)", "Order book(0102)"},
+         "-2147483648"},
+        {"99999999999", {"G1", "G2"}, "G1", {"1001|One|A"}, {"Current price(0101)"}, "1215752192"},
+        {"-2147483648", {}, "<root>", {}, {}, nullptr},
+        {"4294967295", {}, "<root>", {}, {}, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszCount);
@@ -191,6 +193,13 @@ TEST_F(Files, HugeCountsReadOnlyTheEntriesThatExist) {
                 favorites.emplace_back(tree.GetItemText(h));
             EXPECT_EQ(favorites, c.favorites);
         });
+        if (!c.pszSecondSaved) continue;
+        RunToEnd([&] {
+            ClickItem(Dlg().m_treeGroup, GroupItem("G2"));
+            ClickButton(IDC_SAVE);
+        });
+        EXPECT_NE(ReadBytes(UserFile()).find("COMBOSEL=" + std::string(c.pszSecondSaved) + "\r\n"),
+                  std::string::npos);
     }
 }
 
