@@ -1,5 +1,6 @@
 #include "GroupMoveDlg.h"
 
+#include "GroupName.h"
 #include "TreePictures.h"
 #include "res/resource.h"
 
@@ -32,7 +33,7 @@ BOOL CGroupMoveDlg::OnInitDialog() {
         CMenuInfo* pGroup = m_rootCopy.m_listChild.GetNext(pos);
         const HTREEITEM hItem = InsertFolderItem(m_treeGroups, TVI_ROOT, pGroup->m_strName, false,
                                                  reinterpret_cast<LPARAM>(pGroup));
-        if (pGroup->m_strName.CompareNoCase(m_strGroupName) == 0) hPreselect = hItem;
+        if (IsSameGroupName(pGroup->m_strName, m_strGroupName)) hPreselect = hItem;
     }
     if (hPreselect) m_treeGroups.SelectItem(hPreselect);
     m_strGroupName.Empty();

@@ -85,8 +85,8 @@ protected:
     void ImportDefaultToolbars();
 
     // Groups.
-    // "NewGroup", else the first free "NewGroup(n)" among the children of
-    // the item's record; false when none is free.
+    // "NewGroup", else the first "NewGroup(n)" that no child of the item's
+    // record has in any letter case; false when none is free.
     bool MakeUniqueGroupName(HTREEITEM hParent, CString& strName) const;
     afx_msg void AddGroup();
     afx_msg void RenameGroup();

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "GroupMoveDlg.h"
+#include "GroupName.h"
 #include "SetUserToolDlg.h"
 
 namespace {
@@ -12,7 +13,13 @@ namespace {
 // its root included: the root and 20 groups is the fullest tree.
 constexpr UINT kMaxGroupTreeItems = 20;
 constexpr int kGroupNameBytes = 40;
-constexpr int kNameField = 1;
+
+CString RenameRefusal(const CString& strName, LPCSTR pszReason) {
+    CString strText;
+    strText.Format("Unable to rename [%s].\n%s\nPlease specify other name.", strName.GetString(),
+                   pszReason);
+    return strText;
+}
 
 }  // namespace
 
@@ -20,7 +27,7 @@ bool CSetUserToolDlg::MakeUniqueGroupName(HTREEITEM hParent, CString& strName) c
     const CMenuInfo* pParent = GroupRecord(hParent);
     CString strCandidate = "NewGroup";
     for (int i = 1; pParent && i < INT_MAX; ++i) {
-        if (pParent->IsUniqueChild(nullptr, strCandidate, kNameField)) {
+        if (!FindGroup(*pParent, strCandidate)) {
             strName = strCandidate;
             return true;
         }
@@ -63,30 +70,33 @@ void CSetUserToolDlg::OnBeginGroupEdit(NMHDR*, LRESULT* pResult) {
 }
 
 // The tree never takes the text itself (result 0): an accepted name goes to
-// the record and from there to the label. An emptied or cancelled label
-// keeps the old name; the root's label is never the root's name.
+// the record and from there to the label, and every other ending puts the
+// record's name back on the label, which the tree control may already have
+// changed to the text typed. A refused name keeps the typed text on the
+// label for the editor that opens again on it. An emptied or cancelled label
+// keeps the old name, and the root is never renamed.
 void CSetUserToolDlg::OnEndGroupEdit(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
     const HTREEITEM hItem = m_treeGroup.GetSelectedItem();
     CMenuInfo* pGroup = GroupRecord(hItem);
-    if (!pGroup || pGroup->m_nKind == MENU_KIND_ROOT) return;
+    if (!pGroup) return;
     const LPCSTR pszText = reinterpret_cast<NMTVDISPINFO*>(pNMHDR)->item.pszText;
-    const CString strName = pszText && *pszText ? CString(pszText) : pGroup->m_strName;
-    if (!m_groupRoot.IsUniqueChild(pGroup, strName, kNameField)) {
-        CString strText;
-        strText.Format(
-            "Unable to rename [%s].\nA screen with the specified name is already present.\n"
-            "Please specify other name.",
-            strName.GetString());
-        Alert(strText);
-        // The editor that sent this is still closing; the new one opens after it.
-        m_treeGroup.PostMessage(TVM_EDITLABEL, 0, reinterpret_cast<LPARAM>(hItem));
-        return;
+    if (pGroup->m_nKind != MENU_KIND_ROOT && pszText && *pszText) {
+        const CString strName = CutGroupNameBlanks(pszText);
+        CString strFault = GroupNameFault(strName);
+        if (strFault.IsEmpty() && FindGroup(m_groupRoot, strName, pGroup)) {
+            strFault = "A screen with the specified name is already present.";
+        }
+        if (!strFault.IsEmpty()) {
+            Alert(RenameRefusal(strName, strFault));
+            // The editor that sent this is still closing; the new one opens after it.
+            m_treeGroup.PostMessage(TVM_EDITLABEL, 0, reinterpret_cast<LPARAM>(hItem));
+            return;
+        }
+        pGroup->m_strName = strName;
+        m_bModified = TRUE;
     }
-    if (!pszText) return;
-    pGroup->m_strName = strName;
-    m_treeGroup.SetItemText(hItem, strName);
-    m_bModified = TRUE;
+    m_treeGroup.SetItemText(hItem, pGroup->m_strName);
 }
 
 // A group goes without a question, whatever it holds; all groups go after
@@ -119,7 +129,7 @@ void CSetUserToolDlg::MoveScreenToGroup() {
     dlg.m_rootCopy = m_groupRoot;
     if (dlg.DoModal() != IDOK || dlg.m_strGroupName.IsEmpty()) return;
     HTREEITEM hTarget = m_treeGroup.GetChildItem(m_treeGroup.GetRootItem());
-    while (hTarget && m_treeGroup.GetItemText(hTarget).CompareNoCase(dlg.m_strGroupName) != 0) {
+    while (hTarget && !IsSameGroupName(m_treeGroup.GetItemText(hTarget), dlg.m_strGroupName)) {
         hTarget = m_treeGroup.GetNextSiblingItem(hTarget);
     }
     CMenuInfo* pSource = GroupRecord(hGroup);

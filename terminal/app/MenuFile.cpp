@@ -2,13 +2,16 @@
 
 #include <charconv>
 #include <optional>
+#include <utility>
 
 namespace host {
 namespace {
 
 constexpr int kKindFolder = 16;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Reads the words of one line: bare words and double-quoted strings.
 class LineReader {
@@ -38,7 +41,9 @@ public:
         return std::string(m_text.substr(start, m_pos - start));
     }
 
-    [[noreturn]] void Fail(const std::string& reason) const { throw MenuFileError(m_nLine, reason); }
+    [[noreturn]] void Fail(const std::string& reason) const {
+        throw MenuFileError(m_nLine, reason);
+    }
 
 private:
     void SkipBlanks() {
@@ -59,7 +64,8 @@ private:
                 if (m_pos == m_text.size()) break;
                 const char e = m_text[m_pos++];
                 if (e != '"' && e != '\\')
-                    Fail(std::string("unknown escape \\") + e + " (only \\\" and \\\\ are allowed)");
+                    Fail(std::string("unknown escape \\") + e +
+                         " (only \\\" and \\\\ are allowed)");
                 value += e;
             } else {
                 value += c;
@@ -141,6 +147,18 @@ MenuFileNode ParseNode(std::string_view text, int line) {
 }
 
 }  // namespace
+
+// Each node taken from the list hands its children to the list before it
+// goes, so it is destroyed without any.
+MenuFileNode::~MenuFileNode() {
+    std::vector<MenuFileNode> pending = std::move(children);
+    while (!pending.empty()) {
+        MenuFileNode node = std::move(pending.back());
+        pending.pop_back();
+        for (MenuFileNode& child : node.children) pending.push_back(std::move(child));
+        node.children.clear();
+    }
+}
 
 std::vector<MenuFileNode> ParseMenuFile(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);

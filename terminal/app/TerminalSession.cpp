@@ -10,6 +10,8 @@
 #include <set>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "../Flyout/FileDownObserver.h"
 #include "TerminalSetup.h"
@@ -20,19 +22,15 @@ namespace {
 // Input registry indices of the two modes.
 enum { kToolbarMode = 2, kLinkMode = 4 };
 
-void AddMenuNodes(CMenuNode& parent, const std::vector<MenuFileNode>& nodes) {
-    for (const MenuFileNode& source : nodes) {
-        CMenuNode& node = *parent.AddChild();
-        node.m_strName = afx::Utf8ToCp949(source.name);
-        node.m_nKind = static_cast<BYTE>(source.kind);
-        node.m_dwShow = source.shown ? 1 : 0;
-        if (source.hasScreen) {
-            node.m_pScreen = std::make_unique<CScreenRecord>();
-            node.m_pScreen->m_strScreenNo = afx::Utf8ToCp949(source.screenNo);
-            node.m_pScreen->m_strSecondCode = afx::Utf8ToCp949(source.code);
-            node.m_pScreen->m_nScreenType = static_cast<short>(source.type);
-        }
-        AddMenuNodes(node, source.children);
+void CopyMenuFields(CMenuNode& node, const MenuFileNode& source) {
+    node.m_strName = afx::Utf8ToCp949(source.name);
+    node.m_nKind = static_cast<BYTE>(source.kind);
+    node.m_dwShow = source.shown ? 1 : 0;
+    if (source.hasScreen) {
+        node.m_pScreen = std::make_unique<CScreenRecord>();
+        node.m_pScreen->m_strScreenNo = afx::Utf8ToCp949(source.screenNo);
+        node.m_pScreen->m_strSecondCode = afx::Utf8ToCp949(source.code);
+        node.m_pScreen->m_nScreenType = static_cast<short>(source.type);
     }
 }
 
@@ -97,7 +95,18 @@ CMenuNode BuildMenu(const std::vector<MenuFileNode>& nodes) {
     CMenuNode root;
     root.m_strName = "VORK";
     root.m_nKind = MENU_NODE_FOLDER;
-    AddMenuNodes(root, nodes);
+    // A list of our own rather than recursion: a menu file may nest deeper
+    // than the stack allows frames.
+    std::vector<std::pair<CMenuNode*, const std::vector<MenuFileNode>*>> pending{{&root, &nodes}};
+    while (!pending.empty()) {
+        const auto [pParent, pSources] = pending.back();
+        pending.pop_back();
+        for (const MenuFileNode& source : *pSources) {
+            CMenuNode* pNode = pParent->AddChild();
+            CopyMenuFields(*pNode, source);
+            pending.emplace_back(pNode, &source.children);
+        }
+    }
     return root;
 }
 

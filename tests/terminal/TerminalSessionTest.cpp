@@ -5,7 +5,11 @@
 #include <afxcodepage.h>
 #include <windows.h>
 
+#include <pthread.h>
+
 #include <chrono>
+#include <string>
+#include <vector>
 
 #include "MenuFile.h"
 #include "TerminalFixture.h"
@@ -57,6 +61,59 @@ TEST(BuildMenu, TheScreenIndexFindsTheFirstNodeOfANumber) {
     void* pNode = nullptr;
     ASSERT_TRUE(index.Lookup("0101", pNode));
     EXPECT_EQ(static_cast<CMenuNode*>(pNode)->m_strName, "first");
+}
+
+// Runs `body` on a thread whose stack is far smaller than what one frame per
+// level of a deep menu would take, so that any recursion along it fails.
+void OnSmallStack(void (*body)()) {
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 1 << 20);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(
+                  &thread, &attributes,
+                  [](void* pBody) -> void* {
+                      reinterpret_cast<void (*)()>(pBody)();
+                      return nullptr;
+                  },
+                  reinterpret_cast<void*>(body)),
+              0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+}
+
+TEST(BuildMenu, AMenuNestedThirtyThousandLevelsDeepIsBuiltIndexedCopiedAndFreed) {
+    OnSmallStack([] {
+        constexpr int kDepth = 30000;
+        CMenuNode root;
+        {
+            std::vector<host::MenuFileNode> nodes(1);
+            host::MenuFileNode* pNode = &nodes.front();
+            for (int i = 0;; pNode = &pNode->children.emplace_back()) {
+                pNode->name = "f" + std::to_string(i);
+                pNode->screenNo = std::to_string(i);
+                if (++i == kDepth) break;
+            }
+            root = host::BuildMenu(nodes);
+        }
+        CMapStringToPtr index;
+        terminal::BuildScreenIndex(root, index);
+        EXPECT_EQ(index.GetCount(), kDepth);
+        void* pDeepest = nullptr;
+        ASSERT_TRUE(index.Lookup(std::to_string(kDepth - 1).c_str(), pDeepest));
+        EXPECT_EQ(static_cast<CMenuNode*>(pDeepest)->m_strName,
+                  ("f" + std::to_string(kDepth - 1)).c_str());
+
+        CMenuNode copy = root;
+        const CMenuNode* pNode = &copy;
+        int depth = 0;
+        for (; pNode->GetChildCount() == 1; pNode = pNode->GetChild(0)) ++depth;
+        EXPECT_EQ(depth, kDepth);
+        EXPECT_EQ(pNode->m_strName, static_cast<CMenuNode*>(pDeepest)->m_strName);
+        EXPECT_NE(pNode, pDeepest);
+        copy = *root.GetChild(0)->GetChild(0);
+        EXPECT_EQ(copy.m_strName, "f1");
+    });
 }
 
 TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst) {

@@ -82,7 +82,7 @@ std::vector<CString> Texts(std::initializer_list<const char*> texts) {
     return {texts.begin(), texts.end()};
 }
 
-// A new group takes the first free default name (compared with case), is
+// A new group takes the first default name no group has in any case, is
 // selected with its empty list and its label open for typing.
 TEST_F(Groups, AddGroupNamesTheGroupAndOpensItsLabel) {
     const struct {
@@ -93,6 +93,7 @@ TEST_F(Groups, AddGroupNamesTheGroupAndOpensItsLabel) {
         {{"NewGroup"}, "NewGroup(1)"},
         {{"NewGroup", "NewGroup(2)"}, "NewGroup(1)"},
         {{"NewGroup(1)", "NewGroup"}, "NewGroup(2)"},
+        {{"newgroup", "NEWGROUP(1)"}, "NewGroup(2)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszNew);
@@ -132,8 +133,9 @@ TEST_F(Groups, AddGroupStopsAtTwentyGroups) {
 }
 
 // What the label editor's Enter and Escape make of the first group's name:
-// unique names (with case) and its own name are taken, an emptied label
-// gives the old name back, the editor holds 40 bytes, Escape keeps it all.
+// free names are taken without the blanks around them, its own name in any
+// case too, an emptied label gives the old name back, the editor holds 40
+// bytes, Escape keeps it all.
 TEST_F(Groups, RenamingInTheLabelEditor) {
     const std::string strKorean22 = Cp949("가나다라마바사아자차카타파하가나다라마바사아");
     const std::string strKorean20 = strKorean22.substr(0, 40);
@@ -144,8 +146,11 @@ TEST_F(Groups, RenamingInTheLabelEditor) {
         std::string expected;
     } cases[] = {
         {"new name", "Quotes", VK_RETURN, "Quotes"},
-        {"other group's in other case", "g2", VK_RETURN, "g2"},
+        {"own name in other case", "g1", VK_RETURN, "g1"},
         {"own name", "G1", VK_RETURN, "G1"},
+        {"blanks around", "  Mine  ", VK_RETURN, "Mine"},
+        {"brackets and signs", "[Top; a=b 'x\"", VK_RETURN, "[Top; a=b 'x\""},
+        {"LIST within", "LISTS", VK_RETURN, "LISTS"},
         {"emptied", "", VK_RETURN, "G1"},
         {"45 letters", std::string(45, 'n'), VK_RETURN, std::string(40, 'n')},
         {"22 Korean letters", strKorean22, VK_RETURN, strKorean20},
@@ -174,24 +179,70 @@ TEST_F(Groups, RenamingInTheLabelEditor) {
     }
 }
 
-// A name another group has is refused and the editor opens again on the
-// group, which keeps its name until a free one is typed.
-TEST_F(Groups, ANameInUseIsRefusedAndTheEditorOpensAgain) {
+// A name another group has in any case, or one the file cannot hold, is
+// refused, here in the editor that "Add new group" opens: the editor opens
+// again on the group with the refused text, and Escape there leaves the
+// group, its label and the list of names as they were.
+TEST_F(Groups, RefusedNamesReopenTheEditorAndEscapeRestoresTheLabel) {
+    const struct {
+        const char* pszTyped;
+        const char* pszShown;  // in the box
+        const char* pszReason;
+    } cases[] = {
+        {"G2", "G2", "A screen with the specified name is already present."},
+        {" g2 ", "g2", "A screen with the specified name is already present."},
+        {"Top [KR] 10", "Top [KR] 10", "A group name cannot contain \"]\" or a line break."},
+        {"Top\r\n10", "Top\r\n10", "A group name cannot contain \"]\" or a line break."},
+        {"Top\n10", "Top\n10", "A group name cannot contain \"]\" or a line break."},
+        {"Top\r", "Top\r", "A group name cannot contain \"]\" or a line break."},
+        {"LIST", "LIST", "The name \"LIST\" is reserved."},
+        {" List\t", "List", "The name \"LIST\" is reserved."},
+        {"   ", "", "A group name cannot be blank."},
+        {"\"Mine\"", "\"Mine\"", "A group name cannot be enclosed in quotation marks."},
+        {"'x'", "'x'", "A group name cannot be enclosed in quotation marks."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszTyped);
+        WriteGroups({"G1", "G2"});
+        ClearBoxes();
+        RunSteps({
+            [&] {
+                ClickButton(IDC_ADD_GROUP);
+                // Pasted rather than typed, as keys give no line break.
+                Dlg().m_treeGroup.GetEditControl()->SetWindowText(c.pszTyped);
+                afx::PressKey(VK_RETURN);
+                EXPECT_EQ(GroupNames(), Texts({"G1", "G2", "NewGroup"}));
+            },
+            [&] {
+                CTreeCtrl& tree = Dlg().m_treeGroup;
+                EXPECT_EQ(tree.GetItemData(tree.GetSelectedItem()),
+                          reinterpret_cast<DWORD_PTR>(Dlg().m_groupRoot.m_listChild.GetTail()));
+                EXPECT_EQ(EditorText(), c.pszTyped);
+                afx::PressKey(VK_ESCAPE);
+                EXPECT_EQ(EditorText(), "<closed>");
+                EXPECT_EQ(GroupNames(), Texts({"G1", "G2", "NewGroup"}));
+                EXPECT_EQ(GroupLabels(), GroupNames());
+            },
+        });
+        CString strText;
+        strText.Format("Unable to rename [%s].\n%s\nPlease specify other name.", c.pszShown,
+                       c.pszReason);
+        EXPECT_EQ(Boxes(), std::vector<Box>{VoBox(strText)});
+    }
+}
+
+// After a refusal the name can be put right in the editor that opened again.
+TEST_F(Groups, ARefusedNameCanBePutRightInTheReopenedEditor) {
     WriteGroups({"G1", "G2"});
     RunSteps({
         [&] {
             ClickButton(IDC_RENAME_GROUP);
-            afx::TypeText("G2");
+            afx::TypeText("g2");
             afx::PressKey(VK_RETURN);
-            EXPECT_EQ(Boxes(), std::vector<Box>{VoBox(
-                                   "Unable to rename [G2].\nA screen with the specified name is "
-                                   "already present.\nPlease specify other name.")});
-            EXPECT_EQ(GroupNames(), Texts({"G1", "G2"}));
+            EXPECT_EQ(Boxes().size(), 1u);
         },
         [&] {
-            CTreeCtrl& tree = Dlg().m_treeGroup;
-            EXPECT_EQ(tree.GetSelectedItem(), tree.GetChildItem(tree.GetRootItem()));
-            ASSERT_NE(EditorText(), "<closed>");
+            ASSERT_EQ(EditorText(), "g2");
             afx::TypeText("G3");
             afx::PressKey(VK_RETURN);
             EXPECT_EQ(GroupNames(), Texts({"G3", "G2"}));
@@ -201,7 +252,7 @@ TEST_F(Groups, ANameInUseIsRefusedAndTheEditorOpensAgain) {
     EXPECT_EQ(Boxes().size(), 1u);
 }
 
-// The root's label may be edited, but the root's name stays.
+// The root's label may be edited, but the root keeps its name and label.
 TEST_F(Groups, TheRootKeepsItsName) {
     WriteGroups({"G1"});
     Run([&] {
@@ -212,6 +263,7 @@ TEST_F(Groups, TheRootKeepsItsName) {
         afx::TypeText("Mine");
         afx::PressKey(VK_RETURN);
         EXPECT_EQ(Dlg().m_groupRoot.m_strName, strRoot);
+        EXPECT_EQ(tree.GetItemText(tree.GetRootItem()), strRoot);
         EXPECT_EQ(GroupNames(), Texts({"G1"}));
     });
     EXPECT_TRUE(Boxes().empty());

@@ -3,6 +3,7 @@
 #include <afxcodepage.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdint>
 #include <cstring>
@@ -156,6 +157,27 @@ void MakeUpper(std::string& text) {
 }
 void MakeLower(std::string& text) {
     MapCase(text, 'A', 'Z', 'a' - 'A', Tables().lower);
+}
+
+std::string Cp949ToUtf16(std::string_view cp949) {
+    thread_local Iconv converter("UTF-16LE", "CP949");
+    return ConvertLeniently(converter, cp949, [](std::string_view, std::string& out) {
+        out.append("?\0", 2);
+        return std::size_t{1};
+    });
+}
+
+std::string Utf16ToCp949(std::string_view utf16) {
+    thread_local Iconv converter("CP949", "UTF-16LE");
+    return ConvertLeniently(converter, utf16, [](std::string_view rest, std::string& out) {
+        // A surrogate pair is one character; a lone unit or a last odd byte is one too.
+        const auto unit = [&](std::size_t i) {
+            return i + 1 < rest.size() ? static_cast<unsigned char>(rest[i + 1]) >> 2 : 0u;
+        };
+        out += '?';
+        return unit(0) == 0xD8 >> 2 && unit(2) == 0xDC >> 2 ? std::size_t{4}
+                                                            : std::min<std::size_t>(2, rest.size());
+    });
 }
 
 }  // namespace afx::detail

@@ -32,4 +32,10 @@ std::size_t FindLastText(std::string_view text, std::string_view needle);
 void MakeUpper(std::string& text);
 void MakeLower(std::string& text);
 
+// Code-page text as UTF-16LE and back. A byte that starts no character
+// becomes '?', and so does a character the code page lacks, as with the
+// system's conversions.
+std::string Cp949ToUtf16(std::string_view cp949);
+std::string Utf16ToCp949(std::string_view utf16);
+
 }  // namespace afx::detail

@@ -19,25 +19,26 @@ namespace {
 // NULL section or key, a list of names.
 struct Answer {
     bool bList = false;
-    std::vector<std::string_view> names;
-    std::string_view value;
+    std::vector<std::string> names;
+    std::string value;
 };
 
 Answer Ask(const ProfileText& text, LPCSTR lpAppName, LPCSTR lpKeyName, std::string_view def) {
     if (lpAppName == nullptr) return {true, text.SectionNames(), {}};
     if (lpKeyName == nullptr) {
         // A section without keys answers with the default, like a missing key.
-        std::vector<std::string_view> keys = text.KeyNames(lpAppName);
+        std::vector<std::string> keys = text.KeyNames(lpAppName);
         if (!keys.empty()) return {true, std::move(keys), {}};
-        return {false, {}, def};
+        return {false, {}, std::string(def)};
     }
-    return {false, {}, text.Value(lpAppName, lpKeyName).value_or(def)};
+    return {false, {}, text.Value(lpAppName, lpKeyName).value_or(std::string(def))};
 }
 
-// The default loses its trailing blanks.
+// The default loses its trailing spaces, and nothing else: not other blanks,
+// not quotes.
 std::string_view Default(LPCSTR lpDefault) {
     std::string_view def(lpDefault ? lpDefault : "");
-    while (!def.empty() && (def.back() == ' ' || def.back() == '\t')) def.remove_suffix(1);
+    while (!def.empty() && def.back() == ' ') def.remove_suffix(1);
     return def;
 }
 
@@ -62,14 +63,14 @@ DWORD CopyValue(std::string_view value, LPSTR buffer, DWORD nSize) {
 // fit is cut inside the name that overflows, which still gets both NULs, and
 // the count is then nSize - 2; a name that fills the buffer exactly counts as
 // not fitting.
-DWORD CopyList(const std::vector<std::string_view>& names, LPSTR buffer, DWORD nSize) {
+DWORD CopyList(const std::vector<std::string>& names, LPSTR buffer, DWORD nSize) {
     if (nSize == 1) {
         buffer[0] = '\0';
         return 0;
     }
     std::size_t nRoom = nSize - 1;  // all but the closing NUL
     char* p = buffer;
-    for (std::string_view name : names) {
+    for (const std::string& name : names) {
         if (name.size() + 1 >= nRoom) {
             std::memcpy(p, name.data(), nRoom - 1);
             p += nRoom - 1;
@@ -89,23 +90,20 @@ DWORD CopyList(const std::vector<std::string_view>& names, LPSTR buffer, DWORD n
 // The system's string-to-integer conversion: optional sign, then decimal, or
 // hexadecimal, octal or binary after "0x", "0o" or "0b"; digits stop at the
 // first character that is not one, and the value wraps at 32 bits.
-UINT ParseProfileInt(std::string_view text) {
+UINT ParseProfileInt(const char* psz) {
     // Leading bytes up to the blank count as blanks; so do CP949 bytes, which
     // are negative as (signed) chars.
-    while (!text.empty() && static_cast<signed char>(text.front()) <= ' ') text.remove_prefix(1);
+    while (*psz != '\0' && static_cast<signed char>(*psz) <= ' ') ++psz;
     bool bNegative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        bNegative = text.front() == '-';
-        text.remove_prefix(1);
-    }
+    if (*psz == '-' || *psz == '+') bNegative = *psz++ == '-';
     UINT nBase = 10;
-    if (text.size() >= 2 && text[0] == '0') {
-        const char prefix = text[1];
-        nBase = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
-        if (nBase != 10) text.remove_prefix(2);
+    if (psz[0] == '0' && (psz[1] == 'x' || psz[1] == 'o' || psz[1] == 'b')) {
+        nBase = psz[1] == 'x' ? 16 : psz[1] == 'o' ? 8 : 2;
+        psz += 2;
     }
     UINT nValue = 0;
-    for (char c : text) {
+    for (;; ++psz) {
+        const char c = *psz;
         const UINT nDigit = c >= '0' && c <= '9'   ? static_cast<UINT>(c - '0')
                             : c >= 'a' && c <= 'z' ? static_cast<UINT>(c - 'a' + 10)
                             : c >= 'A' && c <= 'Z' ? static_cast<UINT>(c - 'A' + 10)
@@ -130,18 +128,15 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
     return nCopied;
 }
 
-// The integer form reads the string form with an empty default and parses
-// the first string of the answer; an empty answer gives the default.
+// The integer form reads the string form into a buffer of 256 bytes, with an
+// empty default, and converts what it holds (the first name of a list): an
+// empty answer gives the default, and digits past the buffer do not count.
 UINT GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault, LPCSTR lpFileName) {
-    UINT nValue = static_cast<UINT>(nDefault);
-    ReadProfile(lpFileName, [&](const ProfileText& text) {
-        const Answer answer = Ask(text, lpAppName, lpKeyName, {});
-        const std::string_view first = !answer.bList          ? answer.value
-                                       : answer.names.empty() ? std::string_view()
-                                                              : answer.names.front();
-        if (!first.empty()) nValue = ParseProfileInt(first);
-    });
-    return nValue;
+    char buffer[256];
+    if (GetPrivateProfileStringA(lpAppName, lpKeyName, nullptr, buffer, sizeof buffer,
+                                 lpFileName) == 0)
+        return static_cast<UINT>(nDefault);
+    return ParseProfileInt(buffer);
 }
 
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,

@@ -16,7 +16,8 @@ namespace {
 
 // Longer than any file system's timestamp tick (a jiffy on local file systems).
 constexpr std::int64_t kRacyMarginNs = 50'000'000;
-constexpr std::size_t kMaxEntries = 16;
+// What the parsed files may hold together before the least recently used go.
+constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
 
 std::int64_t Nanoseconds(const timespec& ts) {
     return std::int64_t{ts.tv_sec} * 1'000'000'000 + ts.tv_nsec;
@@ -84,14 +85,17 @@ ProfileCache::Entry& ProfileCache::Slot(const std::string& path) {
     auto it = std::find_if(m_entries.begin(), m_entries.end(),
                            [&](const Entry& e) { return e.path == path; });
     if (it == m_entries.end()) {
-        if (m_entries.size() < kMaxEntries) {
-            it = m_entries.emplace(m_entries.end());
-        } else {
-            it = std::min_element(
+        const auto footprint = [](const Entry& e) { return e.path.size() + e.text.Footprint(); };
+        std::size_t nBytes = 0;
+        for (const Entry& e : m_entries) nBytes += footprint(e);
+        while (nBytes > kMaxBytes) {
+            const auto lru = std::min_element(
                 m_entries.begin(), m_entries.end(),
                 [](const Entry& a, const Entry& b) { return a.nLastUse < b.nLastUse; });
-            *it = Entry{};
+            nBytes -= footprint(*lru);
+            m_entries.erase(lru);
         }
+        it = m_entries.emplace(m_entries.end());
         it->path = path;
     }
     it->nLastUse = ++m_nUseCounter;

@@ -70,7 +70,7 @@ struct KeyName {
     char text;
 };
 
-constexpr std::array<KeyName, 26> kKeys{{
+constexpr std::array<KeyName, 19> kKeys{{
     {VK_BACK, Qt::Key_Backspace, '\b'}, {VK_TAB, Qt::Key_Tab, '\t'},
     {VK_RETURN, Qt::Key_Return, '\r'},  {VK_ESCAPE, Qt::Key_Escape, '\x1b'},
     {VK_SPACE, Qt::Key_Space, ' '},     {VK_PRIOR, Qt::Key_PageUp, 0},
@@ -80,11 +80,11 @@ constexpr std::array<KeyName, 26> kKeys{{
     {VK_DOWN, Qt::Key_Down, 0},         {VK_INSERT, Qt::Key_Insert, 0},
     {VK_DELETE, Qt::Key_Delete, 0},     {VK_SHIFT, Qt::Key_Shift, 0},
     {VK_CONTROL, Qt::Key_Control, 0},   {VK_MENU, Qt::Key_Alt, 0},
-    {VK_F1, Qt::Key_F1, 0},             {VK_F2, Qt::Key_F2, 0},
-    {0x72, Qt::Key_F3, 0},              {0x73, Qt::Key_F4, 0},
-    {0x74, Qt::Key_F5, 0},              {0x75, Qt::Key_F6, 0},
-    {VK_F10, Qt::Key_F10, 0},           {VK_RETURN, Qt::Key_Enter, '\r'},
+    {VK_RETURN, Qt::Key_Enter, '\r'},
 }};
+
+// F1 to F24 run in order in both numberings.
+constexpr int kFunctionKeys = 24;
 
 WPARAM MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     WPARAM keys = 0;
@@ -274,6 +274,9 @@ KeyInfo QtKeyOf(UINT vk, bool shift) {
         const QChar c = QChar(static_cast<char16_t>(vk));
         return KeyInfo{static_cast<int>(vk), shift || !c.isLetter() ? QString(c) : QString(c.toLower())};
     }
+    if (vk >= VK_F1 && vk < VK_F1 + kFunctionKeys) {
+        return KeyInfo{Qt::Key_F1 + static_cast<int>(vk - VK_F1), QString()};
+    }
     for (const KeyName& key : kKeys) {
         if (key.vk == vk) return KeyInfo{key.qtKey, key.text != 0 ? QString(QChar(key.text)) : QString()};
     }
@@ -285,6 +288,9 @@ UINT VirtualKeyOf(int qtKey) {
         return static_cast<UINT>(qtKey);
     }
     if (qtKey == Qt::Key_Backtab) return VK_TAB;
+    if (qtKey >= Qt::Key_F1 && qtKey < Qt::Key_F1 + kFunctionKeys) {
+        return VK_F1 + static_cast<UINT>(qtKey - Qt::Key_F1);
+    }
     for (const KeyName& key : kKeys) {
         if (key.qtKey == qtKey) return key.vk;
     }
