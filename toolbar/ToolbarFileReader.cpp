@@ -1,11 +1,11 @@
 #include "toolbar/ToolbarFileReader.h"
 
 #include <string>
-#include <string_view>
 #include <unordered_set>
 
 #include "menu/EntryFields.h"
 #include "menu/NumberedNames.h"
+#include "toolbar/GroupName.h"
 
 namespace {
 
@@ -35,21 +35,6 @@ int ReadInt(LPCSTR pszSection, LPCSTR pszKey, LPCSTR pszFile) {
     return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, 0, pszFile));
 }
 
-// A group name as the profile functions match section names: ASCII letters
-// without their case, every double-byte character as it is.
-std::string SectionKey(const CString& strName) {
-    std::string key = strName.GetString();
-    for (std::size_t pos = 0; pos < key.size();) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(key[pos])) && pos + 1 < key.size()) {
-            pos += 2;
-            continue;
-        }
-        if (key[pos] >= 'A' && key[pos] <= 'Z') key[pos] = static_cast<char>(key[pos] - 'A' + 'a');
-        ++pos;
-    }
-    return key;
-}
-
 const CMenuNode* Lookup(const CMapStringToPtr* pIndex, const CString& strCode) {
     void* pValue = nullptr;
     if (!pIndex || !pIndex->Lookup(strCode, pValue)) return nullptr;
@@ -58,20 +43,19 @@ const CMenuNode* Lookup(const CMapStringToPtr* pIndex, const CString& strCode) {
 
 }  // namespace
 
-// Some names cannot stand for a group's own section, and a group under such
-// a name would read, and on the next save overwrite, another's: "LIST" in any
-// case is the list itself, a name equal to an earlier one but for the case
-// of its letters reads the earlier one's section, and a name holding ']'
-// makes a header that reads as a shorter name. Such groups are left out;
-// what the file gives under their names belongs to other groups.
+// A file written by hand or by an older version may name groups that the
+// file cannot keep apart: "LIST" is the list itself, a name equal to an
+// earlier one but for letter case reads the earlier one's section, a name
+// holding ']' makes a header that reads as a shorter name. A group under
+// such a name would show, and on the next save overwrite, another's screens,
+// so it is left out, by the rule the dialog applies to names typed.
 void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
-    std::unordered_set<std::string> taken{SectionKey(kList)};
+    std::unordered_set<std::string> taken;
     const int nGroups = ReadInt(kList, kItemCount, pszFile);
     for (const int i : NumberedNames(kList, pszFile, 1, nGroups)) {
         const CString strName = ReadString(kList, Key(i), kGroupNameBytes, pszFile);
-        if (strName.IsEmpty() ||
-            std::string_view(strName.GetString()).find(']') != std::string_view::npos ||
-            !taken.insert(SectionKey(strName)).second)
+        if (!GroupNameFault(strName).IsEmpty() ||
+            !taken.insert(GroupNameKey(strName).GetString()).second)
             continue;
         auto* pGroup = new CMenuInfo;
         pGroup->m_strName = strName;

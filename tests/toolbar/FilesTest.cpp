@@ -233,6 +233,10 @@ TEST_F(Files, NamesTheFileCannotKeepApartLeaveTheOtherGroupsWhole) {
          "[LIST]\r\nItemCnt=3\r\n01=G1\r\n02=Top [KR] 10\r\n03=Top [KR\r\n" + kG1 +
              "[Top [KR]\r\nItemCnt=1\r\n01=4001,K,Korea\r\n",
          {"G1:1001 1002", "Top [KR:4001"}},
+        {"full-width letters keep their case in the file",
+         "[LIST]\r\nItemCnt=2\r\n01=\xA3\xC1\r\n02=\xA3\xE1\r\n[\xA3\xC1]\r\nItemCnt=1\r\n"
+         "01=6001,U,Upper\r\n[\xA3\xE1]\r\nItemCnt=1\r\n01=6002,L,Lower\r\n",
+         {"\xA3\xC1:6001", "\xA3\xE1:6002"}},
         {"blanks",
          "[LIST]\r\nItemCnt=2\r\n01= Mine \r\n02=G2\r\n[ Mine ]\r\nItemCnt=1\r\n"
          "01=5001,M,Mine\r\n" +
