@@ -3,9 +3,11 @@
 // default file): the groups with their screens, the toolbar COMBOSEL names
 // and the screens of each default toolbar "Modify Group" offers.
 #include <string>
+#include <unordered_set>
 
 #include "FuzzInput.h"
 #include "SampleMenu.h"
+#include "toolbar/GroupName.h"
 #include "toolbar/ToolbarFileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,6 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CMenuInfo root;
     root.m_nKind = MENU_KIND_ROOT;
     ReadToolbarFile(userFile.c_str(), root);
+    // Every group kept has a name of its own section.
+    std::unordered_set<std::string> keys;
+    for (POSITION pos = root.m_listChild.GetHeadPosition(); pos;) {
+        const CString& strName = root.m_listChild.GetNext(pos)->m_strName;
+        FUZZ_EXPECT(GroupNameFault(strName).IsEmpty());
+        FUZZ_EXPECT(keys.insert(GroupNameKey(strName).GetString()).second);
+    }
     const int nSelected = ReadSelectedToolbar(userFile.c_str(), defaultFile.c_str());
     FUZZ_EXPECT(nSelected >= -1);
     for (int nToolbar = 1; nToolbar <= 10; ++nToolbar) {
