@@ -39,10 +39,11 @@ CMenuInfo& CMenuInfo::operator=(const CMenuInfo& src) {
     return *this;
 }
 
-// A node without a screen record is a folder: it has no screen number that
-// could identify it in a toolbar, so it is refused like a duplicate.
+// Only a screen's record gets a screen number, which identifies it in a
+// toolbar: any other node (a folder, a notice board) is refused like a
+// duplicate rather than becoming a row without a number.
 bool CMenuInfo::AddChildFromNode(const CMenuNode* pNode, int nAfter) {
-    if (pNode == nullptr || !pNode->m_pScreen ||
+    if (pNode == nullptr || !pNode->m_pScreen || pNode->m_nKind != MENU_NODE_SCREEN ||
         !IsUniqueChild(nullptr, pNode->m_pScreen->m_strScreenNo, 0))
         return false;
     InsertChild(new CMenuInfo(*pNode), nAfter);

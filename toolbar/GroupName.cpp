@@ -17,7 +17,20 @@ bool IsQuoted(const CString& strName) {
 }  // namespace
 
 bool IsSameGroupName(LPCSTR pszName, LPCSTR pszOther) {
-    return CString(pszName).CompareNoCase(pszOther) == 0;
+    return GroupNameKey(pszName) == GroupNameKey(pszOther);
+}
+
+// The profile functions fold only ASCII letters of code-page names; a
+// double-byte letter, full-width Latin included, keeps its case.
+CString GroupNameKey(LPCSTR pszName) {
+    CString strKey = pszName;
+    for (int i = 0; i < strKey.GetLength(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(strKey[i])) && i + 1 < strKey.GetLength())
+            ++i;
+        else if (strKey[i] >= 'A' && strKey[i] <= 'Z')
+            strKey.SetAt(i, static_cast<char>(strKey[i] - 'A' + 'a'));
+    }
+    return strKey;
 }
 
 CString CutGroupNameBlanks(const CString& strName) {

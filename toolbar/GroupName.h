@@ -15,6 +15,10 @@ class CMenuInfo;
 // True when the file takes the two names for one section.
 bool IsSameGroupName(LPCSTR pszName, LPCSTR pszOther);
 
+// The name as the file matches section names, ASCII letters without their
+// case: two names are the same group's when their keys are equal.
+CString GroupNameKey(LPCSTR pszName);
+
 // The name without the blanks the file would lose around it. Line breaks
 // stay, to be refused rather than silently dropped.
 CString CutGroupNameBlanks(const CString& strName);

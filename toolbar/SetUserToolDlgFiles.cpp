@@ -10,16 +10,14 @@
 #include "SetUserToolDlg.h"
 #include "TreePictures.h"
 #include "menu/ProfileDraft.h"
+#include "menu/ShortName.h"
+#include "toolbar/ToolbarFileReader.h"
 
 namespace {
 
 constexpr LPCSTR kList = "LIST";
 constexpr LPCSTR kItemCount = "ItemCnt";
 constexpr LPCSTR kComboSel = "COMBOSEL";
-constexpr int kGroupNameBytes = 48;
-constexpr int kEntryBytes = 255;
-constexpr int kCodeBytes = 15;
-constexpr int kCodeLength = 4;
 constexpr int kWrittenEntryBytes = 99;
 constexpr int kFirstFavorites = 9101;
 constexpr int kLastFavorites = 9110;
@@ -34,14 +32,6 @@ CString Key(int n) {
     return strKey;
 }
 
-CString ReadString(LPCSTR pszSection, LPCSTR pszKey, int nBytes, LPCSTR pszFile) {
-    CString strValue;
-    ::GetPrivateProfileStringA(pszSection, pszKey, "", strValue.GetBuffer(nBytes + 1), nBytes + 1,
-                               pszFile);
-    strValue.ReleaseBuffer();
-    return strValue;
-}
-
 int ReadInt(LPCSTR pszSection, LPCSTR pszKey, int nDefault, LPCSTR pszFile) {
     return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, nDefault, pszFile));
 }
@@ -50,18 +40,10 @@ bool IsLeadByte(char c) {
     return ::IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
 }
 
-// A short name cut after 8 bytes may end in the first half of a character.
-// The test counts every byte in the lead-byte range among the first eight,
-// trail bytes included, as the terminal's own writer does, so a name that is
-// whole but counts oddly keeps its last byte only when that is no lead byte.
+// A short name cut after 8 bytes may end in the first half of a character,
+// and a name from the short-name table may hold a comma.
 void RepairShortName(CString& strShort) {
-    const int nLength = strShort.GetLength();
-    if (nLength % 2 != 0) return;
-    int nLeads = 0;
-    for (int i = 0; i < std::min(nLength, 8); ++i) {
-        if (IsLeadByte(strShort[i])) ++nLeads;
-    }
-    if (nLeads % 2 == 1 && IsLeadByte(strShort[nLength - 1])) strShort = strShort.Left(nLength - 1);
+    strShort = StorableShortName(strShort);
 }
 
 // A screen entry holds at most 99 bytes; a longer one loses the end of its
@@ -93,26 +75,7 @@ int GroupPosition(const CTreeCtrl& tree, HTREEITEM hItem) {
 }  // namespace
 
 void CSetUserToolDlg::LoadToolbarFile() {
-    const int nGroups = ReadInt(kList, kItemCount, 0, m_strUserFile);
-    for (int i = 1; i <= nGroups; ++i) {
-        const CString strName = ReadString(kList, Key(i), kGroupNameBytes, m_strUserFile);
-        if (strName.IsEmpty()) continue;
-        auto* pGroup = new CMenuInfo;
-        pGroup->m_strName = strName;
-        m_groupRoot.m_listChild.AddTail(pGroup);
-        const int nScreens = ReadInt(strName, kItemCount, 0, m_strUserFile);
-        for (int j = 1; j <= nScreens; ++j) {
-            const CString strEntry = ReadString(strName, Key(j), kEntryBytes, m_strUserFile);
-            const int nFirst = strEntry.Find(',');
-            const int nSecond = nFirst < 0 ? -1 : strEntry.Find(',', nFirst + 1);
-            if (nSecond < 0) continue;
-            auto* pScreen = new CMenuInfo;
-            pScreen->m_strScreenNo = strEntry.Left(nFirst);
-            pScreen->m_strShortName = strEntry.Mid(nFirst + 1, nSecond - nFirst - 1);
-            pScreen->m_strName = strEntry.Mid(nSecond + 1);
-            pGroup->m_listChild.AddTail(pScreen);
-        }
-    }
+    ReadToolbarFile(m_strUserFile, m_groupRoot);
 }
 
 // Favorites become folders of a second branch of the menu tree, one per
@@ -124,25 +87,16 @@ void CSetUserToolDlg::AddFavoritesToMenuTree() {
     for (int nFile = kFirstFavorites; nFile <= kLastFavorites; ++nFile) {
         CString strPath;
         strPath.Format("%s\\%d.FAF", CEnvMgr::GetUserDir().GetString(), nFile);
-        const int nCount = ReadInt("TOTCOUNT", "CNT", 0, strPath);
-        if (nCount == 0) continue;
+        const auto screens = ReadFavorites(strPath, m_pScreenIndex);
+        if (!screens) continue;
         CString strLabel;
         strLabel.Format(strFolderFormat, nFile);
         const HTREEITEM hFolder = InsertFolderItem(m_treeMenu, hFavorites, strLabel, true, 0);
-        for (int k = 0; k < nCount; ++k) {
-            CString strSection;
-            strSection.Format("%d", k);
-            const CString strCode = ReadString(strSection, "TRCODE", kCodeBytes, strPath);
-            void* pValue = nullptr;
-            if (strCode.GetLength() != kCodeLength || !m_pScreenIndex ||
-                !m_pScreenIndex->Lookup(strCode, pValue) || !pValue) {
-                continue;
-            }
-            const auto& node = *static_cast<const CMenuNode*>(pValue);
+        for (const CMenuNode* pNode : *screens) {
             CString strScreen;
-            strScreen.Format("%s(%s)", node.m_strName.GetString(),
-                             node.m_pScreen ? node.m_pScreen->m_strScreenNo.GetString() : "");
-            InsertScreenItem(m_treeMenu, hFolder, strScreen, node);
+            strScreen.Format("%s(%s)", pNode->m_strName.GetString(),
+                             pNode->m_pScreen ? pNode->m_pScreen->m_strScreenNo.GetString() : "");
+            InsertScreenItem(m_treeMenu, hFolder, strScreen, *pNode);
         }
     }
 }
@@ -158,13 +112,11 @@ void CSetUserToolDlg::FillGroupTree() {
     }
     m_treeGroup.Expand(hRoot, TVE_EXPAND);
 
-    const int nSelected = ReadInt(kList, kComboSel, 0, m_strUserFile);
-    const int nDefaults = ReadInt(kList, kItemCount, 0, m_strDefaultFile);
-    const int nUser = ReadInt(kList, kItemCount, 0, m_strUserFile);
+    const int nPosition = ReadSelectedToolbar(m_strUserFile, m_strDefaultFile);
     HTREEITEM hGroup = nullptr;
-    if (nDefaults <= nSelected && nSelected < nDefaults + nUser) {
+    if (nPosition >= 0) {
         hGroup = m_treeGroup.GetChildItem(hRoot);
-        for (int i = nSelected - nDefaults; hGroup && i > 0; --i) {
+        for (int i = nPosition; hGroup && i > 0; --i) {
             hGroup = m_treeGroup.GetNextSiblingItem(hGroup);
         }
     }
@@ -202,7 +154,7 @@ void CSetUserToolDlg::SaveToolbarFile() {
         if (m_bModified) {
             WriteToolbarFile(file, nDefaults);
         } else {
-            file.Write(kList, kComboSel, nDefaults - 1 + GroupPosition(m_treeGroup, hSelected),
+            file.Write(kList, kComboSel, ComboSel(nDefaults, GroupPosition(m_treeGroup, hSelected)),
                        "%d");
         }
         if (!file.Publish()) {
@@ -232,7 +184,7 @@ void CSetUserToolDlg::WriteToolbarFile(CProfileDraft& file, int nDefaults) {
         // With the root selected the first group is recorded.
         const int nPosition =
             std::max(GroupPosition(m_treeGroup, m_treeGroup.GetSelectedItem()), 1);
-        file.Write(kList, kComboSel, nDefaults - 1 + nPosition, "%d");
+        file.Write(kList, kComboSel, ComboSel(nDefaults, nPosition), "%d");
     }
 }
 
@@ -250,17 +202,7 @@ void CSetUserToolDlg::ModifyGroup() {
 void CSetUserToolDlg::ImportDefaultToolbars() {
     for (int t = 0; t < CGroupEditDlg::kSlots; ++t) {
         if (!m_aDefaultImport[t]) continue;
-        const CString strToolbar = ReadString(kList, Key(t + 1), kEntryBytes, m_strDefaultFile);
-        if (strToolbar.IsEmpty()) continue;
-        const int nScreens = ReadInt(strToolbar, kItemCount, 0, m_strDefaultFile);
-        for (int j = 1; j <= nScreens; ++j) {
-            const CString strEntry = ReadString(strToolbar, Key(j), kEntryBytes, m_strDefaultFile);
-            if (strEntry.IsEmpty()) continue;
-            void* pValue = nullptr;
-            if (!m_pScreenIndex || !m_pScreenIndex->Lookup(strEntry.Left(kCodeLength), pValue) ||
-                !pValue) {
-                continue;
-            }
+        for (const CMenuNode* pNode : ReadDefaultToolbar(m_strDefaultFile, t + 1, m_pScreenIndex)) {
             CMenuInfo* pGroup = GroupRecord(m_treeGroup.GetSelectedItem());
             if (!pGroup) {
                 Alert("Specify group to insert.");
@@ -275,9 +217,7 @@ void CSetUserToolDlg::ImportDefaultToolbars() {
                 return;
             }
             const int nAfter = GetSelectedListIndex();
-            if (AddScreen(pGroup, static_cast<const CMenuNode*>(pValue), nAfter)) {
-                RefreshList(*pGroup, nAfter + 1);
-            }
+            if (AddScreen(pGroup, pNode, nAfter)) RefreshList(*pGroup, nAfter + 1);
         }
     }
 }

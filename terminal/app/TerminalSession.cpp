@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
+#include <set>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -39,6 +42,27 @@ void MoveMenuFields(CMenuNode& node, MenuFileNode& source) {
     }
 }
 
+// The numbered keys of a section up to nLast, in order. The counts in the
+// files are claims, so the host window tries no key that the file lacks.
+std::set<int> NumberedKeys(LPCSTR pszSection, const CString& strFile, int nLast) {
+    std::vector<char> names(1 << 16);
+    DWORD nLength = 0;
+    while ((nLength = GetPrivateProfileStringA(pszSection, nullptr, "", names.data(),
+                                               static_cast<DWORD>(names.size()), strFile)) ==
+           names.size() - 2)
+        names.resize(names.size() * 2);
+    std::set<int> keys;
+    for (std::string_view list(names.data(), nLength); !list.empty();) {
+        const std::string_view name = list.substr(0, list.find('\0'));
+        list.remove_prefix(std::min(list.size(), name.size() + 1));
+        int nKey = 0;
+        const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), nKey);
+        if (error == std::errc() && end == name.data() + name.size() && nKey >= 1 && nKey <= nLast)
+            keys.insert(nKey);
+    }
+    return keys;
+}
+
 CString ReadProfileString(LPCSTR pszSection, LPCSTR pszKey, const CString& strFile) {
     char buffer[512] = {};
     GetPrivateProfileStringA(pszSection, pszKey, "", buffer, sizeof buffer, strFile);
@@ -46,14 +70,17 @@ CString ReadProfileString(LPCSTR pszSection, LPCSTR pszKey, const CString& strFi
 }
 
 // Both files keep an entry as three fields joined by commas; the last field
-// takes any further commas.
+// takes any further commas. No character has a comma as its second byte, so
+// the commas are found byte by byte, also after a field that ends in half a
+// character.
 std::optional<std::array<CString, 3>> SplitEntry(const CString& strEntry) {
-    const int nFirst = strEntry.Find(',');
-    const int nSecond = nFirst < 0 ? -1 : strEntry.Find(',', nFirst + 1);
-    if (nSecond < 0) return std::nullopt;
-    return std::array<CString, 3>{strEntry.Left(nFirst),
-                                  strEntry.Mid(nFirst + 1, nSecond - nFirst - 1),
-                                  strEntry.Mid(nSecond + 1)};
+    const std::string_view entry(strEntry.GetString());
+    const size_t nFirst = entry.find(',');
+    const size_t nSecond = entry.find(',', nFirst == entry.npos ? entry.size() : nFirst + 1);
+    if (nSecond == entry.npos) return std::nullopt;
+    return std::array<CString, 3>{std::string(entry.substr(0, nFirst)),
+                                  std::string(entry.substr(nFirst + 1, nSecond - nFirst - 1)),
+                                  std::string(entry.substr(nSecond + 1))};
 }
 
 // An export of a loaded library as the function type it has; void(*)() is the
@@ -176,21 +203,24 @@ std::vector<Toolbar> TerminalSession::UserToolbars() const {
 
     std::vector<Toolbar> toolbars;
     const int nGroups = static_cast<int>(GetPrivateProfileIntA("LIST", "ItemCnt", 0, strFile));
-    for (int i = 1; i <= nGroups; ++i) {
+    for (const int i : NumberedKeys("LIST", strFile, nGroups)) {
         Toolbar toolbar{ReadProfileString("LIST", Key(i), strFile), {}};
         if (toolbar.strName.IsEmpty()) continue;
         const int nScreens =
             static_cast<int>(GetPrivateProfileIntA(toolbar.strName, "ItemCnt", 0, strFile));
-        for (int j = 1; j <= nScreens; ++j) {
+        for (const int j : NumberedKeys(toolbar.strName, strFile, nScreens)) {
             if (auto fields = SplitEntry(ReadProfileString(toolbar.strName, Key(j), strFile)))
                 toolbar.buttons.push_back({(*fields)[0], (*fields)[1], (*fields)[2]});
         }
         toolbars.push_back(std::move(toolbar));
     }
-    // The selected toolbar counts over the default toolbars first.
-    const int nSelected = static_cast<int>(GetPrivateProfileIntA("LIST", "COMBOSEL", 0, strFile)) -
-                          static_cast<int>(GetPrivateProfileIntA("LIST", "ItemCnt", 0, strDefault));
-    if (nSelected > 0 && nSelected < static_cast<int>(toolbars.size()))
+    // The selected toolbar counts over the default toolbars first; both
+    // numbers may be anything an int holds.
+    const long long nSelected =
+        static_cast<long long>(
+            static_cast<int>(GetPrivateProfileIntA("LIST", "COMBOSEL", 0, strFile))) -
+        static_cast<int>(GetPrivateProfileIntA("LIST", "ItemCnt", 0, strDefault));
+    if (nSelected > 0 && nSelected < static_cast<long long>(toolbars.size()))
         std::rotate(toolbars.begin(), toolbars.begin() + nSelected,
                     toolbars.begin() + nSelected + 1);
     return toolbars;
@@ -202,7 +232,7 @@ std::vector<LinkEntry> TerminalSession::LinkMenu() const {
     std::vector<LinkEntry> entries;
     const int nCount =
         static_cast<int>(GetPrivateProfileIntA("USERMENUCOUNT", "Count", 0, strFile));
-    for (int i = 1; i <= nCount; ++i) {
+    for (const int i : NumberedKeys("USERMENU", strFile, nCount)) {
         CString key;
         key.Format("%d", i);
         if (auto fields = SplitEntry(ReadProfileString("USERMENU", key, strFile)))

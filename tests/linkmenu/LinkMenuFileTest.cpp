@@ -87,6 +87,10 @@ TEST_F(LinkMenuFile, OpeningShowsTheEntriesUpToCount) {
          "[USERMENUCOUNT]\r\nCount=2147483647\r\n[USERMENU]\r\n" + Entries(1, 2) +
              "0003=Zero padded,IN3,TR3\r\n",
          Loaded(1, 2)},
+        {"nor is a key named after it",
+         "[USERMENUCOUNT]\r\nCount=99999999999\r\n[USERMENU]\r\n" + Entries(1, 2) +
+             "2147483647=Name 3,IN3,TR3\r\n",
+         Loaded(1, 3)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszCase);

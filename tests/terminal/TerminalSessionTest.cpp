@@ -7,6 +7,7 @@
 
 #include <pthread.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,17 @@ TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst)
     // A selection outside the user's toolbars keeps the file's order.
     WritePrivateProfileStringA("LIST", "COMBOSEL", "2", file.c_str());
     EXPECT_EQ(session.UserToolbars()[0].strName, "Quotes");
+
+    // Counts are claims: only the keys that exist are read, at once.
+    WritePrivateProfileStringA("LIST", "ItemCnt", "2147483647", file.c_str());
+    WritePrivateProfileStringA("LIST", "COMBOSEL", "-2147483648", file.c_str());
+    WritePrivateProfileStringA("Orders", "ItemCnt", "99999999999", file.c_str());
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<host::Toolbar> claimed = session.UserToolbars();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    ASSERT_EQ(claimed.size(), 3u);
+    EXPECT_EQ(claimed[0].strName, "Quotes");
+    EXPECT_EQ(claimed[1].buttons.size(), 2u);
 }
 
 TEST_F(TerminalSessionTest, TheLinkMenuComesFromTheUsersOwnDirectory) {
@@ -170,6 +182,11 @@ TEST_F(TerminalSessionTest, TheLinkMenuComesFromTheUsersOwnDirectory) {
     EXPECT_EQ(links[0].strInnerTR, "INNER01");
     EXPECT_EQ(links[0].strScreenNo, "0101");
     EXPECT_EQ(links[1].strScreenNo, "0303,x");
+
+    WritePrivateProfileStringA("USERMENUCOUNT", "Count", "2147483647", file.c_str());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(session.LinkMenu().size(), 2u);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 TEST(HomeRelativePath, PathsBelowHomeLoseItAndEverySeparatorIsASlash) {

@@ -185,14 +185,28 @@ TEST_F(Picker, ConfirmAndEnterWriteTheSlotsCloseAndEscapeLeaveThem) {
 }
 
 // "Modify Group" opens the picker under itself; the ticked toolbars' known
-// screens go one after the other below the selected row of the selected
-// group, a screen the group holds is reported and passed over, and a full
-// group or the root ends the import.
+// screens (other nodes passed over) go one after the other below the
+// selected row of the selected group, a screen the group holds is reported and passed over, and a
+// full group or the root ends the import.
 TEST_F(Picker, ModifyGroupImportsTheTickedToolbars) {
+    // Numbered nodes that are no screens: a folder and a notice board.
+    for (const auto& [pszNo, nKind] : {std::pair{"0950", MENU_NODE_FOLDER}, {"0960", BYTE{7}}}) {
+        CMenuNode* pNode = m_menu.AddChild();
+        pNode->m_strName = pszNo;
+        pNode->m_nKind = nKind;
+        pNode->m_pScreen = std::make_unique<CScreenRecord>();
+        pNode->m_pScreen->m_strScreenNo = pszNo;
+        m_index.SetAt(pszNo, pNode);
+    }
     WriteDefaults({"T1", Cp949("주소바"), "T3"},
-                  {{"0101,Cur,Current price", "9999,X,Unknown", "", "0102"},
+                  {{"0101,Cur,Current price", "9999,X,Unknown", "", "0950,F,Folder", "0102",
+                    "0960,N,Notices"},
                    {"0900,Top,Top screen"},
                    {"1001,A,Screen 1001", "0101,Cur,Current price", "1002,B,Screen 1002"}});
+    // A count far beyond T1's entries imports the entries there are, at once.
+    std::string strDefaults = ReadBytes(DefaultFile());
+    strDefaults.replace(strDefaults.find("ItemCnt=6"), 9, "ItemCnt=2147483647");
+    WriteBytes(DefaultFile(), strDefaults);
     WriteToolbars({{"G1", 1010, 2}, {"G2", 1001, 29}});
     const Box kDuplicate = VoBox("[Current price] The specified screen already exists.");
     const Box kNoGroup = VoBox("Specify group to insert.");

@@ -116,7 +116,7 @@ TEST_F(MenuInfo, AddChildRefusesADuplicateAndLeavesItWithTheCaller) {
     EXPECT_EQ(Order(*pGroup), "S1 S2 S3 s2");
 }
 
-TEST_F(MenuInfo, AddChildFromNodeBuildsAScreenRecordAndRefusesDuplicatesAndFolders) {
+TEST_F(MenuInfo, AddChildFromNodeBuildsAScreenRecordAndRefusesDuplicatesAndOtherNodes) {
     CMenuNode screen;
     screen.m_strName = "Chart";
     screen.m_nKind = MENU_KIND_SCREEN;
@@ -141,6 +141,12 @@ TEST_F(MenuInfo, AddChildFromNodeBuildsAScreenRecordAndRefusesDuplicatesAndFolde
     folder.m_strName = "Quotes";
     EXPECT_FALSE(pGroup->AddChildFromNode(&folder, -1));
     EXPECT_FALSE(pGroup->AddChildFromNode(nullptr, -1));
+    // Numbered nodes that are no screens: a folder, a notice board.
+    for (const BYTE nKind : {MENU_NODE_FOLDER, BYTE{7}}) {
+        screen.m_nKind = nKind;
+        screen.m_pScreen->m_strScreenNo = "S4";
+        EXPECT_FALSE(pGroup->AddChildFromNode(&screen, -1));
+    }
     EXPECT_EQ(Order(*pGroup), "S1 S3 S2");
 }
 

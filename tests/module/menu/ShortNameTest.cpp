@@ -51,7 +51,9 @@ TEST_F(ShortName, ComesFromTheTableOrFromTheFirstEightBytesOfTheName) {
         "[0104]\nSNAME=12345678901234567890123\n"
         "[0105]\nSNAME=\n"
         "[0106]\nNAME=other key\n"
-        "[0107]\nSNAME=  호가 창  \n");
+        "[0107]\nSNAME=  호가 창  \n"
+        "[0108]\nSNAME=Top,10,\n"
+        "[0109]\nSNAME=가나다라마바사아자차카\n");
     struct Case {
         const char* pszScreenNo;
         const char* pszName;
@@ -63,9 +65,11 @@ TEST_F(ShortName, ComesFromTheTableOrFromTheFirstEightBytesOfTheName) {
         {"0103", "Quotes", "1234567890123456789"},
         {"0104", "Quotes", "1234567890123456789"},  // cut to 19 bytes by the read
         {"0107", "Quotes", "호가 창"},
-        {"0105", "Current price", "Current "},  // empty value: the name, blank in eighth place
-        {"0106", "Current price", "Current "},  // no SNAME key
-        {"9999", "Current price", "Current "},  // no section
+        {"0108", "Quotes", "Top10"},               // no commas between the file's commas
+        {"0109", "Quotes", "가나다라마바사아자"},  // 19 bytes read, the half character left out
+        {"0105", "Current price", "Current "},     // empty value: the name, blank in eighth place
+        {"0106", "Current price", "Current "},     // no SNAME key
+        {"9999", "Current price", "Current "},     // no section
         {"", "Current price", "Current "},
         {"9999", "Chart", "Chart"},
         {"9999", "", ""},
@@ -78,14 +82,9 @@ TEST_F(ShortName, ComesFromTheTableOrFromTheFirstEightBytesOfTheName) {
         EXPECT_EQ(GetShortName(c.pszScreenNo, Cp949(c.pszName)), Cp949(c.pszShortName));
     }
 
-    // One byte and four syllables: the cut leaves the lead byte of the fourth.
-    const CString strName = Cp949("A주식현재가");
-    const CString strShort = GetShortName("9999", strName);
-    ASSERT_EQ(strShort.GetLength(), 8);
-    EXPECT_EQ(strShort, strName.Left(8));
-    EXPECT_EQ(strShort.Left(7), Cp949("A주식현"));
-    EXPECT_EQ(static_cast<unsigned char>(strShort[7]), static_cast<unsigned char>(strName[7]));
-    EXPECT_GE(static_cast<unsigned char>(strShort[7]), 0x81);
+    // One byte and four syllables: the cut would leave the lead byte of the
+    // fourth, which goes too.
+    EXPECT_EQ(GetShortName("9999", Cp949("A주식현재가")), Cp949("A주식현"));
 }
 
 TEST_F(ShortName, AMissingTableGivesTheName) {
