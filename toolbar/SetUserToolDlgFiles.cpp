@@ -12,24 +12,18 @@
 #include "menu/ProfileDraft.h"
 #include "menu/ShortName.h"
 #include "toolbar/ToolbarFileReader.h"
+#include "toolbar/ToolbarFileFormat.h"
+
+using namespace toolbar_file;
 
 namespace {
 
-constexpr LPCSTR kList = "LIST";
-constexpr LPCSTR kItemCount = "ItemCnt";
-constexpr LPCSTR kComboSel = "COMBOSEL";
 constexpr int kWrittenEntryBytes = 99;
 constexpr int kFirstFavorites = 9101;
 constexpr int kLastFavorites = 9110;
 
 CString FromUtf8(LPCSTR pszUtf8) {
     return afx::Utf8ToCp949(pszUtf8).c_str();
-}
-
-CString Key(int n) {
-    CString strKey;
-    strKey.Format("%02d", n);
-    return strKey;
 }
 
 int ReadInt(LPCSTR pszSection, LPCSTR pszKey, int nDefault, LPCSTR pszFile) {

@@ -6,22 +6,16 @@
 #include "menu/EntryFields.h"
 #include "menu/NumberedNames.h"
 #include "toolbar/GroupName.h"
+#include "toolbar/ToolbarFileFormat.h"
+
+using namespace toolbar_file;
 
 namespace {
 
-constexpr LPCSTR kList = "LIST";
-constexpr LPCSTR kItemCount = "ItemCnt";
-constexpr LPCSTR kComboSel = "COMBOSEL";
 constexpr int kGroupNameBytes = 48;
 constexpr int kEntryBytes = 255;
 constexpr int kCodeBytes = 15;
 constexpr int kCodeLength = 4;
-
-CString Key(int n) {
-    CString strKey;
-    strKey.Format("%02d", n);
-    return strKey;
-}
 
 CString ReadString(LPCSTR pszSection, LPCSTR pszKey, int nBytes, LPCSTR pszFile) {
     CString strValue;

@@ -1,0 +1,20 @@
+// The names of the toolbar file that its reader and the dialog's save share:
+// the "LIST" section of group names, the counts, the selected toolbar and the
+// two-digit numbered keys ("01", "02", ... "100").
+#pragma once
+
+#include <afx.h>
+
+namespace toolbar_file {
+
+inline constexpr LPCSTR kList = "LIST";
+inline constexpr LPCSTR kItemCount = "ItemCnt";
+inline constexpr LPCSTR kComboSel = "COMBOSEL";
+
+inline CString Key(int n) {
+    CString strKey;
+    strKey.Format("%02d", n);
+    return strKey;
+}
+
+}  // namespace toolbar_file
