@@ -21,8 +21,9 @@ TreeModel::TreeModel() {
 }
 
 TreeItem* TreeModel::Find(const void* handle) const {
+    if (handle != nullptr && handle == m_recent) return m_recent;
     auto it = m_items.find(static_cast<const TreeItem*>(handle));
-    return it == m_items.end() ? nullptr : it->second.get();
+    return it == m_items.end() ? nullptr : Recent(it->second.get());
 }
 
 TreeItem* TreeModel::Container(TreeItem* parent) const {
@@ -48,13 +49,23 @@ void TreeModel::Unlink(TreeItem& item) {
     (item.prev ? item.prev->next : owner->firstChild) = item.next;
     (item.next ? item.next->prev : owner->lastChild) = item.prev;
     m_rowsValid = false;
+    if (&item == m_recent) m_recent = nullptr;
     m_items.erase(&item);
 }
 
+// A loop rather than recursion, so that a tree of any depth is deleted on
+// any stack: the deepest first child goes first, then its parent's next
+// child's deepest first child, and a parent once it has no children left.
 void TreeModel::Remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete) {
-    while (item->firstChild) Remove(item->firstChild, onDelete);
-    onDelete(*item);
-    Unlink(*item);
+    for (TreeItem* at = item;;) {
+        while (at->firstChild) at = at->firstChild;
+        TreeItem* parent = at->parent;
+        const bool done = at == item;
+        onDelete(*at);
+        Unlink(*at);
+        if (done) return;
+        at = parent;
+    }
 }
 
 void TreeModel::RemoveAll(const std::function<void(TreeItem&)>& onDelete) {

@@ -107,8 +107,8 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(old);
         }
         case TVM_GETNEXTITEM:
-            return reinterpret_cast<LRESULT>(
-                Handle(Next(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam))));
+            return reinterpret_cast<LRESULT>(Handle(m_model.Recent(
+                Next(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam)))));
         case TVM_SELECTITEM: {
             TreeItem* item = Item(reinterpret_cast<HTREEITEM>(lParam));
             if (lParam && !item) return FALSE;
@@ -293,7 +293,6 @@ bool TreeView::Delete(TreeItem* item) {
 
 TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
     TreeItem* item = Item(handle);
-    const auto& rows = m_model.Rows();
     switch (code) {
         case TVGN_ROOT:
             return m_model.FirstRoot();
@@ -301,9 +300,11 @@ TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
             return m_caret;
         case TVGN_DROPHILITE:
             return m_drop;
-        case TVGN_FIRSTVISIBLE:
+        case TVGN_FIRSTVISIBLE: {
+            const auto& rows = m_model.Rows();
             return m_layout.TopRow() < static_cast<int>(rows.size()) ? rows[m_layout.TopRow()]
                                                                      : nullptr;
+        }
         case TVGN_LASTVISIBLE:
             return m_model.LastVisible();
         case TVGN_CHILD:
