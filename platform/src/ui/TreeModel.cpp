@@ -36,6 +36,7 @@ TreeItem* TreeModel::Insert(TreeItem* parent, TreeItem* after) {
     TreeItem* item = made.get();
     m_items.emplace(item, std::move(made));
     item->parent = owner;
+    item->m_depth = parent ? parent->m_depth + 1 : 0;
     item->prev = after;
     item->next = after ? after->next : owner->firstChild;
     (item->prev ? item->prev->next : owner->firstChild) = item;
@@ -128,9 +129,7 @@ int TreeModel::RowOf(const TreeItem& item) const {
 }
 
 int TreeModel::DepthOf(const TreeItem& item) const {
-    int depth = 0;
-    for (const TreeItem* at = item.parent; at != &m_root; at = at->parent) ++depth;
-    return depth;
+    return item.m_depth;
 }
 
 }  // namespace afx::detail

@@ -53,6 +53,7 @@ private:
     mutable unsigned m_widthFont = 0;  // ...in this font generation of the layout (0: none)
     mutable int m_row = -1;            // the item's row...
     mutable unsigned m_rowsBuild = 0;  // ...when the model's rows were counted this time
+    int m_depth = 0;  // levels above the item, kept because items never change parent
 };
 
 class TreeModel {

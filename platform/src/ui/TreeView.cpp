@@ -375,14 +375,15 @@ bool TreeView::Expand(TreeItem* item, UINT code, bool byUser) {
     return true;
 }
 
+// The nearest folder opens first, as the control does: a folder opened below
+// closed ones adds no rows yet, so opening a long line of them costs one
+// count of the rows, not one per folder.
 void TreeView::Reveal(TreeItem& item) {
-    std::vector<TreeItem*> ancestors;
-    for (TreeItem* at = m_model.ParentOf(item); at; at = m_model.ParentOf(*at)) {
-        ancestors.push_back(at);
-    }
-    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) {
-        if (!m_model.Find(*it)) return;
-        if (!(*it)->Expanded()) Expand(*it, TVE_EXPAND, true);
+    for (TreeItem* at = m_model.ParentOf(item); at;) {
+        if (!at->Expanded()) Expand(at, TVE_EXPAND, true);
+        // A handler of the expansion may have deleted the folder, or the item.
+        if (!m_model.Find(at)) return;
+        at = m_model.ParentOf(*at);
     }
     if (!m_model.Find(&item)) return;
     m_layout.EnsureVisible(m_model.RowOf(item));
