@@ -29,6 +29,10 @@ constexpr int kButtonSize = 9;
 // is dropped with it.
 void CopyText(const std::string& text, LPSTR buffer, int size) {
     if (!buffer || size <= 0) return;
+    if (text.size() < static_cast<size_t>(size)) {  // fits whole: nothing to cut
+        std::memcpy(buffer, text.c_str(), text.size() + 1);
+        return;
+    }
     size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
     size_t whole = 0;
     while (whole < n) {
