@@ -87,18 +87,19 @@ HTREEITEM CDDTreeCtrl::FindItem(HTREEITEM hStart, const CString& strKey) {
     // item in tree order, which TVGN_NEXTVISIBLE gives for a leaf or an empty
     // folder even inside collapsed folders. Entering a folder never returns to
     // it, so the walk is a loop and its depth costs no stack.
+    // The label is read straight into one string that every item reuses.
+    CString strLabel;
     HTREEITEM hItem = hStart;
     while (hItem != nullptr) {
-        char szLabel[kLabelBufferSize] = {};
         TVITEM item{};
         item.hItem = hItem;
         item.mask = TVIF_TEXT | TVIF_CHILDREN;
-        item.pszText = szLabel;
+        item.pszText = strLabel.GetBuffer(kLabelBufferSize);
         item.cchTextMax = kLabelBufferSize;
+        item.pszText[0] = '\0';
         GetItem(&item);
-        szLabel[kLabelBufferSize - 1] = '\0';
+        strLabel.ReleaseBuffer();
 
-        CString strLabel(szLabel);
         strLabel.MakeUpper();
         if (item.cChildren == 0 && strLabel.Find(strUpperKey) >= 0) return hItem;
 

@@ -16,6 +16,8 @@
 #include "dragdrop/DDTreeCtrl.h"
 #include "toolbar/MenuSearch.h"
 
+#include <unordered_set>
+
 class CConnectMenuDlg : public CNewDialog {
 public:
     CConnectMenuDlg(CMenuNode* pMenuRoot, CString strScreenNo, CWnd* pParent = nullptr);
@@ -66,8 +68,10 @@ protected:
     void InitTreeImages();
     void FillMenuTree(CTreeCtrl& tree);
     void AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HTREEITEM hParent);
-    // Screens of the node's subtree that make a folder worth showing.
-    static int CountScreens(const CMenuNode* pNode);
+    // Whether the node is a screen that makes its folders worth showing.
+    static bool IsScreenToLink(const CMenuNode& node);
+    // The nodes at or below root that hold such a screen.
+    static std::unordered_set<const CMenuNode*> NodesHoldingScreens(const CMenuNode& root);
 
     // The link menu file.
     void LoadConnectMenu();

@@ -4,6 +4,9 @@
 #include "toolbar/FindScreenItem.h"
 #include "toolbar/TreePictures.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 constexpr LPCSTR kSeparator = "SEPARATOR";
@@ -34,39 +37,53 @@ void CConnectMenuDlg::FillMenuTree(CTreeCtrl& tree) {
 // Under the root a separator is known by its name in any letter case, below
 // it only by the name in capitals.
 void CConnectMenuDlg::AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HTREEITEM hParent) {
-    const bool bFirstLevel = tree.GetParentItem(hParent) == nullptr;
-    for (int i = 0; i < node.GetChildCount(); ++i) {
-        const CMenuNode* pChild = node.GetChild(i);
-        if (pChild->m_dwShow == 0) continue;
-        if (bFirstLevel ? pChild->m_strName.CompareNoCase(kSeparator) == 0
-                        : pChild->m_strName == kSeparator) {
-            continue;
+    const std::unordered_set<const CMenuNode*> holding = NodesHoldingScreens(node);
+    const bool bRootLevel = tree.GetParentItem(hParent) == nullptr;
+    FillMenuItems(node, hParent, [&](const CMenuNode& child, HTREEITEM hLevel, bool bTopLevel) {
+        if (child.m_dwShow == 0) return HTREEITEM{};
+        if (bRootLevel && bTopLevel ? child.m_strName.CompareNoCase(kSeparator) == 0
+                                    : child.m_strName == kSeparator) {
+            return HTREEITEM{};
         }
-        if (pChild->m_nKind == MENU_NODE_FOLDER) {
-            if (CountScreens(pChild) < 1) continue;
-            const HTREEITEM hFolder =
-                InsertFolderItem(tree, hParent, pChild->m_strName, pChild->GetChildCount() > 0,
-                                 reinterpret_cast<LPARAM>(pChild));
-            AddMenuChildren(tree, *pChild, hFolder);
-            continue;
+        if (child.m_nKind == MENU_NODE_FOLDER) {
+            if (holding.count(&child) == 0) return HTREEITEM{};
+            return InsertFolderItem(tree, hLevel, child.m_strName, child.GetChildCount() > 0,
+                                    reinterpret_cast<LPARAM>(&child));
         }
         CString strLabel;
         strLabel.Format("[%s] %s",
-                        pChild->m_pScreen ? pChild->m_pScreen->m_strScreenNo.GetString() : "",
-                        pChild->m_strName.GetString());
-        InsertScreenItem(tree, hParent, strLabel, *pChild);
-    }
+                        child.m_pScreen ? child.m_pScreen->m_strScreenNo.GetString() : "",
+                        child.m_strName.GetString());
+        InsertScreenItem(tree, hLevel, strLabel, child);
+        return HTREEITEM{};
+    });
 }
 
-// Children count whatever their own show flag: a hidden screen still makes
-// its folder worth showing.
-int CConnectMenuDlg::CountScreens(const CMenuNode* pNode) {
-    if (!pNode) return 0;
-    int nCount = pNode->m_dwShow != 0 && !pNode->m_strName.IsEmpty() &&
-                         pNode->m_strName != kSeparator && pNode->m_pScreen &&
-                         pNode->m_pScreen->m_nScreenType != kScreenTypeNotCounted
-                     ? 1
-                     : 0;
-    for (int i = 0; i < pNode->GetChildCount(); ++i) nCount += CountScreens(pNode->GetChild(i));
-    return nCount;
+// A shown screen counts whatever the show flags above it: a hidden folder's
+// screen still makes the folders above it worth showing.
+bool CConnectMenuDlg::IsScreenToLink(const CMenuNode& node) {
+    return node.m_dwShow != 0 && !node.m_strName.IsEmpty() && node.m_strName != kSeparator &&
+           node.m_pScreen && node.m_pScreen->m_nScreenType != kScreenTypeNotCounted;
+}
+
+// One walk down the whole menu, with the path to the current node in a list:
+// a screen to link marks itself and the nodes above it, up to the first one
+// already marked, so no node is looked at twice.
+std::unordered_set<const CMenuNode*> CConnectMenuDlg::NodesHoldingScreens(const CMenuNode& root) {
+    std::unordered_set<const CMenuNode*> holding;
+    std::vector<std::pair<const CMenuNode*, int>> path{{&root, 0}};
+    if (IsScreenToLink(root)) holding.insert(&root);
+    while (!path.empty()) {
+        auto& [pNode, nNext] = path.back();
+        if (nNext == pNode->GetChildCount()) {
+            path.pop_back();
+            continue;
+        }
+        const CMenuNode* pChild = pNode->GetChild(nNext++);
+        path.emplace_back(pChild, 0);
+        if (!IsScreenToLink(*pChild)) continue;
+        for (auto it = path.rbegin(); it != path.rend() && holding.insert(it->first).second; ++it) {
+        }
+    }
+    return holding;
 }

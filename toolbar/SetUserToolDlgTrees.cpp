@@ -36,24 +36,22 @@ void CSetUserToolDlg::FillMenuTree() {
 // stay out too, and screens show their number after their name.
 void CSetUserToolDlg::InsertMenuChildren(const CMenuNode& node, HTREEITEM hParent,
                                          bool bFirstLevel) {
-    for (int i = 0; i < node.GetChildCount(); ++i) {
-        const CMenuNode* pChild = node.GetChild(i);
-        if (pChild->m_dwShow == 0) continue;
-        if (!bFirstLevel && pChild->m_strName == "SEPARATOR") continue;
-        if (pChild->m_nKind == MENU_NODE_FOLDER) {
-            const HTREEITEM hFolder =
-                InsertFolderItem(m_treeMenu, hParent, pChild->m_strName,
-                                 pChild->GetChildCount() > 0, reinterpret_cast<LPARAM>(pChild));
-            InsertMenuChildren(*pChild, hFolder, false);
-            continue;
+    FillMenuItems(node, hParent, [&](const CMenuNode& child, HTREEITEM hLevel, bool bTopLevel) {
+        const bool bFirst = bFirstLevel && bTopLevel;
+        if (child.m_dwShow == 0) return HTREEITEM{};
+        if (!bFirst && child.m_strName == "SEPARATOR") return HTREEITEM{};
+        if (child.m_nKind == MENU_NODE_FOLDER) {
+            return InsertFolderItem(m_treeMenu, hLevel, child.m_strName, child.GetChildCount() > 0,
+                                    reinterpret_cast<LPARAM>(&child));
         }
-        CString strLabel = pChild->m_strName;
-        if (!bFirstLevel && pChild->m_pScreen) {
-            strLabel.Format("%s(%s)", pChild->m_strName.GetString(),
-                            pChild->m_pScreen->m_strScreenNo.GetString());
+        CString strLabel = child.m_strName;
+        if (!bFirst && child.m_pScreen) {
+            strLabel.Format("%s(%s)", child.m_strName.GetString(),
+                            child.m_pScreen->m_strScreenNo.GetString());
         }
-        InsertScreenItem(m_treeMenu, hParent, strLabel, *pChild);
-    }
+        InsertScreenItem(m_treeMenu, hLevel, strLabel, child);
+        return HTREEITEM{};
+    });
 }
 
 HTREEITEM CSetUserToolDlg::InsertGroupItem(CMenuInfo* pInfo, HTREEITEM hParent) {

@@ -2,6 +2,8 @@
 
 #include "res/resource.h"
 
+#include <vector>
+
 namespace {
 
 constexpr short kScreenTypeWithOwnPicture = 3;
@@ -50,4 +52,25 @@ HTREEITEM InsertScreenItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel,
             : kScreenPicture;
     return InsertTreeItem(tree, hParent, pszLabel, nPicture, nPicture, nPicture, false,
                           reinterpret_cast<LPARAM>(&node));
+}
+
+void FillMenuItems(const CMenuNode& node, HTREEITEM hParent,
+                   const std::function<HTREEITEM(const CMenuNode& child, HTREEITEM hParent,
+                                                 bool bTopLevel)>& add) {
+    struct Level {
+        const CMenuNode* pNode;
+        HTREEITEM hItem;
+        int nNext;
+    };
+    std::vector<Level> levels{{&node, hParent, 0}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.nNext == level.pNode->GetChildCount()) {
+            levels.pop_back();
+            continue;
+        }
+        const CMenuNode* pChild = level.pNode->GetChild(level.nNext++);
+        if (const HTREEITEM hItem = add(*pChild, level.hItem, levels.size() == 1))
+            levels.push_back({pChild, hItem, 0});
+    }
 }

@@ -8,6 +8,8 @@
 #include <MenuNode.h>
 #include <afxcmn.h>
 
+#include <functional>
+
 // State-image indices into the list CreateTreeImages builds.
 constexpr int kRootPicture = 1;
 constexpr int kFolderPicture = 2;
@@ -27,3 +29,13 @@ HTREEITEM InsertFolderItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel, 
 // 5 for a screen of type 3, else 4.
 HTREEITEM InsertScreenItem(CTreeCtrl& tree, HTREEITEM hParent, LPCSTR pszLabel,
                            const CMenuNode& node);
+
+// Offers each child of node to add, in the order a recursive fill takes:
+// a folder's children right after it, before its next sibling. add gets the
+// child, the item to insert it under (hParent for node's own children, who
+// come with bTopLevel) and returns the item to fill with the child's
+// children, or null to leave them out. The folders being filled are kept in
+// a list rather than on the stack, so a menu of any depth fills on any stack.
+void FillMenuItems(
+    const CMenuNode& node, HTREEITEM hParent,
+    const std::function<HTREEITEM(const CMenuNode& child, HTREEITEM hParent, bool bTopLevel)>& add);

@@ -26,11 +26,15 @@ TerminalFixture::~TerminalFixture() {
 }
 
 host::TerminalSession& TerminalFixture::Session() {
+    return Session(host::BuildMenu(host::ParseMenuFile(host::SampleMenu())));
+}
+
+host::TerminalSession& TerminalFixture::Session(CMenuNode menu) {
     m_pSession.reset();
     const host::HomeDir home(m_options.home);
     home.Prepare(m_options.user);
-    m_pSession = std::make_unique<host::TerminalSession>(
-        m_options, home, host::BuildMenu(host::ParseMenuFile(host::SampleMenu())), ProgramDir());
+    m_pSession =
+        std::make_unique<host::TerminalSession>(m_options, home, std::move(menu), ProgramDir());
     m_pSession->SetHandOverListener(
         [this](const host::HandOver& handOver) { m_handOvers.push_back(handOver); });
     return *m_pSession;

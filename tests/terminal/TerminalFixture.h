@@ -22,8 +22,10 @@ protected:
     TerminalFixture();
     ~TerminalFixture() override;
 
-    // A session on the current options (made anew by each call).
+    // A session on the current options (made anew by each call), with the
+    // sample menu or the given one.
     host::TerminalSession& Session();
+    host::TerminalSession& Session(CMenuNode menu);
 
     // Calls CallTabulo(mode); act runs on each dialog once it is shown.
     int Call(int nMode, const std::function<void(HWND)>& act);

@@ -3,17 +3,21 @@
 // from the files the module wrote.
 
 #include <afxcodepage.h>
+#include <commctrl.h>
 #include <windows.h>
 
 #include <pthread.h>
+#include <sys/resource.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "MenuFile.h"
 #include "TerminalFixture.h"
 #include "TerminalSetup.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -114,6 +118,88 @@ TEST(BuildMenu, AMenuNestedThirtyThousandLevelsDeepIsBuiltIndexedCopiedAndFreed)
         copy = *root.GetChild(0)->GetChild(0);
         EXPECT_EQ(copy.m_strName, "f1");
     });
+}
+
+// Lets the calling thread's stack grow by only a megabyte more than it holds
+// now, while it lives. The dialogs need the program's own thread, so they
+// cannot be moved to a thread of a small stack as the menu itself can.
+class SmallStackLimit {
+public:
+    SmallStackLimit() {
+        getrlimit(RLIMIT_STACK, &m_saved);
+        rlimit small = m_saved;
+        small.rlim_cur = StackInUse() + (1 << 20);
+        setrlimit(RLIMIT_STACK, &small);
+    }
+    ~SmallStackLimit() { setrlimit(RLIMIT_STACK, &m_saved); }
+    SmallStackLimit(const SmallStackLimit&) = delete;
+    SmallStackLimit& operator=(const SmallStackLimit&) = delete;
+
+private:
+    static rlim_t StackInUse() {
+        std::ifstream maps("/proc/self/maps");
+        for (std::string line; std::getline(maps, line);) {
+            if (line.find("[stack]") == std::string::npos) continue;
+            const std::size_t dash = line.find('-');
+            return std::stoull(line.substr(dash + 1), nullptr, 16) -
+                   std::stoull(line.substr(0, dash), nullptr, 16);
+        }
+        return 0;
+    }
+
+    rlimit m_saved{};
+};
+
+CString SelectedLabel(HWND hTree) {
+    char szText[64] = {};
+    TVITEMA item{};
+    item.hItem = reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.mask = TVIF_TEXT;
+    item.pszText = szText;
+    item.cchTextMax = sizeof szText;
+    ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return szText;
+}
+
+TEST_F(TerminalSessionTest, BothDialogsOpenAndSearchAMenuNestedTwentyThousandLevelsDeep) {
+    constexpr int kDepth = 20000;
+    std::vector<host::MenuFileNode> nodes(1);
+    host::MenuFileNode* pNode = &nodes.front();
+    for (int i = 0; i < kDepth; ++i, pNode = &pNode->children.emplace_back()) {
+        pNode->name = "f" + std::to_string(i);
+        pNode->kind = MENU_NODE_FOLDER;
+        pNode->hasScreen = false;
+    }
+    pNode->name = "deep";
+    pNode->screenNo = "0A01";
+    host::TerminalSession& session = Session(host::BuildMenu(std::move(nodes)));
+    session.SetCurrentScreen("0a01");
+
+    const struct {
+        int nMode, nTree, nText, nSearch, nCounter;
+        const char* pszSelected;
+    } dialogs[] = {
+        {2, IDC_MENU_TREE, IDC_SEARCH_TEXT, IDC_SEARCH, IDC_HIT_COUNT, "deep(0A01)"},
+        {4, IDC_LINK_MENU_TREE, IDC_LINK_SEARCH_TEXT, IDC_LINK_SEARCH, IDC_LINK_HIT_COUNT,
+         "[0A01] deep"},
+    };
+    const SmallStackLimit limit;
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.nMode);
+        CString strOpened, strFound, strCounter;
+        Call(d.nMode, [&](HWND hDialog) {
+            const HWND hTree = ::GetDlgItem(hDialog, d.nTree);
+            strOpened = SelectedLabel(hTree);
+            ::SetWindowTextA(::GetDlgItem(hDialog, d.nText), "DEE");
+            ClickControl(hDialog, d.nSearch);
+            strFound = SelectedLabel(hTree);
+            strCounter = ControlText(hDialog, d.nCounter);
+            afx::EndModal(IDCANCEL);
+        });
+        EXPECT_EQ(strOpened, d.pszSelected);
+        EXPECT_EQ(strFound, d.pszSelected);
+        EXPECT_EQ(strCounter, "(1/1)");
+    }
 }
 
 TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst) {

@@ -92,18 +92,22 @@ const CaseTables& Tables() {
 
 void MapCase(std::string& text, char chFirst, char chLast, int nAsciiShift,
              const std::unordered_map<std::uint16_t, std::uint16_t>& table) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t size = CharSize(text, pos);
+    // One view and one pointer for the whole loop: a label is mapped on every
+    // step of a search, and the string's own accessors cost more per byte.
+    const std::string_view view(text);
+    char* const bytes = text.data();
+    for (std::size_t pos = 0; pos < view.size();) {
+        const std::size_t size = CharSize(view, pos);
         if (size == 1) {
-            if (text[pos] >= chFirst && text[pos] <= chLast)
-                text[pos] = static_cast<char>(text[pos] + nAsciiShift);
+            if (bytes[pos] >= chFirst && bytes[pos] <= chLast)
+                bytes[pos] = static_cast<char>(bytes[pos] + nAsciiShift);
         } else {
             const auto code =
-                static_cast<std::uint16_t>(static_cast<unsigned char>(text[pos]) << 8 |
-                                           static_cast<unsigned char>(text[pos + 1]));
+                static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[pos]) << 8 |
+                                           static_cast<unsigned char>(bytes[pos + 1]));
             if (auto it = table.find(code); it != table.end()) {
-                text[pos] = static_cast<char>(it->second >> 8);
-                text[pos + 1] = static_cast<char>(it->second & 0xFF);
+                bytes[pos] = static_cast<char>(it->second >> 8);
+                bytes[pos + 1] = static_cast<char>(it->second & 0xFF);
             }
         }
         pos += size;
@@ -140,7 +144,11 @@ std::string ConvertLeniently(Iconv& converter, std::string_view input, OnFailure
 
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t start) {
     for (std::size_t pos = start;; pos += CharSize(text, pos)) {
-        if (MatchesAt(text, needle, pos)) return pos;
+        // The first byte alone turns most positions away, cheaper than a compare.
+        if ((needle.empty() || (pos < text.size() && text[pos] == needle[0])) &&
+            MatchesAt(text, needle, pos)) {
+            return pos;
+        }
         if (pos >= text.size()) return std::string_view::npos;
     }
 }

@@ -12,9 +12,10 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
     return GetThisMessageMap();
 }
 
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const {
-    for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
-         map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
+namespace {
+
+const AFX_MSGMAP_ENTRY* SearchMaps(const AFX_MSGMAP* map, UINT nMessage, UINT nCode, UINT nID) {
+    for (; map != nullptr; map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfn != nullptr; ++entry) {
             if (entry->nMessage == nMessage && entry->nCode == nCode && nID >= entry->nID &&
                 nID <= entry->nLastID) {
@@ -23,6 +24,25 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
         }
     }
     return nullptr;
+}
+
+}  // namespace
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const {
+    const AFX_MSGMAP* map = GetMessageMap();
+    if (nCode != 0 || nID != 0) return SearchMaps(map, nMessage, nCode, nID);
+    // Every message sent to a window is looked up here, and the maps never
+    // change, so the answer for a map and a message is remembered.
+    struct Slot {
+        const AFX_MSGMAP* map;
+        UINT message;
+        const AFX_MSGMAP_ENTRY* entry;
+    };
+    thread_local Slot cache[256] = {};
+    Slot& slot = cache[(reinterpret_cast<uintptr_t>(map) >> 4 ^ nMessage) & 255];
+    if (slot.map != map || slot.message != nMessage)
+        slot = {map, nMessage, SearchMaps(map, nMessage, 0, 0)};
+    return slot.entry;
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Backed.h"
+#include "Window.h"
 
 #include <commctrl.h>
 
@@ -83,7 +84,10 @@ private:
 
 template <class T>
 T* ControlWidget::Of(HWND hwnd) {
-    return dynamic_cast<T*>(Widget(hwnd));
+    // One cast straight to the control's class: every message to a control
+    // passes here.
+    Window* window = Window::FromHandle(hwnd);
+    return window ? dynamic_cast<T*>(window->widget.data()) : nullptr;
 }
 
 }  // namespace afx::detail

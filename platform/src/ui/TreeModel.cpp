@@ -21,8 +21,9 @@ TreeModel::TreeModel() {
 }
 
 TreeItem* TreeModel::Find(const void* handle) const {
+    if (handle != nullptr && handle == m_recent) return m_recent;
     auto it = m_items.find(static_cast<const TreeItem*>(handle));
-    return it == m_items.end() ? nullptr : it->second.get();
+    return it == m_items.end() ? nullptr : Recent(it->second.get());
 }
 
 TreeItem* TreeModel::Container(TreeItem* parent) const {
@@ -35,6 +36,7 @@ TreeItem* TreeModel::Insert(TreeItem* parent, TreeItem* after) {
     TreeItem* item = made.get();
     m_items.emplace(item, std::move(made));
     item->parent = owner;
+    item->m_depth = parent ? parent->m_depth + 1 : 0;
     item->prev = after;
     item->next = after ? after->next : owner->firstChild;
     (item->prev ? item->prev->next : owner->firstChild) = item;
@@ -48,13 +50,23 @@ void TreeModel::Unlink(TreeItem& item) {
     (item.prev ? item.prev->next : owner->firstChild) = item.next;
     (item.next ? item.next->prev : owner->lastChild) = item.prev;
     m_rowsValid = false;
+    if (&item == m_recent) m_recent = nullptr;
     m_items.erase(&item);
 }
 
+// A loop rather than recursion, so that a tree of any depth is deleted on
+// any stack: the deepest first child goes first, then its parent's next
+// child's deepest first child, and a parent once it has no children left.
 void TreeModel::Remove(TreeItem* item, const std::function<void(TreeItem&)>& onDelete) {
-    while (item->firstChild) Remove(item->firstChild, onDelete);
-    onDelete(*item);
-    Unlink(*item);
+    for (TreeItem* at = item;;) {
+        while (at->firstChild) at = at->firstChild;
+        TreeItem* parent = at->parent;
+        const bool done = at == item;
+        onDelete(*at);
+        Unlink(*at);
+        if (done) return;
+        at = parent;
+    }
 }
 
 void TreeModel::RemoveAll(const std::function<void(TreeItem&)>& onDelete) {
@@ -117,9 +129,7 @@ int TreeModel::RowOf(const TreeItem& item) const {
 }
 
 int TreeModel::DepthOf(const TreeItem& item) const {
-    int depth = 0;
-    for (const TreeItem* at = item.parent; at != &m_root; at = at->parent) ++depth;
-    return depth;
+    return item.m_depth;
 }
 
 }  // namespace afx::detail

@@ -53,6 +53,7 @@ private:
     mutable unsigned m_widthFont = 0;  // ...in this font generation of the layout (0: none)
     mutable int m_row = -1;            // the item's row...
     mutable unsigned m_rowsBuild = 0;  // ...when the model's rows were counted this time
+    int m_depth = 0;  // levels above the item, kept because items never change parent
 };
 
 class TreeModel {
@@ -64,6 +65,12 @@ public:
     // Null for a handle that names no live item, so a stale or foreign handle
     // from the caller is refused instead of followed.
     TreeItem* Find(const void* handle) const;
+    // Marks an item as just handed to the caller: a walk names the item it was
+    // given next, and finding it then costs no look-up in the item table.
+    TreeItem* Recent(TreeItem* item) const {
+        if (item) m_recent = item;
+        return item;
+    }
 
     // `after` null inserts first; the parent's last child inserts last.
     TreeItem* Insert(TreeItem* parent, TreeItem* after);
@@ -109,6 +116,7 @@ private:
     // later count left out (collapsed, deleted) reads as having no row.
     mutable unsigned m_rowsBuild = 1;
     mutable bool m_rowsValid = true;
+    mutable TreeItem* m_recent = nullptr;  // a live item, the last found or handed out
 };
 
 }  // namespace afx::detail

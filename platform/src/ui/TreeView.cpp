@@ -31,6 +31,10 @@ constexpr int kButtonSize = 9;
 // is dropped with it.
 void CopyText(const std::string& text, LPSTR buffer, int size) {
     if (!buffer || size <= 0) return;
+    if (text.size() < static_cast<size_t>(size)) {  // fits whole: nothing to cut
+        std::memcpy(buffer, text.c_str(), text.size() + 1);
+        return;
+    }
     size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
     size_t whole = 0;
     while (whole < n) {
@@ -116,8 +120,8 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(old);
         }
         case TVM_GETNEXTITEM:
-            return reinterpret_cast<LRESULT>(
-                Handle(Next(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam))));
+            return reinterpret_cast<LRESULT>(Handle(m_model.Recent(
+                Next(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam)))));
         case TVM_SELECTITEM: {
             TreeItem* item = Item(reinterpret_cast<HTREEITEM>(lParam));
             if (lParam && !item) return FALSE;
@@ -312,7 +316,6 @@ bool TreeView::Delete(TreeItem* item) {
 
 TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
     TreeItem* item = Item(handle);
-    const auto& rows = m_model.Rows();
     switch (code) {
         case TVGN_ROOT:
             return m_model.FirstRoot();
@@ -320,9 +323,11 @@ TreeItem* TreeView::Next(UINT code, HTREEITEM handle) const {
             return m_caret;
         case TVGN_DROPHILITE:
             return m_drop;
-        case TVGN_FIRSTVISIBLE:
+        case TVGN_FIRSTVISIBLE: {
+            const auto& rows = m_model.Rows();
             return m_layout.TopRow() < static_cast<int>(rows.size()) ? rows[m_layout.TopRow()]
                                                                      : nullptr;
+        }
         case TVGN_LASTVISIBLE:
             return m_model.LastVisible();
         case TVGN_CHILD:
@@ -393,14 +398,15 @@ bool TreeView::Expand(TreeItem* item, UINT code, bool byUser) {
     return true;
 }
 
+// The nearest folder opens first, as the control does: a folder opened below
+// closed ones adds no rows yet, so opening a long line of them costs one
+// count of the rows, not one per folder.
 void TreeView::Reveal(TreeItem& item) {
-    std::vector<TreeItem*> ancestors;
-    for (TreeItem* at = m_model.ParentOf(item); at; at = m_model.ParentOf(*at)) {
-        ancestors.push_back(at);
-    }
-    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) {
-        if (!m_model.Find(*it)) return;
-        if (!(*it)->Expanded()) Expand(*it, TVE_EXPAND, true);
+    for (TreeItem* at = m_model.ParentOf(item); at;) {
+        if (!at->Expanded()) Expand(at, TVE_EXPAND, true);
+        // A handler of the expansion may have deleted the folder, or the item.
+        if (!m_model.Find(at)) return;
+        at = m_model.ParentOf(*at);
     }
     if (!m_model.Find(&item)) return;
     m_layout.EnsureVisible(m_model.RowOf(item));

@@ -14,6 +14,9 @@ namespace {
 struct Table {
     std::unordered_map<const Window*, std::unique_ptr<Window>> windows;
     std::vector<Window*> order;
+    // The window last found: the messages of a walk over a control all name
+    // the same window, and a table look-up per message adds up.
+    Window* recent = nullptr;
 };
 
 Table& Live() {
@@ -36,9 +39,12 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND hwnd) {
-    auto& windows = Live().windows;
-    auto it = windows.find(reinterpret_cast<const Window*>(hwnd));
-    return it == windows.end() ? nullptr : it->second.get();
+    Table& live = Live();
+    if (hwnd != nullptr && reinterpret_cast<const Window*>(hwnd) == live.recent) return live.recent;
+    auto it = live.windows.find(reinterpret_cast<const Window*>(hwnd));
+    if (it == live.windows.end()) return nullptr;
+    live.recent = it->second.get();
+    return live.recent;
 }
 
 Window& Window::Add(std::unique_ptr<Window> window) {
@@ -52,6 +58,7 @@ void Window::Remove(Window& window) {
     RevokeDropTarget(window.Handle());
     auto& order = Live().order;
     order.erase(std::remove(order.begin(), order.end(), &window), order.end());
+    if (Live().recent == &window) Live().recent = nullptr;
     Live().windows.erase(&window);
 }
 

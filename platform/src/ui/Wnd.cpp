@@ -45,7 +45,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     if (wnd == nullptr) return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
     auto& state = afx::detail::State();
     const MSG previous = state.lastSent;
-    state.lastSent = MSG{hWnd, nMsg, wParam, lParam, afx::detail::TickCount(), afx::detail::CursorPos()};
+    // Time and position are asked for only by GetCurrentMessage, which takes
+    // them from the last retrieved message; reading the clock and the cursor
+    // here would tax every message sent.
+    state.lastSent = MSG{hWnd, nMsg, wParam, lParam, 0, {}};
     const LRESULT result = wnd->WindowProc(nMsg, wParam, lParam);
     state.lastSent = previous;
     return result;
@@ -179,7 +182,11 @@ BOOL CWnd::IsDialogMessage(LPMSG lpMsg) {
 }
 
 const MSG* CWnd::GetCurrentMessage() {
-    return &afx::detail::State().lastSent;
+    MSG& msg = afx::detail::State().lastSent;
+    msg.time = static_cast<DWORD>(::GetMessageTime());
+    const DWORD pos = ::GetMessagePos();
+    msg.pt = POINT{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+    return &msg;
 }
 
 CWnd* CWnd::GetParent() const {
