@@ -5,12 +5,12 @@
 #include "Text.h"
 #include "Window.h"
 #include "WindowClass.h"
+#include "core/CodePage.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
-#include <cstring>
 
 namespace afx::detail {
 
@@ -41,14 +41,6 @@ Qt::Alignment Alignment(int format) {
     return format == LVCFMT_RIGHT    ? Qt::AlignRight
            : format == LVCFMT_CENTER ? Qt::AlignHCenter
                                      : Qt::AlignLeft;
-}
-
-int CopyText(const std::string& text, LPSTR buffer, int size) {
-    if (!buffer || size <= 0) return 0;
-    const size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
 }
 
 }  // namespace
@@ -108,7 +100,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!out || !column) return FALSE;
             if (out->mask & LVCF_WIDTH) out->cx = column->width;
             if (out->mask & LVCF_FMT) out->fmt = column->format;
-            if (out->mask & LVCF_TEXT) CopyText(column->text, out->pszText, out->cchTextMax);
+            if (out->mask & LVCF_TEXT) CopyToBuffer(column->text, out->pszText, out->cchTextMax);
             if (out->mask & LVCF_SUBITEM) out->iSubItem = index;
             return TRUE;
         }
@@ -322,7 +314,7 @@ bool ListView::GetItem(LVITEMA& out) const {
     const ListRow* row = const_cast<ListModel&>(m_model).Row(out.iItem);
     if (!row) return false;
     if (out.mask & LVIF_TEXT)
-        CopyText(m_model.Text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
+        CopyToBuffer(m_model.Text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
     if (out.mask & LVIF_IMAGE) out.iImage = row->image;
     if (out.mask & LVIF_PARAM) out.lParam = row->lParam;
     if (out.mask & LVIF_STATE) out.state = row->state & out.stateMask;
@@ -330,7 +322,8 @@ bool ListView::GetItem(LVITEMA& out) const {
 }
 
 int ListView::GetItemText(int index, LVITEMA& out) const {
-    return CopyText(m_model.Text(index, out.iSubItem), out.pszText, out.cchTextMax);
+    return static_cast<int>(
+        CopyToBuffer(m_model.Text(index, out.iSubItem), out.pszText, out.cchTextMax));
 }
 
 bool ListView::DeleteItem(int index) {

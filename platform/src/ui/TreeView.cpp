@@ -4,6 +4,7 @@
 #include "Text.h"
 #include "Window.h"
 #include "WindowClass.h"
+#include "core/CodePage.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -23,24 +24,6 @@ const WindowClassRegistrar kRegistrar({WC_TREEVIEWA, &TreeView::Proc,
 
 constexpr int kDefaultIndent = 19;
 constexpr int kButtonSize = 9;
-
-// Copies a CP949 text into a caller's buffer of `size` bytes, cut to fit and
-// always terminated; the lead byte of a character that no longer fits whole
-// is dropped with it.
-void CopyText(const std::string& text, LPSTR buffer, int size) {
-    if (!buffer || size <= 0) return;
-    size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
-    size_t whole = 0;
-    while (whole < n) {
-        const bool lead =
-            static_cast<unsigned char>(text[whole]) >= 0x81 && whole + 1 < text.size();
-        const size_t step = lead ? 2 : 1;
-        if (whole + step > n) break;
-        whole += step;
-    }
-    std::memcpy(buffer, text.data(), whole);
-    buffer[whole] = '\0';
-}
 
 std::string TextOf(LPCSTR text) {
     return text && text != LPSTR_TEXTCALLBACKA ? std::string(text) : std::string();
@@ -257,7 +240,7 @@ void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
 bool TreeView::GetItem(TVITEMA& out) const {
     const TreeItem* item = Item(out.hItem);
     if (!item) return false;
-    if (out.mask & TVIF_TEXT) CopyText(item->Text(), out.pszText, out.cchTextMax);
+    if (out.mask & TVIF_TEXT) CopyToBuffer(item->Text(), out.pszText, out.cchTextMax);
     if (out.mask & TVIF_IMAGE) out.iImage = item->image;
     if (out.mask & TVIF_SELECTEDIMAGE) out.iSelectedImage = item->selectedImage;
     if (out.mask & TVIF_PARAM) out.lParam = item->lParam;
