@@ -61,8 +61,11 @@ ListView::ListView(Window& window, QWidget* parent) : ControlWidget(window, pare
 
 LRESULT CALLBACK ListView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ListView* view = Of<ListView>(hwnd);
-    return view ? view->Message(message, wParam, lParam)
-                : DefWindowProc(hwnd, message, wParam, lParam);
+    if (!view) return DefWindowProc(hwnd, message, wParam, lParam);
+    const LRESULT result = view->Message(message, wParam, lParam);
+    // Looked up again: the message may have destroyed the control.
+    if (ListView* after = Of<ListView>(hwnd)) after->m_model.Verify();
+    return result;
 }
 
 LRESULT CALLBACK ListView::HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

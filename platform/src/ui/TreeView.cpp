@@ -41,8 +41,12 @@ TreeView::TreeView(Window& window, QWidget* parent) : ControlWidget(window, pare
 
 LRESULT CALLBACK TreeView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     TreeView* view = Of<TreeView>(hwnd);
-    return view ? view->Message(message, wParam, lParam)
-                : DefWindowProc(hwnd, message, wParam, lParam);
+    if (!view) return DefWindowProc(hwnd, message, wParam, lParam);
+    const LRESULT result = view->Message(message, wParam, lParam);
+    // Looked up again: the message may have destroyed the control.
+    if (TreeView* after = Of<TreeView>(hwnd))
+        after->m_model.Verify({after->m_caret, after->m_drop, after->m_editItem});
+    return result;
 }
 
 // ------------------------------------------------------------------ messages
