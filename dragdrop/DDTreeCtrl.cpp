@@ -31,12 +31,11 @@ void CDDTreeCtrl::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult) {
     SelectItem(hItem);
     SelectDropTarget(hItem);
 
-    const int nID = GetDlgCtrlID();
-    if (nID == kGroupTreeId) {
+    if (!m_bAllowDrag) {
         SelectDropTarget(nullptr);
         return;
     }
-    if (nID == kMenuTreeId && ItemHasChildren(hItem)) {
+    if (m_bDragLeavesOnly && ItemHasChildren(hItem)) {
         MessageBox("You can add only screen in the VORK menu.", "Notice",
                    MB_ICONEXCLAMATION | MB_OK);
         SelectDropTarget(nullptr);

@@ -9,10 +9,6 @@
 
 class CDDTreeCtrl : public CTreeCtrl {
 public:
-    // Controls of the toolbar settings dialog that behave specially.
-    static constexpr int kMenuTreeId = 1030;   // the terminal's menu: only screens leave it
-    static constexpr int kGroupTreeId = 1032;  // the toolbar groups: never a drag source
-
     CDDTreeCtrl() = default;
 
     // Registers the drop target; needed once after SubclassDlgItem, because a
@@ -34,9 +30,24 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // What the owner makes of this tree, set right after subclassing; the
+    // defaults are a plain tree whose items all drag and whose drops tell the
+    // owner nothing but moves within the tree.
+
     // TRUE: items of this tree may be dropped on it, and folders under the
     // cursor expand during a drag.
     BOOL m_bAllowSelfDrop = TRUE;
+    // FALSE: pressing and dragging an item only selects it; no drag starts.
+    BOOL m_bAllowDrag = TRUE;
+    // TRUE: only leaves leave this tree; dragging a folder shows a notice and
+    // starts no drag.
+    BOOL m_bDragLeavesOnly = FALSE;
+    // Sent to the owner of another tree when an item of this tree lands on it,
+    // with the dragged and the target item; 0 sends nothing.
+    UINT m_nItemDropMessage = 0;
+    // Sent to this tree's owner when rows of a list land on it, with 0 and the
+    // target item; 0 sends nothing.
+    UINT m_nListDropMessage = 0;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

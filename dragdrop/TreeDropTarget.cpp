@@ -68,22 +68,18 @@ BOOL CTreeDropTarget::OnDrop(CWnd* pWnd, COleDataObject* /*pDataObject*/, DROPEF
         // Rows of a list: the dialog learns only where they landed.
         m_pSourceWnd = nullptr;
         pTree->SelectDropTarget(nullptr);
-        const int nID = pTree->GetDlgCtrlID();
-        CWnd* pParent = pTree->GetParent();
-        if (nID == CDDTreeCtrl::kGroupTreeId) {
-            pParent->SendMessage(UM_LIST_DROPPED_ON_GROUPS, 0, reinterpret_cast<LPARAM>(hTarget));
-        } else if (nID == CDDTreeCtrl::kMenuTreeId) {
-            pParent->SendMessage(UM_LIST_DROPPED_ON_MENU, 0, reinterpret_cast<LPARAM>(hTarget));
+        if (pTree->m_nListDropMessage != 0) {
+            pTree->GetParent()->SendMessage(pTree->m_nListDropMessage, 0,
+                                            reinterpret_cast<LPARAM>(hTarget));
         }
         return TRUE;
     }
 
     m_pSourceWnd = CWnd::FromHandlePermanent(hSource);
-    auto* pSourceTree = static_cast<CTreeCtrl*>(m_pSourceWnd);
+    auto* pSourceTree = static_cast<CDDTreeCtrl*>(m_pSourceWnd);
     HTREEITEM hDragged = pSourceTree != nullptr ? pSourceTree->GetSelectedItem() : nullptr;
     if (hTarget == nullptr || hDragged == nullptr) return FALSE;
 
-    const int nSourceID = pSourceTree->GetDlgCtrlID();
     CWnd* pParent = pTree->GetParent();
     const auto wParam = reinterpret_cast<WPARAM>(hDragged);
     const auto lParam = reinterpret_cast<LPARAM>(hTarget);
@@ -92,8 +88,8 @@ BOOL CTreeDropTarget::OnDrop(CWnd* pWnd, COleDataObject* /*pDataObject*/, DROPEF
         pTree->SelectDropTarget(nullptr);
         return hDragged != hTarget;
     }
-    if (nSourceID == CDDTreeCtrl::kMenuTreeId)
-        pParent->SendMessage(UM_MENU_ITEM_DROPPED, wParam, lParam);
+    if (pSourceTree->m_nItemDropMessage != 0)
+        pParent->SendMessage(pSourceTree->m_nItemDropMessage, wParam, lParam);
     pTree->SelectDropTarget(nullptr);
     return TRUE;
 }

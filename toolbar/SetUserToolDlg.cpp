@@ -102,7 +102,12 @@ BOOL CSetUserToolDlg::OnInitDialog() {
     m_listTool.m_bEditable = TRUE;
     m_listTool.m_bAutoScroll = FALSE;
     m_treeGroup.m_bAllowSelfDrop = FALSE;
+    m_treeGroup.m_bAllowDrag = FALSE;
+    m_treeGroup.m_nListDropMessage = UM_LIST_DROPPED_ON_GROUPS;
     m_treeMenu.m_bAllowSelfDrop = FALSE;
+    m_treeMenu.m_bDragLeavesOnly = TRUE;
+    m_treeMenu.m_nItemDropMessage = UM_MENU_ITEM_DROPPED;
+    m_treeMenu.m_nListDropMessage = UM_LIST_DROPPED_ON_MENU;
     m_listTool.RegisterDropTarget();
     m_treeGroup.RegisterDropTarget();
     m_treeMenu.RegisterDropTarget();

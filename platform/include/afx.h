@@ -6,13 +6,24 @@
 #include "windows.h"
 #include "afxstr.h"
 
-// Diagnostics compile to nothing, as in the framework's release build; their
-// arguments are still type-checked and count as used, but never evaluated.
-inline void AfxTraceNothing(LPCSTR, ...) {}
+// Checks, as in the framework: in a debug build (_DEBUG) a failed ASSERT or
+// VERIFY reports its file and line and aborts, so a test run stops at the
+// first broken promise; otherwise ASSERT's argument is type-checked but never
+// evaluated, and VERIFY's is evaluated and its value dropped. Traces compile
+// to nothing in every build.
+[[noreturn]] void AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+#ifdef _DEBUG
+#define ASSERT(f) ((f) ? (void)0 : AfxAssertFailedLine(__FILE__, __LINE__))
+#define VERIFY(f) ASSERT(f)
+#define ASSERT_VALID(p) ASSERT((p) != nullptr)
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
+#else
 #define ASSERT(f) ((void)sizeof(!(f)))
 #define VERIFY(f) ((void)(f))
 #define ASSERT_VALID(p) ((void)sizeof(p))
 #define ASSERT_KINDOF(class_name, object) ((void)sizeof(object))
+#endif
+inline void AfxTraceNothing(LPCSTR, ...) {}
 #define TRACE(...) ((void)sizeof((AfxTraceNothing(__VA_ARGS__), 0)))
 #define TRACE0(sz) TRACE(sz)
 #define DEBUG_NEW new

@@ -142,6 +142,17 @@ std::string ConvertLeniently(Iconv& converter, std::string_view input, OnFailure
 
 }  // namespace
 
+std::ptrdiff_t CopyToBuffer(std::string_view text, char* buffer, std::ptrdiff_t size) {
+    if (buffer == nullptr || size < 1) return 0;
+    const auto room = static_cast<std::size_t>(size) - 1;
+    // A text that fits goes whole; only one cut short is walked by character.
+    std::size_t n = text.size() <= room ? text.size() : 0;
+    while (n < text.size() && n + CharSize(text, n) <= room) n += CharSize(text, n);
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+    return static_cast<std::ptrdiff_t>(n);
+}
+
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t start) {
     for (std::size_t pos = start;; pos += CharSize(text, pos)) {
         // The first byte alone turns most positions away, cheaper than a compare.

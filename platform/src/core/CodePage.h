@@ -18,6 +18,13 @@ inline std::size_t CharSize(std::string_view text, std::size_t pos) {
     return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
+// Copies text into a caller's buffer of `size` bytes, as every message that
+// hands text back does: as much as fits before the terminating NUL, cut
+// before the first character that no longer fits whole, so the caller never
+// gets half of a double-byte character. Returns the bytes copied, the NUL not
+// counted; a null buffer or a size below 1 receives nothing.
+std::ptrdiff_t CopyToBuffer(std::string_view text, char* buffer, std::ptrdiff_t size);
+
 // The first match of needle at or after start that begins and ends on
 // character boundaries (counting from start), or npos. An empty needle
 // matches at start.

@@ -1,5 +1,14 @@
 #include <afxcoll.h>
 
+#include <cstdio>
+#include <cstdlib>
+
+void AfxAssertFailedLine(LPCSTR lpszFileName, int nLine) {
+    std::fprintf(stderr, "%s(%d): assertion failed\n", lpszFileName, nLine);
+    std::fflush(stderr);
+    std::abort();
+}
+
 // CObject is the root: its run-time class has no base.
 const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
                                              nullptr};

@@ -2,24 +2,13 @@
 // own procedure leaves alone.
 #include <QWidget>
 
-#include <algorithm>
-#include <cstring>
-
 #include "Gdi.h"
 #include "Input.h"
 #include "Text.h"
 #include "Window.h"
+#include "core/CodePage.h"
 
 namespace {
-
-LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
-    auto* out = reinterpret_cast<char*>(buffer);
-    if (out == nullptr || size == 0) return 0;
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(size) - 1);
-    std::memcpy(out, text.data(), n);
-    out[n] = '\0';
-    return static_cast<LRESULT>(n);
-}
 
 // The colours of a control that nobody colours: the system's text colour on
 // a window background for edits, on the face colour for everything else.
@@ -50,7 +39,8 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             }
             return TRUE;
         case WM_GETTEXT:
-            return CopyText(window->text, wParam, lParam);
+            return afx::detail::CopyToBuffer(window->text, reinterpret_cast<char*>(lParam),
+                                             static_cast<std::ptrdiff_t>(wParam));
         case WM_GETTEXTLENGTH:
             return static_cast<LRESULT>(window->text.size());
         case WM_SETFONT:

@@ -1,5 +1,9 @@
 #include "ListModel.h"
 
+#include <afx.h>
+
+#include "DebugChecks.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -262,6 +266,21 @@ void ListModel::HitTest(LVHITTESTINFO& info, bool everyColumn) const {
         info.flags = LVHT_ONITEMICON;
     else
         info.flags = LVHT_ONITEMLABEL;
+}
+
+void ListModel::Verify() const {
+    if constexpr (!kDebugChecks) return;
+    ASSERT(m_mark >= -1 && m_mark < RowCount());
+    ASSERT(m_top >= 0 && m_top <= RowCount());
+    ASSERT(m_scrollX >= 0);
+    if (m_rows.size() > kDebugWalkLimit) return;
+    int focused = 0;
+    for (const ListRow& row : m_rows) {
+        focused += (row.state & LVIS_FOCUSED) != 0;
+        ASSERT(row.texts.size() <= static_cast<std::size_t>(std::max(1, ColumnCount())));
+    }
+    ASSERT(focused <= 1);
+    ASSERT(!singleSelection || SelectedCount() <= 1);
 }
 
 }  // namespace afx::detail

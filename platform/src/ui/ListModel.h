@@ -87,6 +87,13 @@ public:
     // names a row, unless every column counts (LVM_SUBITEMHITTEST).
     void HitTest(LVHITTESTINFO& info, bool everyColumn = false) const;
 
+    // In a debug build, stops the program unless the selection mark names a
+    // row or none and the top row is within the rows and, in a list not too
+    // long to walk, at most one row has the focus (and, in a single-selection
+    // list, the selection) and no row holds texts for columns that do not
+    // exist.
+    void Verify() const;
+
 private:
     void ClampScroll();
     void ChangeState(int index, UINT state, UINT mask);

@@ -5,12 +5,12 @@
 #include "Text.h"
 #include "Window.h"
 #include "WindowClass.h"
+#include "core/CodePage.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
-#include <cstring>
 
 namespace afx::detail {
 
@@ -43,14 +43,6 @@ Qt::Alignment Alignment(int format) {
                                      : Qt::AlignLeft;
 }
 
-int CopyText(const std::string& text, LPSTR buffer, int size) {
-    if (!buffer || size <= 0) return 0;
-    const size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
-}
-
 }  // namespace
 
 ListView::ListView(Window& window, QWidget* parent) : ControlWidget(window, parent) {
@@ -69,8 +61,11 @@ ListView::ListView(Window& window, QWidget* parent) : ControlWidget(window, pare
 
 LRESULT CALLBACK ListView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ListView* view = Of<ListView>(hwnd);
-    return view ? view->Message(message, wParam, lParam)
-                : DefWindowProc(hwnd, message, wParam, lParam);
+    if (!view) return DefWindowProc(hwnd, message, wParam, lParam);
+    const LRESULT result = view->Message(message, wParam, lParam);
+    // Looked up again: the message may have destroyed the control.
+    if (ListView* after = Of<ListView>(hwnd)) after->m_model.Verify();
+    return result;
 }
 
 LRESULT CALLBACK ListView::HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -108,7 +103,7 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!out || !column) return FALSE;
             if (out->mask & LVCF_WIDTH) out->cx = column->width;
             if (out->mask & LVCF_FMT) out->fmt = column->format;
-            if (out->mask & LVCF_TEXT) CopyText(column->text, out->pszText, out->cchTextMax);
+            if (out->mask & LVCF_TEXT) CopyToBuffer(column->text, out->pszText, out->cchTextMax);
             if (out->mask & LVCF_SUBITEM) out->iSubItem = index;
             return TRUE;
         }
@@ -322,7 +317,7 @@ bool ListView::GetItem(LVITEMA& out) const {
     const ListRow* row = const_cast<ListModel&>(m_model).Row(out.iItem);
     if (!row) return false;
     if (out.mask & LVIF_TEXT)
-        CopyText(m_model.Text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
+        CopyToBuffer(m_model.Text(out.iItem, out.iSubItem), out.pszText, out.cchTextMax);
     if (out.mask & LVIF_IMAGE) out.iImage = row->image;
     if (out.mask & LVIF_PARAM) out.lParam = row->lParam;
     if (out.mask & LVIF_STATE) out.state = row->state & out.stateMask;
@@ -330,7 +325,8 @@ bool ListView::GetItem(LVITEMA& out) const {
 }
 
 int ListView::GetItemText(int index, LVITEMA& out) const {
-    return CopyText(m_model.Text(index, out.iSubItem), out.pszText, out.cchTextMax);
+    return static_cast<int>(
+        CopyToBuffer(m_model.Text(index, out.iSubItem), out.pszText, out.cchTextMax));
 }
 
 bool ListView::DeleteItem(int index) {

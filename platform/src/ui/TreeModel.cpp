@@ -1,5 +1,9 @@
 #include "TreeModel.h"
 
+#include <afx.h>
+
+#include "DebugChecks.h"
+
 namespace afx::detail {
 
 int TreeItem::ChildrenFlag() const {
@@ -130,6 +134,43 @@ int TreeModel::RowOf(const TreeItem& item) const {
 
 int TreeModel::DepthOf(const TreeItem& item) const {
     return item.m_depth;
+}
+
+void TreeModel::Verify(std::initializer_list<const TreeItem*> marks) const {
+    if constexpr (!kDebugChecks) return;
+    for (const TreeItem* mark : marks) ASSERT(mark == nullptr || Find(mark) == mark);
+    if (m_items.size() > kDebugWalkLimit) return;
+    if (m_rowsValid) {
+        std::size_t row = 0;
+        for (const TreeItem* at = m_root.firstChild; at; at = NextVisible(*at), ++row) {
+            ASSERT(row < m_rows.size() && m_rows[row] == at);
+            ASSERT(at->m_rowsBuild == m_rowsBuild && at->m_row == static_cast<int>(row));
+        }
+        ASSERT(row == m_rows.size());
+    }
+    // Walked by the links alone, with no lookup per item, to keep a walk
+    // after every message cheap.
+    std::size_t reached = 0;
+    const TreeItem* owner = &m_root;
+    const TreeItem* prev = nullptr;
+    for (const TreeItem* at = m_root.firstChild;;) {
+        if (at) {
+            ++reached;
+            ASSERT(reached <= m_items.size());  // also ends a chain that runs in a circle
+            ASSERT(at->parent == owner);
+            ASSERT(at->prev == prev);
+            owner = at;
+            prev = nullptr;
+            at = at->firstChild;
+            continue;
+        }
+        ASSERT(owner->lastChild == prev);
+        if (owner == &m_root) break;
+        prev = owner;
+        at = owner->next;
+        owner = owner->parent;
+    }
+    ASSERT(reached == m_items.size());
 }
 
 }  // namespace afx::detail

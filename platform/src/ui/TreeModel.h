@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -104,6 +105,13 @@ public:
     // Tells the model that expansion or structure changed, so the rows are
     // recounted when next asked for.
     void InvalidateRows() { m_rowsValid = false; }
+
+    // In a debug build, stops the program unless each mark (a caret, a
+    // highlight) is null or a live item and, in a tree not too large to walk,
+    // every link agrees with the link back, every item reachable from the
+    // root is counted and nothing else, and the rows (when kept) are those
+    // the expansion states make visible.
+    void Verify(std::initializer_list<const TreeItem*> marks) const;
 
 private:
     TreeItem* Container(TreeItem* parent) const;

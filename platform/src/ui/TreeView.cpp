@@ -4,6 +4,7 @@
 #include "Text.h"
 #include "Window.h"
 #include "WindowClass.h"
+#include "core/CodePage.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -26,28 +27,6 @@ constexpr int kDefaultIndent = 19;
 constexpr UINT_PTR kEditTimer = 0x7E01;
 constexpr int kButtonSize = 9;
 
-// Copies a CP949 text into a caller's buffer of `size` bytes, cut to fit and
-// always terminated; the lead byte of a character that no longer fits whole
-// is dropped with it.
-void CopyText(const std::string& text, LPSTR buffer, int size) {
-    if (!buffer || size <= 0) return;
-    if (text.size() < static_cast<size_t>(size)) {  // fits whole: nothing to cut
-        std::memcpy(buffer, text.c_str(), text.size() + 1);
-        return;
-    }
-    size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
-    size_t whole = 0;
-    while (whole < n) {
-        const bool lead =
-            static_cast<unsigned char>(text[whole]) >= 0x81 && whole + 1 < text.size();
-        const size_t step = lead ? 2 : 1;
-        if (whole + step > n) break;
-        whole += step;
-    }
-    std::memcpy(buffer, text.data(), whole);
-    buffer[whole] = '\0';
-}
-
 std::string TextOf(LPCSTR text) {
     return text && text != LPSTR_TEXTCALLBACKA ? std::string(text) : std::string();
 }
@@ -64,8 +43,12 @@ TreeView::TreeView(Window& window, QWidget* parent) : ControlWidget(window, pare
 
 LRESULT CALLBACK TreeView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     TreeView* view = Of<TreeView>(hwnd);
-    return view ? view->Message(message, wParam, lParam)
-                : DefWindowProc(hwnd, message, wParam, lParam);
+    if (!view) return DefWindowProc(hwnd, message, wParam, lParam);
+    const LRESULT result = view->Message(message, wParam, lParam);
+    // Looked up again: the message may have destroyed the control.
+    if (TreeView* after = Of<TreeView>(hwnd))
+        after->m_model.Verify({after->m_caret, after->m_drop, after->m_editItem});
+    return result;
 }
 
 // ------------------------------------------------------------------ messages
@@ -280,7 +263,7 @@ void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
 bool TreeView::GetItem(TVITEMA& out) const {
     const TreeItem* item = Item(out.hItem);
     if (!item) return false;
-    if (out.mask & TVIF_TEXT) CopyText(item->Text(), out.pszText, out.cchTextMax);
+    if (out.mask & TVIF_TEXT) CopyToBuffer(item->Text(), out.pszText, out.cchTextMax);
     if (out.mask & TVIF_IMAGE) out.iImage = item->image;
     if (out.mask & TVIF_SELECTEDIMAGE) out.iSelectedImage = item->selectedImage;
     if (out.mask & TVIF_PARAM) out.lParam = item->lParam;

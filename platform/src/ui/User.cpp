@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cstring>
 
 #include "Application.h"
 #include "Backed.h"
@@ -13,6 +12,7 @@
 #include "Text.h"
 #include "Window.h"
 #include "WindowClass.h"
+#include "core/CodePage.h"
 
 namespace afx::detail {
 
@@ -329,12 +329,9 @@ LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
 
 int GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
     const Window* window = Window::FromHandle(hWnd);
-    if (window == nullptr || lpClassName == nullptr || nMaxCount <= 0) return 0;
-    const std::string& name = window->windowClass.name;
-    const int n = std::min(static_cast<int>(name.size()), nMaxCount - 1);
-    std::memcpy(lpClassName, name.data(), static_cast<std::size_t>(n));
-    lpClassName[n] = '\0';
-    return n;
+    if (window == nullptr) return 0;
+    return static_cast<int>(
+        afx::detail::CopyToBuffer(window->windowClass.name, lpClassName, nMaxCount));
 }
 
 HWND WindowFromPoint(POINT Point) {

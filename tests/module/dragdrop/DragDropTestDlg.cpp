@@ -8,11 +8,11 @@ namespace {
 // Trees and lists in the styles of the module's templates; the lists are
 // wider than their columns, so a point right of the last column is on no row.
 const afx::DialogControl kControls[] = {
-    {CDDTreeCtrl::kMenuTreeId, "SysTreeView32", "",
+    {CDragDropTestDlg::IDC_MENU_TREE, "SysTreeView32", "",
      WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
          TVS_SHOWSELALWAYS,
      5, 5, 90, 120},
-    {CDDTreeCtrl::kGroupTreeId, "SysTreeView32", "",
+    {CDragDropTestDlg::IDC_GROUP_TREE, "SysTreeView32", "",
      WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
          TVS_SHOWSELALWAYS | TVS_EDITLABELS,
      100, 5, 90, 120},
@@ -42,7 +42,8 @@ ON_MESSAGE(UM_LIST_DROPPED_ON_GROUPS,
 ON_MESSAGE(UM_LIST_DROPPED_ON_MENU, &CDragDropTestDlg::OnPrivateMessage<UM_LIST_DROPPED_ON_MENU>)
 ON_MESSAGE(UM_MENU_ITEM_DROPPED, &CDragDropTestDlg::OnPrivateMessage<UM_MENU_ITEM_DROPPED>)
 ON_MESSAGE(UM_SHORT_NAME_EDITED, &CDragDropTestDlg::OnPrivateMessage<UM_SHORT_NAME_EDITED>)
-ON_NOTIFY(TVN_ENDLABELEDIT, CDDTreeCtrl::kGroupTreeId, &CDragDropTestDlg::OnGroupEndLabelEdit)
+ON_NOTIFY(TVN_ENDLABELEDIT, CDragDropTestDlg::IDC_GROUP_TREE,
+          &CDragDropTestDlg::OnGroupEndLabelEdit)
 END_MESSAGE_MAP()
 
 void CDragDropTestDlg::Run(const std::function<void()>& body) {
@@ -60,8 +61,8 @@ BOOL CDragDropTestDlg::OnInitDialog() {
     // As the module's dialogs set their controls up.
     m_listTool.SubclassDlgItem(IDC_TOOL_LIST, this);
     m_listLink.SubclassDlgItem(IDC_LINK_LIST, this);
-    m_treeMenu.SubclassDlgItem(CDDTreeCtrl::kMenuTreeId, this);
-    m_treeGroup.SubclassDlgItem(CDDTreeCtrl::kGroupTreeId, this);
+    m_treeMenu.SubclassDlgItem(IDC_MENU_TREE, this);
+    m_treeGroup.SubclassDlgItem(IDC_GROUP_TREE, this);
     m_treeLink.SubclassDlgItem(IDC_LINK_TREE, this);
     for (CDDListCtrl* pList : {&m_listTool, &m_listLink}) {
         pList->SetExtendedStyle(pList->GetExtendedStyle() | LVS_EX_FULLROWSELECT);
@@ -75,6 +76,11 @@ BOOL CDragDropTestDlg::OnInitDialog() {
         pTree->m_bAllowSelfDrop = FALSE;
         pTree->RegisterDropTarget();
     }
+    m_treeGroup.m_bAllowDrag = FALSE;
+    m_treeGroup.m_nListDropMessage = UM_LIST_DROPPED_ON_GROUPS;
+    m_treeMenu.m_bDragLeavesOnly = TRUE;
+    m_treeMenu.m_nItemDropMessage = UM_MENU_ITEM_DROPPED;
+    m_treeMenu.m_nListDropMessage = UM_LIST_DROPPED_ON_MENU;
     m_listTool.RegisterDropTarget();
     m_listLink.RegisterDropTarget();
     FillTrees();

@@ -45,7 +45,9 @@ struct LabelEdit {
 class CDragDropTestDlg : public CDialog {
 public:
     static constexpr UINT IDD = 9801;
-    static constexpr UINT IDC_LINK_TREE = 1075;  // a tree the toolbar dialog does not know
+    static constexpr UINT IDC_MENU_TREE = 1040;
+    static constexpr UINT IDC_GROUP_TREE = 1042;
+    static constexpr UINT IDC_LINK_TREE = 1075;  // a plain tree, as the link dialog's
     static constexpr UINT IDC_LINK_LIST = 1079;  // an empty list without editing
     static constexpr UINT IDC_TOOL_LIST = 1033;
     static constexpr int kToolRows = 20;
@@ -56,8 +58,8 @@ public:
     // ends it unless it has already ended.
     void Run(const std::function<void()>& body);
 
-    CDDTreeCtrl m_treeMenu;   // 1030
-    CDDTreeCtrl m_treeGroup;  // 1032
+    CDDTreeCtrl m_treeMenu;   // set up as the toolbar dialog's menu tree
+    CDDTreeCtrl m_treeGroup;  // set up as the toolbar dialog's group tree
     CDDTreeCtrl m_treeLink;   // 1075
     CDDListCtrl m_listTool;   // 1033
     CDDListCtrl m_listLink;   // 1079

@@ -246,10 +246,21 @@ TEST(Map, TheTableGrowsWithItsContentAndKeepsEveryEntry) {
     }
 }
 
-TEST(Diagnostics, OnlyVerifyEvaluatesItsArgument) {
-    int n = 0;
-    ASSERT(++n == 1);
-    TRACE("%d %s\n", ++n, CString("x").GetString());
-    VERIFY(++n == 1);
-    EXPECT_EQ(1, n);
+// Checks are real in a debug build, where a failed one names its place and
+// ends the program; in any other only VERIFY evaluates its argument. A trace
+// never does.
+TEST(Diagnostics, VerifyAlwaysEvaluatesAndAFailedCheckEndsADebugBuild) {
+    int nVerified = 0, nAsserted = 0, nTraced = 0;
+    VERIFY(++nVerified);
+    ASSERT(++nAsserted);
+    TRACE("%d %s\n", ++nTraced, CString("x").GetString());
+    EXPECT_EQ(nVerified, 1);
+    EXPECT_EQ(nTraced, 0);
+#ifdef _DEBUG
+    EXPECT_EQ(nAsserted, 1);
+    EXPECT_DEATH(ASSERT(nVerified == 2), "CollectionTest\\.cpp\\([0-9]+\\): assertion failed");
+    EXPECT_DEATH(VERIFY(--nVerified), "CollectionTest\\.cpp\\([0-9]+\\): assertion failed");
+#else
+    EXPECT_EQ(nAsserted, 0);
+#endif
 }
