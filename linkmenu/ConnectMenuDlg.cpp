@@ -86,6 +86,7 @@ BOOL CConnectMenuDlg::OnInitDialog() {
     FillMenuTree(m_treeMenu);
     InitListColumns();
     LoadConnectMenu();
+    m_history.Open();
     return TRUE;
 }
 
@@ -103,6 +104,8 @@ void CConnectMenuDlg::OnOK() {
 
 // Enter never ends the dialog; in the search field it searches.
 BOOL CConnectMenuDlg::PreTranslateMessage(MSG* pMsg) {
+    if (m_history.TranslateKey(GetSafeHwnd(), *pMsg)) return TRUE;
+    const auto action = m_history.Track(pMsg->message == WM_KEYDOWN);
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
         if (::GetFocus() == m_editSearch.GetSafeHwnd()) Search();
         return TRUE;

@@ -124,6 +124,7 @@ BOOL CSetUserToolDlg::OnInitDialog() {
 
     m_btnPrev.EnableWindow(FALSE);
     m_btnNext.EnableWindow(FALSE);
+    m_history.Open();
     return TRUE;
 }
 
@@ -139,6 +140,8 @@ void CSetUserToolDlg::InsertListColumns() {
 }
 
 BOOL CSetUserToolDlg::PreTranslateMessage(MSG* pMsg) {
+    if (m_history.TranslateKey(GetSafeHwnd(), *pMsg)) return TRUE;
+    const auto action = m_history.Track(pMsg->message == WM_KEYDOWN);
     if (pMsg->message == WM_KEYDOWN) {
         const HWND hFocus = ::GetFocus();
         switch (pMsg->wParam) {
