@@ -70,29 +70,32 @@ public:
     void Close() {
         m_steps.clear();
         m_nShown = 0;
+        m_before.reset();
     }
 
-    // Lives while the dialog handles one message. The outermost one that
-    // carries a person's action records a step when the content changed;
-    // the messages that its handling sends on are part of the same action.
+    // Lives while the dialog handles one message. Whatever happens before
+    // the outermost message is handled is one action, and a step when it
+    // carried a person's action (the message, or one that its handling sent
+    // on: a drag runs inside the mouse's messages) and changed the content.
     class [[nodiscard]] Action {
     public:
-        Action(CEditHistory& history, bool bPersonal)
-            : m_history(history),
-              m_bOuter(history.m_nDepth++ == 0 && bPersonal && !history.m_steps.empty()) {
-            if (m_bOuter) m_before.emplace(history.m_hooks.view());
+        Action(CEditHistory& history, bool bPersonal) : m_history(history) {
+            ++history.m_nDepth;
+            if (bPersonal && !history.m_bShowing && !history.m_before && !history.m_steps.empty()) {
+                history.m_before.emplace(history.m_hooks.view());
+            }
         }
         ~Action() {
-            --m_history.m_nDepth;
-            if (m_bOuter) m_history.Record(std::move(*m_before));
+            if (--m_history.m_nDepth > 0 || !m_history.m_before) return;
+            View before = std::move(*m_history.m_before);
+            m_history.m_before.reset();
+            m_history.Record(std::move(before));
         }
         Action(const Action&) = delete;
         Action& operator=(const Action&) = delete;
 
     private:
         CEditHistory& m_history;
-        const bool m_bOuter;
-        std::optional<View> m_before;
     };
     Action Track(bool bPersonal) { return Action(*this, bPersonal); }
 
@@ -147,6 +150,11 @@ private:
     // What the rebuilding sends to the dialog is no action of its own.
     void Show(const Content& content, const View& view) {
         const Action rebuilding(*this, false);
+        m_bShowing = true;
+        const struct Done {
+            bool& bShowing;
+            ~Done() { bShowing = false; }
+        } done{m_bShowing};
         m_hooks.show(content, view);
     }
 
@@ -154,4 +162,6 @@ private:
     std::vector<Step> m_steps;
     std::size_t m_nShown = 0;
     int m_nDepth = 0;
+    bool m_bShowing = false;
+    std::optional<View> m_before;  // of the action under way
 };
