@@ -91,17 +91,10 @@ TEST_F(LinkUndo, EveryChangeIsUndoneAndRedone) {
         WriteFiveRows();
         RunToEnd([&] {
             c.setup();
-            const std::string strBefore = Shown();
             const std::vector<std::string> rows = Rows();
-            c.act();
-            const std::string strAfter = Shown();
-            ASSERT_NE(Rows(), rows);
-            Press('Z');
-            EXPECT_EQ(Shown(), strBefore);
-            Press('Z');  // nothing more to undo
-            EXPECT_EQ(Shown(), strBefore);
-            Press('Y');
-            EXPECT_EQ(Shown(), strAfter);
+            driver::ExpectUndoneAndRedone(
+                [this] { return Shown(); }, c.act,
+                [&](bool bUndone) { EXPECT_EQ(Rows() == rows, bUndone); });
             driver::ClickControl(Dlg(), IDOK);
         });
         EXPECT_EQ(ReadFile(), strDone);

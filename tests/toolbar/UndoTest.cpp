@@ -9,7 +9,6 @@
 namespace {
 
 constexpr UINT kUndo = 'Z';
-constexpr UINT kRedo = 'Y';
 
 class Undo : public ToolbarDialog {
 protected:
@@ -198,19 +197,9 @@ TEST_F(Undo, EveryActionIsUndoneAndRedone) {
         WriteFiles();
         RunToEnd([&] {
             c.setup();
-            const std::string strBefore = Shown();
-            c.act();
-            const std::string strAfter = Shown();
-            ASSERT_NE(strAfter, strBefore);
-            ASSERT_TRUE(Dlg().m_bModified);
-            Press(kUndo);
-            EXPECT_EQ(Shown(), strBefore);
-            EXPECT_FALSE(Dlg().m_bModified);
-            Press(kUndo);  // nothing more to undo
-            EXPECT_EQ(Shown(), strBefore);
-            Press(kRedo);
-            EXPECT_EQ(Shown(), strAfter);
-            EXPECT_TRUE(Dlg().m_bModified);
+            driver::ExpectUndoneAndRedone(
+                [this] { return Shown(); }, c.act,
+                [this](bool bUndone) { EXPECT_EQ(Dlg().m_bModified == FALSE, bUndone); });
             ClickButton(IDC_SAVE);
         });
         EXPECT_EQ(ReadBytes(UserFile()), strDone);
