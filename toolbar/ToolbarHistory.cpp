@@ -13,16 +13,21 @@ void CopyFields(const ToolbarRecord& fields, CMenuInfo& info) {
     info.m_nKind = fields.nKind;
 }
 
+bool Holds(const ToolbarRecord& fields, const CMenuInfo& info) {
+    return fields.strScreenNo == info.m_strScreenNo && fields.strName == info.m_strName &&
+           fields.strShortName == info.m_strShortName && fields.nKind == info.m_nKind;
+}
+
 // Compares in place: the comparison runs after every action, the copy only
 // for the groups it changed.
 bool Holds(const ToolbarGroup& group, const CMenuInfo& info) {
-    if (!(group.record == FieldsOf(info)) ||
+    if (!Holds(group.record, info) ||
         group.screens.size() != static_cast<std::size_t>(info.m_listChild.GetCount())) {
         return false;
     }
     std::size_t i = 0;
     for (POSITION pos = info.m_listChild.GetHeadPosition(); pos; ++i) {
-        if (!(group.screens[i] == FieldsOf(*info.m_listChild.GetNext(pos)))) return false;
+        if (!Holds(group.screens[i], *info.m_listChild.GetNext(pos))) return false;
     }
     return true;
 }
