@@ -73,7 +73,7 @@ public:
         m_before.reset();
     }
 
-    // Lives while the dialog handles one message. Whatever happens before
+    // Lives while the dialog handles one message. All that happens while
     // the outermost message is handled is one action, and a step when it
     // carried a person's action (the message, or one that its handling sent
     // on: a drag runs inside the mouse's messages) and changed the content.
@@ -115,23 +115,21 @@ public:
         return false;
     }
 
-    bool Undo() {
-        if (m_nDepth > 0 || m_nShown == 0) return false;
-        --m_nShown;
-        Show(m_steps[m_nShown].content, m_steps[m_nShown + 1].before);
-        return true;
-    }
-
-    bool Redo() {
-        if (m_nDepth > 0 || m_nShown + 1 >= m_steps.size()) return false;
-        ++m_nShown;
-        Show(m_steps[m_nShown].content, m_steps[m_nShown].after);
-        return true;
-    }
-
     bool AtStart() const { return m_nShown == 0; }
 
 private:
+    void Undo() {
+        if (m_nDepth > 0 || m_nShown == 0) return;
+        --m_nShown;
+        Show(m_steps[m_nShown].content, m_steps[m_nShown + 1].before);
+    }
+
+    void Redo() {
+        if (m_nDepth > 0 || m_nShown + 1 >= m_steps.size()) return;
+        ++m_nShown;
+        Show(m_steps[m_nShown].content, m_steps[m_nShown].after);
+    }
+
     struct Step {
         Content content;
         View before;
