@@ -5,8 +5,10 @@
 //                 then "ItemCnt" and every entry of each group (~650 calls
 //                 for 20 groups), on a file that is already cached;
 //   ReadParse/G   one read of the file from disk and one parse of it;
-//   Save/G        the save: DeleteFileA, then one WritePrivateProfileStringA
-//                 per entry, each of which reaches the disk;
+//   Save/G        the save as the toolbar dialog makes it: a draft from
+//                 GetTempFileNameA, one WritePrivateProfileStringA per entry
+//                 on it, and ReplaceFileA with REPLACEFILE_WRITE_THROUGH (so
+//                 one fsync) over the file;
 //   AtomicWrite/G one write of the final file beside it and a rename.
 // After the runs it prints Loader/ReadParse (at most 3 is the goal) and
 // Save/AtomicWrite, with that ratio per write, which must not grow with the
@@ -135,11 +137,16 @@ void ReadParse(benchmark::State& state) {
 void Save(benchmark::State& state) {
     const std::vector<Entry> calls = SaveCalls(static_cast<int>(state.range(0)));
     const std::string file = Dir().File("ToolBar_save.ini");
+    WriteFile(file, FileBytes(calls));
     for (auto _ : state) {
-        DeleteFileA(file.c_str());
+        char draft[MAX_PATH];
+        GetTempFileNameA(Dir().File("").c_str(), "tbl", 0, draft);
         for (const Entry& e : calls)
-            WritePrivateProfileStringA(e.section.c_str(), e.key.c_str(), e.value.c_str(),
-                                       file.c_str());
+            WritePrivateProfileStringA(e.section.c_str(), e.key.c_str(), e.value.c_str(), draft);
+        if (!ReplaceFileA(file.c_str(), draft, nullptr, REPLACEFILE_WRITE_THROUGH, nullptr,
+                          nullptr)) {
+            state.SkipWithError("the save failed");
+        }
     }
     state.counters["writes"] = static_cast<double>(calls.size());
 }

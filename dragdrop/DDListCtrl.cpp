@@ -164,10 +164,15 @@ void CDDListCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     if ((GetItemState(nItem, LVIS_FOCUSED) & LVIS_FOCUSED) == 0) {
         SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
-    if (nCol != kShortNameColumn) return;
-    CEdit* pEdit = EditSubLabel(nItem, nCol, GetItemText(nItem, nCol));
+    if (nCol == kShortNameColumn) EditShortName(nItem);
+}
+
+CEdit* CDDListCtrl::EditShortName(int nItem) {
+    if (!m_bEditable || nItem < 0 || nItem >= GetItemCount()) return nullptr;
+    CEdit* pEdit = EditSubLabel(nItem, kShortNameColumn, GetItemText(nItem, kShortNameColumn));
     // EM_LIMITTEXT counts bytes in this ANSI control.
     if (pEdit != nullptr) pEdit->SetLimitText(kShortNameLimit);
+    return pEdit;
 }
 
 void CDDListCtrl::Notice(LPCSTR lpszText) {

@@ -35,6 +35,10 @@ public:
     // Opens the terminal's in-place editor over a cell; NULL when the cell
     // cannot be shown or is too narrow. The editor destroys itself.
     CEdit* EditSubLabel(int nItem, int nCol, const CString& strText);
+    // Opens the short-name editor on a row's short-name cell, limited to a
+    // short name's bytes; NULL when the list is not editable or the cell
+    // cannot be edited.
+    CEdit* EditShortName(int nItem);
 
     // TRUE: rows of this list may be dropped on it (reordering).
     BOOL m_bAllowSelfDrop = TRUE;

@@ -86,6 +86,7 @@ BOOL CConnectMenuDlg::OnInitDialog() {
     FillMenuTree(m_treeMenu);
     InitListColumns();
     LoadConnectMenu();
+    CheckLinkMenuReadable();
     m_history.Open();
     return TRUE;
 }
@@ -97,9 +98,9 @@ void CConnectMenuDlg::InitListColumns() {
     m_listLink.InsertColumn(kScreenName, "Screen Name", LVCFMT_LEFT, 245);
 }
 
+// A save that fails keeps the dialog open.
 void CConnectMenuDlg::OnOK() {
-    SaveConnectMenu();
-    CNewDialog::OnOK();
+    if (SaveConnectMenu()) CNewDialog::OnOK();
 }
 
 // Enter never ends the dialog; in the search field it searches.
@@ -110,7 +111,49 @@ BOOL CConnectMenuDlg::PreTranslateMessage(MSG* pMsg) {
         if (::GetFocus() == m_editSearch.GetSafeHwnd()) Search();
         return TRUE;
     }
+    if (pMsg->message == WM_KEYDOWN && ::GetFocus() == m_listLink.GetSafeHwnd() &&
+        ListKey(static_cast<UINT>(pMsg->wParam))) {
+        return TRUE;
+    }
     return CNewDialog::PreTranslateMessage(pMsg);
+}
+
+// The list's keyboard route to what the mouse does: Delete deletes as the
+// Delete button does; Ctrl with Up, Down, Home or End moves the selected link
+// as a drag onto the row above, below, first or last does. FALSE for every
+// other key.
+BOOL CConnectMenuDlg::ListKey(UINT nKey) {
+    const bool bCtrl = ::GetKeyState(VK_CONTROL) < 0;
+    if (nKey == VK_DELETE && !bCtrl) {
+        OnDelete();
+        return TRUE;
+    }
+    const int nRow = m_listLink.GetNextItem(-1, LVNI_SELECTED);
+    const int nLast = m_listLink.GetItemCount() - 1;
+    int nTo = -1;
+    switch (bCtrl ? nKey : 0) {
+        case VK_UP:
+            nTo = nRow - 1;
+            break;
+        case VK_DOWN:
+            nTo = nRow + 1;
+            break;
+        case VK_HOME:
+            nTo = 0;
+            break;
+        case VK_END:
+            nTo = nLast;
+            break;
+        default:
+            return FALSE;
+    }
+    // A drag onto its own row, or past either end, moves nothing. The moved
+    // row keeps the keyboard's mark, which Delete acts on.
+    if (nRow >= 0 && nTo >= 0 && nTo <= nLast && nTo != nRow) {
+        OnListItemsMoved(nRow, nTo);
+        m_listLink.SetSelectionMark(nTo);
+    }
+    return TRUE;
 }
 
 const CMenuNode* CConnectMenuDlg::MenuNode(HTREEITEM hItem) const {

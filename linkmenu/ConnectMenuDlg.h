@@ -34,6 +34,7 @@ protected:
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL ListKey(UINT nKey);
     BOOL OnInitDialog() override;
     void OnOK() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,12 +74,15 @@ protected:
 
     // The link menu file.
     void LoadConnectMenu();
+    void CheckLinkMenuReadable();
     void AddProfileEntry(const CString& strValue, int nIndex);
-    void SaveConnectMenu();
+    // False, with the reason in the status line, when the file was not saved.
+    bool SaveConnectMenu();
 
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bStatusError = FALSE;
+    CString m_strReadFailure;  // why the file could not be read when the dialog opened
     CString m_strInitScreenNo;
     CMenuNode* m_pMenuRoot;
     CImageList m_imageList;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ConnectMenuDlg.h"
+#include "menu/ProfileDraft.h"
 
 namespace {
 
@@ -93,30 +94,38 @@ void CConnectMenuDlg::AddProfileEntry(const CString& strValue, int nIndex) {
     InsertRow(strRest.Left(nSecond), strRest.Mid(nSecond + 1), strValue.Left(nFirst), nIndex);
 }
 
+// A link menu file that exists but cannot be read is told in the status
+// line; OK then never replaces it.
+void CConnectMenuDlg::CheckLinkMenuReadable() {
+    m_strReadFailure = UnreadableReason(LinkMenuFile());
+    if (!m_strReadFailure.IsEmpty()) {
+        ShowStatus(UnreadableMessage(LinkMenuFile(), m_strReadFailure), TRUE);
+    }
+}
+
 // The new file is composed on a copy of the old one beside it, by the same
-// writes that would edit the old file in place, and replaces it only when
-// every write went through: the file is always either the old one or the
-// complete new one.
-void CConnectMenuDlg::SaveConnectMenu() {
+// writes that would edit the old file in place, and replaces it whole. A
+// save that fails says why in the status line; false then.
+bool CConnectMenuDlg::SaveConnectMenu() {
     const CString strFile = LinkMenuFile();
-    const CString strDraft = strFile + ".new";
-    ::DeleteFileA(strDraft);
+    if (!m_strReadFailure.IsEmpty()) {
+        ShowStatus(UnreadableMessage(strFile, m_strReadFailure), TRUE);
+        return false;
+    }
+    CProfileDraft file(strFile, true);
     const int nRows = m_listLink.GetItemCount();
-    bool bWritten = (::GetFileAttributesA(strFile) == INVALID_FILE_ATTRIBUTES ||
-                     ::CopyFileA(strFile, strDraft, FALSE)) &&
-                    ::WritePrivateProfileStringA(kCountSection, kCountKey, Number(nRows), strDraft);
-    for (int nRow = 0; bWritten && nRow < nRows; ++nRow) {
+    file.Write(kCountSection, kCountKey, Number(nRows));
+    for (int nRow = 0; nRow < nRows; ++nRow) {
         CString strValue;
         strValue.Format("%s,%s,%s", m_listLink.GetItemText(nRow, kScreenName).GetString(),
                         m_listLink.GetItemText(nRow, kInnerTR).GetString(),
                         m_listLink.GetItemText(nRow, kTRCode).GetString());
-        bWritten =
-            ::WritePrivateProfileStringA(kEntrySection, Number(nRow + 1), strValue, strDraft);
+        file.Write(kEntrySection, Number(nRow + 1), strValue);
     }
-    if (bWritten) ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, strDraft);
-    if (!bWritten ||
-        !::MoveFileExA(strDraft, strFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileA(strDraft);
+    if (!file.Publish()) {
+        ShowStatus(file.Failure(), TRUE);
+        return false;
     }
     HandOverSavedFile("0007", strFile);
+    return true;
 }

@@ -24,7 +24,7 @@ void CMenuSearch::Search() {
     for (m_hHitCursor = m_tree.GetRootItem(); m_hHitCursor;) {
         const HTREEITEM hHit = m_tree.FindItem(m_hHitCursor, strText);
         if (!hHit) break;
-        m_hitMap.SetAt(static_cast<WORD>(m_nHitCount), hHit);
+        m_hitMap.SetAt(m_nHitCount, hHit);
         ++m_nHitCount;
         m_hHitCursor = m_tree.GetNextVisibleItem(hHit);
     }
@@ -57,7 +57,7 @@ void CMenuSearch::PrevHit() {
 
 void CMenuSearch::ShowHit(int nIndex) {
     HTREEITEM hHit = nullptr;
-    if (!m_hitMap.Lookup(static_cast<WORD>(nIndex), hHit)) return;
+    if (!m_hitMap.Lookup(nIndex, hHit)) return;
     for (HTREEITEM hItem = hHit; hItem; hItem = m_tree.GetParentItem(hItem)) {
         m_tree.Expand(hItem, TVE_EXPAND);
     }

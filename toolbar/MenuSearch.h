@@ -40,7 +40,7 @@ private:
     int m_nHitCount = 0;
     int m_nHitIndex = 0;
     HTREEITEM m_hHitCursor = nullptr;  // where the walk of a search goes on
-    // Match position to item. The key is 16 bits wide, so beyond 65,536
-    // matches positions share items.
-    CMap<WORD, WORD, HTREEITEM, HTREEITEM> m_hitMap{10};
+    // Match position to item. The key is as wide as the count, so every
+    // match keeps a position of its own, however many a menu holds.
+    CMap<int, int, HTREEITEM, HTREEITEM> m_hitMap{10};
 };

@@ -116,10 +116,10 @@ BOOL CSetUserToolDlg::OnInitDialog() {
     m_btnBottom.SetToolTipText("to the bottom");
     InsertListColumns();
 
+    CheckUserFileReadable();
     LoadToolbarFile();
     BuildImageList();
     FillMenuTree();
-    AddFavoritesToMenuTree();
     FillGroupTree();
 
     m_btnPrev.EnableWindow(FALSE);
@@ -144,6 +144,8 @@ BOOL CSetUserToolDlg::PreTranslateMessage(MSG* pMsg) {
     const auto action = m_history.Track(pMsg->message == WM_KEYDOWN);
     if (pMsg->message == WM_KEYDOWN) {
         const HWND hFocus = ::GetFocus();
+        if (hFocus == m_listTool.GetSafeHwnd() && ListKey(static_cast<UINT>(pMsg->wParam)))
+            return TRUE;
         switch (pMsg->wParam) {
             case VK_DELETE:
                 if (hFocus == m_listTool.GetSafeHwnd()) {
@@ -163,6 +165,34 @@ BOOL CSetUserToolDlg::PreTranslateMessage(MSG* pMsg) {
         }
     }
     return CVoDialog::PreTranslateMessage(pMsg);
+}
+
+// The list's keyboard route to what the mouse does: F2 edits the short name
+// of the focused row, Ctrl with Up, Down, Home or End moves the selected row
+// as the arrow buttons do. FALSE for every other key.
+BOOL CSetUserToolDlg::ListKey(UINT nKey) {
+    const bool bCtrl = ::GetKeyState(VK_CONTROL) < 0;
+    if (nKey == VK_F2 && !bCtrl) {
+        m_listTool.EditShortName(m_listTool.GetNextItem(-1, LVNI_FOCUSED));
+        return TRUE;
+    }
+    if (!bCtrl) return FALSE;
+    switch (nKey) {
+        case VK_UP:
+            MoveScreenUp();
+            return TRUE;
+        case VK_DOWN:
+            MoveScreenDown();
+            return TRUE;
+        case VK_HOME:
+            MoveScreenToTop();
+            return TRUE;
+        case VK_END:
+            MoveScreenToBottom();
+            return TRUE;
+        default:
+            return FALSE;
+    }
 }
 
 HBRUSH CSetUserToolDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {

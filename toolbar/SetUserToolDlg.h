@@ -25,6 +25,8 @@
 #include "toolbar/MenuSearch.h"
 #include "toolbar/ToolbarHistory.h"
 
+class CProfileDraft;
+
 class CSetUserToolDlg : public CVoDialog {
 public:
     // The user's file is "<user dir>\ToolBar_<user id>.ini" with the
@@ -40,6 +42,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL ListKey(UINT nKey);
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -79,11 +82,12 @@ protected:
     afx_msg LRESULT OnMenuItemDropped(WPARAM wParam, LPARAM lParam);
 
     // Files.
+    void CheckUserFileReadable();
     void LoadToolbarFile();
     void AddFavoritesToMenuTree();
     void FillGroupTree();
     afx_msg void SaveToolbarFile();
-    void WriteToolbarFile(int nDefaults);
+    void WriteToolbarFile(CProfileDraft& file, int nDefaults);
     afx_msg void ModifyGroup();
     void ImportDefaultToolbars();
 
@@ -132,6 +136,7 @@ protected:
     CString m_strInitScreenNo;
     CString m_strUserFile;
     CString m_strDefaultFile;
+    CString m_strReadFailure;  // why the user's file could not be read when the dialog opened
     BOOL m_bModified = FALSE;
     HTREEITEM m_hCurGroup = nullptr;
     CMenuSearch m_search;

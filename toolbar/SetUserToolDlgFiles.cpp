@@ -9,6 +9,7 @@
 
 #include "SetUserToolDlg.h"
 #include "TreePictures.h"
+#include "menu/ProfileDraft.h"
 
 namespace {
 
@@ -88,28 +89,6 @@ int GroupPosition(const CTreeCtrl& tree, HTREEITEM hItem) {
     }
     return 0;
 }
-
-// The profile calls of one save on one file; after the first call that
-// fails the others are not made.
-class ProfileWriter {
-public:
-    explicit ProfileWriter(const CString& strFile) : m_strFile(strFile) {}
-    void Write(LPCSTR pszSection, LPCSTR pszKey, LPCSTR pszValue) {
-        m_bOk = m_bOk && ::WritePrivateProfileStringA(pszSection, pszKey, pszValue, m_strFile);
-    }
-    void Write(LPCSTR pszSection, LPCSTR pszKey, int nValue, LPCSTR pszFormat) {
-        CString strValue;
-        strValue.Format(pszFormat, nValue);
-        Write(pszSection, pszKey, strValue);
-    }
-    // Makes the file durable; the call reports nothing.
-    void Flush() { ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_strFile); }
-    bool Ok() const { return m_bOk; }
-
-private:
-    CString m_strFile;
-    bool m_bOk = true;
-};
 
 }  // namespace
 
@@ -198,36 +177,44 @@ void CSetUserToolDlg::FillGroupTree() {
     }
 }
 
+// A user file that exists but cannot be read is told at once; the dialog
+// then shows none of its groups and its Save never replaces it.
+void CSetUserToolDlg::CheckUserFileReadable() {
+    m_strReadFailure = UnreadableReason(m_strUserFile);
+    if (!m_strReadFailure.IsEmpty()) Alert(UnreadableMessage(m_strUserFile, m_strReadFailure));
+}
+
 // Without changes only the selection is recorded. With changes the file is
-// written anew, after the question.
+// written anew, after the question. Either way the new file is composed
+// beside the user's file and replaces it whole; a save that fails says why
+// and leaves the dialog open, to try again or cancel.
 void CSetUserToolDlg::SaveToolbarFile() {
-    const HTREEITEM hRoot = m_treeGroup.GetRootItem();
     const HTREEITEM hSelected = m_treeGroup.GetSelectedItem();
-    const int nDefaults = ReadInt(kList, kItemCount, 0, m_strDefaultFile);
-    if (!m_bModified) {
-        if (hSelected != hRoot) {
-            ProfileWriter file(m_strUserFile);
+    const bool bWrite = m_bModified || hSelected != m_treeGroup.GetRootItem();
+    if (bWrite && !m_strReadFailure.IsEmpty()) {
+        Alert(UnreadableMessage(m_strUserFile, m_strReadFailure));
+        return;
+    }
+    if (m_bModified && !Ask("Do you want to save the changes you have made?")) return;
+    if (bWrite) {
+        const int nDefaults = ReadInt(kList, kItemCount, 0, m_strDefaultFile);
+        CProfileDraft file(m_strUserFile, !m_bModified);
+        if (m_bModified) {
+            WriteToolbarFile(file, nDefaults);
+        } else {
             file.Write(kList, kComboSel, nDefaults - 1 + GroupPosition(m_treeGroup, hSelected),
                        "%d");
-            file.Flush();
         }
-    } else {
-        if (!Ask("Do you want to save the changes you have made?")) return;
-        WriteToolbarFile(nDefaults);
+        if (!file.Publish()) {
+            Alert(file.Failure());
+            return;
+        }
     }
     HandOverSavedFile("0005", m_strUserFile);
     EndDialog(IDOK);
 }
 
-// The whole file is composed beside the user's file and takes its place only
-// when every write succeeded, so that the user's file is at every moment the
-// old one or the complete new one. A failed save leaves the old file and, as
-// every file operation of the dialog, shows nothing.
-void CSetUserToolDlg::WriteToolbarFile(int nDefaults) {
-    const CString strNewFile = m_strUserFile + ".new";
-    // What an interrupted save may have left there must not show up in this one.
-    ::DeleteFileA(strNewFile);
-    ProfileWriter file(strNewFile);
+void CSetUserToolDlg::WriteToolbarFile(CProfileDraft& file, int nDefaults) {
     file.Write(kList, kItemCount, static_cast<int>(m_treeGroup.GetCount()) - 1, "%02d");
     if (const HTREEITEM hFirst = m_treeGroup.GetChildItem(m_treeGroup.GetRootItem())) {
         int n = 1;
@@ -246,11 +233,6 @@ void CSetUserToolDlg::WriteToolbarFile(int nDefaults) {
         const int nPosition =
             std::max(GroupPosition(m_treeGroup, m_treeGroup.GetSelectedItem()), 1);
         file.Write(kList, kComboSel, nDefaults - 1 + nPosition, "%d");
-    }
-    file.Flush();
-    if (!file.Ok() || !::MoveFileExA(strNewFile, m_strUserFile,
-                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileA(strNewFile);
     }
 }
 

@@ -17,6 +17,9 @@ void CSetUserToolDlg::FillMenuTree() {
         InsertTreeItem(m_treeMenu, TVI_ROOT, m_menuRoot.m_strName, kRootPicture, 0, 1,
                        m_menuRoot.GetChildCount() > 0, reinterpret_cast<LPARAM>(&m_menuRoot));
     InsertMenuChildren(m_menuRoot, hRoot, true);
+    // The favorites branch goes in while the root is still closed: every row
+    // added below an open root would lay the first level out again.
+    AddFavoritesToMenuTree();
 
     const HTREEITEM hScreen = m_strInitScreenNo.IsEmpty()
                                   ? nullptr

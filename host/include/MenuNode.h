@@ -42,6 +42,8 @@ public:
     std::unique_ptr<CScreenRecord> m_pScreen;  // null for folders and separators
 
 private:
+    void CopyFields(const CMenuNode& src);  // the node's own data, not its children
+
     std::vector<std::unique_ptr<CMenuNode>> m_children;
 };
 

@@ -12,7 +12,7 @@
 //   - Message boxes: SetMessageBoxHandler installs a function that answers
 //     every message box instead of showing it; every box, answered by the
 //     handler, the hook or a person, is recorded (MessageBoxRecords).
-//   - Input: Click, DoubleClick, MouseDown/Move/Up, KeyDown/KeyUp/PressKey
+//   - Input: Click, DoubleClick, MouseDown/Move/Up, Wheel, KeyDown/KeyUp/PressKey
 //     and TypeText deliver real Qt input events to the widgets, so the
 //     platform's own translation into window messages is what runs.
 //   - Drag and drop: a drag follows a scripted path (DragStep) instead of the
@@ -83,14 +83,20 @@ const std::vector<MessageBoxRecord>& MessageBoxRecords();
 void ClearMessageBoxRecords();
 
 // --- Input -------------------------------------------------------------------
-// Points are client coordinates of hwnd; keys are MK_SHIFT and MK_CONTROL.
+// Points are client coordinates of hwnd; keys are MK_SHIFT, MK_CONTROL and MK_ALT.
 
 void Click(HWND hwnd, POINT point, UINT keys = 0);
 void DoubleClick(HWND hwnd, POINT point, UINT keys = 0);
 void MouseDown(HWND hwnd, POINT point, UINT keys = 0);
 void MouseMove(HWND hwnd, POINT point, UINT keys = MK_LBUTTON);
 void MouseUp(HWND hwnd, POINT point, UINT keys = 0);
-// Keys go to the focus window.
+// Turns the wheel with the pointer at the point: `notches` detents away from
+// the user (negative: towards), to the widget under the point and on to its
+// parents while none takes it, as Qt delivers a mouse's wheel.
+void Wheel(HWND hwnd, POINT point, int notches, UINT keys = 0);
+// Keys go to the focus window. KeyDown and KeyUp send the one key with
+// `keys` the modifiers held before it went down or up; PressKey presses the
+// modifiers' own keys first and releases them after, as a person's fingers do.
 void KeyDown(UINT vk, UINT keys = 0);
 void KeyUp(UINT vk, UINT keys = 0);
 void PressKey(UINT vk, UINT keys = 0);

@@ -16,6 +16,7 @@ public:
     CString(const char* pch, int nLength);
     CString(char ch, int nRepeat = 1);
     CString(const std::string& str);  // NOLINT: implicit, for the platform's own callers
+    CString(std::string&& str);       // NOLINT: implicit, for the platform's own callers
 
     // Size and access.
     int GetLength() const { return static_cast<int>(m_str.size()); }

@@ -241,7 +241,7 @@ public:
         CAssoc*& rBucket = m_hashTable[nHash % m_nHashTableSize];
         pAssoc->pNext = rBucket;
         rBucket = pAssoc;
-        ++m_nCount;
+        if (++m_nCount > static_cast<INT_PTR>(m_nHashTableSize)) Grow();
         return pAssoc->value;
     }
     void SetAt(ARG_KEY key, ARG_VALUE newValue) { (*this)[key] = newValue; }
@@ -295,6 +295,35 @@ private:
         for (; nBucket < m_hashTable.size(); ++nBucket)
             if (m_hashTable[nBucket]) return m_hashTable[nBucket];
         return nullptr;
+    }
+    // More entries than buckets: the table grows to a prime beyond twice its
+    // size, so look-ups stay short however large the map becomes. The
+    // framework leaves the order of iteration unspecified; it changes here.
+    void Grow() {
+        static constexpr UINT kPrimes[] = {
+            37u,      79u,      163u,      331u,      673u,      1361u,     2729u,      5471u,
+            10949u,   21911u,   43853u,    87719u,    175447u,   350899u,   701819u,    1403641u,
+            2807303u, 5614657u, 11229331u, 22458671u, 44917381u, 89834777u, 179669557u, 359339171u};
+        UINT nNewSize = 0;
+        for (const UINT nPrime : kPrimes) {
+            if (nPrime / 2 > m_nHashTableSize) {
+                nNewSize = nPrime;
+                break;
+            }
+        }
+        if (nNewSize == 0) return;  // already as large as it ever grows
+        std::vector<CAssoc*> newTable(nNewSize, nullptr);
+        for (CAssoc* pChain : m_hashTable) {
+            while (pChain) {
+                CAssoc* pAssoc = pChain;
+                pChain = pAssoc->pNext;
+                CAssoc*& rBucket = newTable[pAssoc->nHashValue % nNewSize];
+                pAssoc->pNext = rBucket;
+                rBucket = pAssoc;
+            }
+        }
+        m_hashTable.swap(newTable);
+        m_nHashTableSize = nNewSize;
     }
     CAssoc* Find(ARG_KEY key, UINT nHash) const {
         if (m_hashTable.empty()) return nullptr;

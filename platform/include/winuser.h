@@ -336,8 +336,16 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define SB_VERT 1
 #define SB_CTL 2
 
-// WM_MOUSEWHEEL: the distance of one notch of the wheel.
+// WM_MOUSEWHEEL: the distance of one notch of the wheel, the signed distance
+// in wParam's high word, and the "scroll a page" answer of
+// SPI_GETWHEELSCROLLLINES.
 #define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(wParam) ((short)HIWORD(wParam))
+#define GET_KEYSTATE_WPARAM(wParam) (LOWORD(wParam))
+#define WHEEL_PAGESCROLL 0xFFFFFFFFu
+
+// SystemParametersInfo.
+#define SPI_GETWHEELSCROLLLINES 0x0068
 
 // RedrawWindow.
 #define RDW_INVALIDATE 0x0001
@@ -472,8 +480,8 @@ typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
 
 // Window classes and windows.
 BOOL RegisterClassA(const WNDCLASSA* lpWndClass);
-HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
-                     int X, int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
+HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X,
+                     int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
                      HINSTANCE hInstance, LPVOID lpParam);
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
@@ -540,6 +548,8 @@ HWND GetCapture();
 // FALSE when the button comes up or Escape is pressed first.
 BOOL DragDetect(HWND hWnd, POINT pt);
 SHORT GetKeyState(int nVirtKey);
+UINT GetDoubleClickTime();
+BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWinIni);
 SHORT GetAsyncKeyState(int vKey);
 BOOL GetCursorPos(LPPOINT lpPoint);
 BOOL SetCursorPos(int X, int Y);

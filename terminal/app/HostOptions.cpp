@@ -1,5 +1,6 @@
 #include "HostOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <limits>
@@ -23,10 +24,19 @@ short ParseService(const std::string& text) {
     return static_cast<short>(value);
 }
 
+// A user name names a folder under HOME/users, so it is a name and never a
+// path: nothing that climbs, crosses a separator or hides in control bytes.
+void CheckUserName(const std::string& user) {
+    const bool control = std::any_of(user.begin(), user.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (user == "." || user == ".." || user.find_first_of("/\\") != std::string::npos || control)
+        throw UsageError("--user needs a user name: no '/', '\\', '.', '..' or control characters");
+}
+
 }  // namespace
 
-HostOptions ParseCommandLine(const std::vector<std::string>& args,
-                             const std::string& programDir) {
+HostOptions ParseCommandLine(const std::vector<std::string>& args, const std::string& programDir) {
     HostOptions options;
     struct Valued {
         const char* name;
@@ -34,10 +44,14 @@ HostOptions ParseCommandLine(const std::vector<std::string>& args,
     };
     std::string service;
     const Valued valued[] = {
-        {"--home", &options.home},          {"--user", &options.user},
-        {"--service", &service},            {"--grade", &options.grade},
-        {"--screen", &options.screen},      {"--menu", &options.menuFile},
-        {"--main-dir", &options.mainDir},   {"--script", &options.script},
+        {"--home", &options.home},
+        {"--user", &options.user},
+        {"--service", &service},
+        {"--grade", &options.grade},
+        {"--screen", &options.screen},
+        {"--menu", &options.menuFile},
+        {"--main-dir", &options.mainDir},
+        {"--script", &options.script},
         {"--screenshots", &options.screenshots},
     };
     for (size_t i = 0; i < args.size(); ++i) {
@@ -64,6 +78,7 @@ HostOptions ParseCommandLine(const std::vector<std::string>& args,
     }
     if (!options.script.empty() && !options.screenshots.empty())
         throw UsageError("--script and --screenshots cannot be combined");
+    CheckUserName(options.user);
     if (!service.empty()) options.service = ParseService(service);
     if (options.home.empty()) options.home = DefaultHome();
     if (options.mainDir.empty()) options.mainDir = programDir;
@@ -92,7 +107,8 @@ and "Register link menu" dialogs on a sample securities menu.
   --script FILE      play a script on the dialogs without a display, print
                      what they show on standard output, exit 0 when it ran
                      to its end and 1 at its first error (the line is named
-                     on standard error)
+                     on standard error); the language, its output and its
+                     errors: terminal/app/script/README.md in the sources
   --screenshots DIR  open the window and each dialog offscreen, write PNG
                      files into DIR and exit; also what happens without a
                      display

@@ -13,6 +13,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+#include <vector>
+
 #include "TerminalSession.h"
 
 namespace host {
@@ -24,13 +27,21 @@ QString FromCp949(const CString& text) {
     return QString::fromStdString(afx::Cp949ToUtf8(text.GetString()));
 }
 
-void AddMenuItems(QTreeWidgetItem* parent, const CMenuNode& node) {
-    for (int i = 0; i < node.GetChildCount(); ++i) {
-        const CMenuNode& child = *node.GetChild(i);
-        const QString screenNo = child.m_pScreen ? FromCp949(child.m_pScreen->m_strScreenNo) : "";
-        auto* item = new QTreeWidgetItem(parent, {FromCp949(child.m_strName), screenNo});
-        if (!child.m_dwShow) item->setForeground(0, Qt::gray);
-        AddMenuItems(item, child);
+// A list of our own rather than recursion: a menu may nest deeper than the
+// stack allows frames.
+void AddMenuItems(QTreeWidgetItem* root, const CMenuNode& menu) {
+    std::vector<std::pair<QTreeWidgetItem*, const CMenuNode*>> pending{{root, &menu}};
+    while (!pending.empty()) {
+        const auto [parent, node] = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < node->GetChildCount(); ++i) {
+            const CMenuNode& child = *node->GetChild(i);
+            const QString screenNo =
+                child.m_pScreen ? FromCp949(child.m_pScreen->m_strScreenNo) : "";
+            auto* item = new QTreeWidgetItem(parent, {FromCp949(child.m_strName), screenNo});
+            if (!child.m_dwShow) item->setForeground(0, Qt::gray);
+            pending.emplace_back(item, &child);
+        }
     }
 }
 

@@ -1,14 +1,19 @@
 #include "MenuFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
+#include <utility>
 
 namespace host {
 namespace {
 
 constexpr int kKindFolder = 16;
+constexpr size_t kFirstRoom = 16;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Reads the words of one line: bare words and double-quoted strings.
 class LineReader {
@@ -38,7 +43,9 @@ public:
         return std::string(m_text.substr(start, m_pos - start));
     }
 
-    [[noreturn]] void Fail(const std::string& reason) const { throw MenuFileError(m_nLine, reason); }
+    [[noreturn]] void Fail(const std::string& reason) const {
+        throw MenuFileError(m_nLine, reason);
+    }
 
 private:
     void SkipBlanks() {
@@ -49,21 +56,21 @@ private:
         std::string value;
         ++m_pos;  // the opening quote
         while (m_pos < m_text.size()) {
-            const char c = m_text[m_pos++];
-            if (c == '"') {
+            // Plain characters go in as one run; a menu has many names.
+            const size_t run = std::min(m_text.find_first_of("\"\\", m_pos), m_text.size());
+            value.append(m_text.substr(m_pos, run - m_pos));
+            m_pos = run;
+            if (m_pos == m_text.size()) break;
+            if (m_text[m_pos++] == '"') {
                 if (m_pos < m_text.size() && !IsBlank(m_text[m_pos]))
                     Fail("expected a space after the closing quote");
                 return value;
             }
-            if (c == '\\') {
-                if (m_pos == m_text.size()) break;
-                const char e = m_text[m_pos++];
-                if (e != '"' && e != '\\')
-                    Fail(std::string("unknown escape \\") + e + " (only \\\" and \\\\ are allowed)");
-                value += e;
-            } else {
-                value += c;
-            }
+            if (m_pos == m_text.size()) break;  // a backslash ends the line
+            const char e = m_text[m_pos++];
+            if (e != '"' && e != '\\')
+                Fail(std::string("unknown escape \\") + e + " (only \\\" and \\\\ are allowed)");
+            value += e;
         }
         Fail("string without its closing quote");
     }
@@ -83,9 +90,10 @@ int ParseNumber(const LineReader& reader, const std::string& key, const std::str
     return number;
 }
 
-MenuFileNode ParseNode(std::string_view text, int line) {
+// Fills the node in place: a menu has many nodes, and each move of one
+// moves four strings.
+void ParseNode(std::string_view text, int line, MenuFileNode& node) {
     LineReader reader(text, line);
-    MenuFileNode node;
     node.line = line;
     bool quoted = false;
     const std::string keyword = reader.Next(quoted);
@@ -113,7 +121,7 @@ MenuFileNode ParseNode(std::string_view text, int line) {
             continue;
         }
         const size_t eq = word.find('=');
-        const std::string key = word.substr(0, eq);
+        const std::string_view key = std::string_view(word).substr(0, eq);
         std::optional<std::string>* slot = key == "no"     ? &no
                                            : key == "code" ? &code
                                            : key == "type" ? &type
@@ -122,9 +130,9 @@ MenuFileNode ParseNode(std::string_view text, int line) {
         if (eq == std::string::npos || !slot)
             reader.Fail("unknown attribute '" + word + "' (expected no=, code=, type=, " +
                         "kind= or hidden)");
-        if (*slot) reader.Fail(key + "= given twice");
+        if (*slot) reader.Fail(std::string(key) + "= given twice");
         *slot = word.substr(eq + 1);
-        if ((*slot)->empty()) reader.Fail(key + "= needs a value");
+        if ((*slot)->empty()) reader.Fail(std::string(key) + "= needs a value");
     }
 
     if (kind && keyword != "node") reader.Fail("kind= belongs to 'node' lines only");
@@ -134,13 +142,24 @@ MenuFileNode ParseNode(std::string_view text, int line) {
     }
     if (type) node.type = ParseNumber(reader, "type", *type, 65535);
     node.shown = !hidden;
-    node.screenNo = no.value_or("");
-    node.code = code.value_or("");
+    node.screenNo = std::move(no).value_or("");
+    node.code = std::move(code).value_or("");
     node.hasScreen = no.has_value() || node.kind != kKindFolder;
-    return node;
 }
 
 }  // namespace
+
+// Each node taken from the list hands its children to the list before it
+// goes, so it is destroyed without any.
+MenuFileNode::~MenuFileNode() {
+    std::vector<MenuFileNode> pending = std::move(children);
+    while (!pending.empty()) {
+        MenuFileNode node = std::move(pending.back());
+        pending.pop_back();
+        for (MenuFileNode& child : node.children) pending.push_back(std::move(child));
+        node.children.clear();
+    }
+}
 
 std::vector<MenuFileNode> ParseMenuFile(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
@@ -169,7 +188,10 @@ std::vector<MenuFileNode> ParseMenuFile(std::string_view text) {
         if (depth >= levels.size())
             throw MenuFileError(line, "indented more than one level below the node above");
         levels.resize(depth + 1);
-        levels[depth]->push_back(ParseNode(body, line));
+        // Folders hold a few dozen nodes: room for them from the first on
+        // spares most of the moves of growing one by one.
+        if (levels[depth]->empty()) levels[depth]->reserve(kFirstRoom);
+        ParseNode(body, line, levels[depth]->emplace_back());
         levels.push_back(&levels[depth]->back().children);
     }
     return roots;

@@ -12,6 +12,12 @@ namespace host {
 // One node as the file describes it, text still in UTF-8; the line lets a
 // later step (the conversion to CP949) blame the right place.
 struct MenuFileNode {
+    MenuFileNode() = default;
+    MenuFileNode(MenuFileNode&&) noexcept = default;
+    MenuFileNode& operator=(MenuFileNode&&) noexcept = default;
+    // Without recursion, however deep the file nests.
+    ~MenuFileNode();
+
     std::string name;
     int kind = 1;
     bool shown = true;

@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "../Flyout/FileDownObserver.h"
 #include "TerminalSetup.h"
@@ -17,19 +19,23 @@ namespace {
 // Input registry indices of the two modes.
 enum { kToolbarMode = 2, kLinkMode = 4 };
 
-void AddMenuNodes(CMenuNode& parent, const std::vector<MenuFileNode>& nodes) {
-    for (const MenuFileNode& source : nodes) {
-        CMenuNode& node = *parent.AddChild();
-        node.m_strName = afx::Utf8ToCp949(source.name);
-        node.m_nKind = static_cast<BYTE>(source.kind);
-        node.m_dwShow = source.shown ? 1 : 0;
-        if (source.hasScreen) {
-            node.m_pScreen = std::make_unique<CScreenRecord>();
-            node.m_pScreen->m_strScreenNo = afx::Utf8ToCp949(source.screenNo);
-            node.m_pScreen->m_strSecondCode = afx::Utf8ToCp949(source.code);
-            node.m_pScreen->m_nScreenType = static_cast<short>(source.type);
-        }
-        AddMenuNodes(node, source.children);
+// Numbers, codes and many names are ASCII, which reads the same in CP949:
+// those move over as they are, and a large menu starts without a copy of each.
+CString ToCp949(std::string&& utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return CString(std::move(utf8));
+    return CString(afx::Utf8ToCp949(utf8));
+}
+
+void MoveMenuFields(CMenuNode& node, MenuFileNode& source) {
+    node.m_strName = ToCp949(std::move(source.name));
+    node.m_nKind = static_cast<BYTE>(source.kind);
+    node.m_dwShow = source.shown ? 1 : 0;
+    if (source.hasScreen) {
+        node.m_pScreen = std::make_unique<CScreenRecord>();
+        node.m_pScreen->m_strScreenNo = ToCp949(std::move(source.screenNo));
+        node.m_pScreen->m_strSecondCode = ToCp949(std::move(source.code));
+        node.m_pScreen->m_nScreenType = static_cast<short>(source.type);
     }
 }
 
@@ -54,7 +60,8 @@ std::optional<std::array<CString, 3>> SplitEntry(const CString& strEntry) {
 // function pointer type that converts to any other.
 template <typename Function>
 Function Export(HMODULE hModule, LPCSTR pszName) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(hModule, pszName)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(GetProcAddress(hModule, pszName)));
 }
 
 CString Key(int n) {
@@ -65,11 +72,22 @@ CString Key(int n) {
 
 }  // namespace
 
-CMenuNode BuildMenu(const std::vector<MenuFileNode>& nodes) {
+CMenuNode BuildMenu(std::vector<MenuFileNode> nodes) {
     CMenuNode root;
     root.m_strName = "VORK";
     root.m_nKind = MENU_NODE_FOLDER;
-    AddMenuNodes(root, nodes);
+    // A list of our own rather than recursion: a menu file may nest deeper
+    // than the stack allows frames.
+    std::vector<std::pair<CMenuNode*, std::vector<MenuFileNode>*>> pending{{&root, &nodes}};
+    while (!pending.empty()) {
+        const auto [pParent, pSources] = pending.back();
+        pending.pop_back();
+        for (MenuFileNode& source : *pSources) {
+            CMenuNode* pNode = pParent->AddChild();
+            MoveMenuFields(*pNode, source);
+            pending.emplace_back(pNode, &source.children);
+        }
+    }
     return root;
 }
 
@@ -81,8 +99,8 @@ std::string HomeRelativePath(const std::string& path, const std::string& home) {
     return shown;
 }
 
-TerminalSession::TerminalSession(const HostOptions& options, const HomeDir& home,
-                                 CMenuNode menu, const std::string& moduleDir)
+TerminalSession::TerminalSession(const HostOptions& options, const HomeDir& home, CMenuNode menu,
+                                 const std::string& moduleDir)
     : m_home(home),
       m_strUser(afx::Utf8ToCp949(options.user)),
       m_strScreen(afx::Utf8ToCp949(options.screen)),
@@ -98,8 +116,7 @@ TerminalSession::TerminalSession(const HostOptions& options, const HomeDir& home
 
     const std::string modulePath = moduleDir + "/Tabulo.dll";
     m_hModule = LoadLibraryA(modulePath.c_str());
-    if (m_hModule)
-        m_pfnCallTabulo = Export<int (*)(int)>(m_hModule, "CallTabulo");
+    if (m_hModule) m_pfnCallTabulo = Export<int (*)(int)>(m_hModule, "CallTabulo");
     if (!m_pfnCallTabulo) {
         if (m_hModule) FreeLibrary(m_hModule);
         throw std::runtime_error("cannot load the module libTabulo.so from " + moduleDir);
@@ -162,8 +179,8 @@ std::vector<Toolbar> TerminalSession::UserToolbars() const {
     for (int i = 1; i <= nGroups; ++i) {
         Toolbar toolbar{ReadProfileString("LIST", Key(i), strFile), {}};
         if (toolbar.strName.IsEmpty()) continue;
-        const int nScreens = static_cast<int>(
-            GetPrivateProfileIntA(toolbar.strName, "ItemCnt", 0, strFile));
+        const int nScreens =
+            static_cast<int>(GetPrivateProfileIntA(toolbar.strName, "ItemCnt", 0, strFile));
         for (int j = 1; j <= nScreens; ++j) {
             if (auto fields = SplitEntry(ReadProfileString(toolbar.strName, Key(j), strFile)))
                 toolbar.buttons.push_back({(*fields)[0], (*fields)[1], (*fields)[2]});
@@ -180,8 +197,8 @@ std::vector<Toolbar> TerminalSession::UserToolbars() const {
 }
 
 std::vector<LinkEntry> TerminalSession::LinkMenu() const {
-    const CString strFile = CString(m_home.BaseDir().c_str()) + "/" + m_strUser +
-                            "/UserConnectMenu.ini";
+    const CString strFile =
+        CString(m_home.BaseDir().c_str()) + "/" + m_strUser + "/UserConnectMenu.ini";
     std::vector<LinkEntry> entries;
     const int nCount =
         static_cast<int>(GetPrivateProfileIntA("USERMENUCOUNT", "Count", 0, strFile));

@@ -87,7 +87,7 @@ private:
 };
 
 // The terminal's menu from a menu file's nodes, under a root node of its own;
-// names and codes become CP949.
-CMenuNode BuildMenu(const std::vector<MenuFileNode>& nodes);
+// names and codes become CP949. The nodes' text is taken over, not copied.
+CMenuNode BuildMenu(std::vector<MenuFileNode> nodes);
 
 }  // namespace host

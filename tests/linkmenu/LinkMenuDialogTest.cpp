@@ -32,7 +32,7 @@ std::string FileOf(int nCount) {
     return file;
 }
 
-std::vector<std::string> NumberedRows(std::initializer_list<int> numbers) {
+std::vector<std::string> NumberedRows(const std::vector<int>& numbers) {
     std::vector<std::string> rows;
     for (int n : numbers) rows.push_back(RowOf(static_cast<int>(rows.size()), Numbered(n)));
     return rows;
@@ -198,6 +198,40 @@ TEST_F(LinkMenu, DraggingARowSwapsItWithTheRowItLandsOn) {
         driver::Drag(List(), driver::RowPoint(List(), 1), List(), driver::EndPoint(List()));
         EXPECT_EQ(Rows(), NumberedRows({1004, 1005, 1003, 1001, 1002}));
         EXPECT_EQ(Status(), "");
+    });
+}
+
+// In the list, Ctrl with Up, Down, Home or End swaps the selected row as a
+// drag onto the row above, below, first or last does; Delete deletes it as
+// the button does.
+TEST_F(LinkMenu, KeysInTheListMoveAsADragAndDeleteAsTheButton) {
+    WriteFile(FileOf(5));
+    Run([&] {
+        const struct {
+            int nRow;
+            UINT nKey;
+            std::vector<int> rows;
+            int nSelected;  // -1: not checked
+        } steps[] = {
+            {0, VK_DOWN, {1002, 1001, 1003, 1004, 1005}, 1},
+            {1, VK_UP, {1001, 1002, 1003, 1004, 1005}, 0},
+            {1, VK_END, {1001, 1005, 1003, 1004, 1002}, 4},
+            {4, VK_HOME, {1002, 1005, 1003, 1004, 1001}, 0},
+            {0, VK_UP, {1002, 1005, 1003, 1004, 1001}, 0},
+            {2, VK_DELETE, {1002, 1005, 1004, 1001}, -1},
+            {1, VK_DOWN, {1002, 1004, 1005, 1001}, 2},
+            {-1, VK_DELETE, {1002, 1004, 1001}, -1},  // the moved row
+        };
+        for (const auto& step : steps) {
+            if (step.nRow >= 0) driver::ClickRow(List(), step.nRow);
+            afx::PressKey(step.nKey, step.nKey == VK_DELETE ? 0 : MK_CONTROL);
+            EXPECT_EQ(Rows(), NumberedRows(step.rows)) << step.nKey;
+            if (step.nSelected >= 0) {
+                EXPECT_EQ(SelectedRows(), std::vector<int>{step.nSelected});
+            }
+        }
+        EXPECT_EQ(Status(), "");
+        EXPECT_EQ(afx::TopModalWindow(), Dlg().GetSafeHwnd());
     });
 }
 

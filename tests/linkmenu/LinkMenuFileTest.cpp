@@ -5,7 +5,10 @@
 
 #include <TerminalSetup.h>
 
+#include <cerrno>
+
 #include "LinkMenuFixture.h"
+#include "SaveFaults.h"
 
 namespace {
 
@@ -186,33 +189,58 @@ TEST_F(LinkMenuFile, CancelEscapeAndOtherServicesHandNothingOver) {
     EXPECT_TRUE(m_handOvers.empty());
 }
 
-// A save that fails at any of its writes leaves the old file byte for byte
-// and no draft beside it; the dialog still closes.
-TEST_F(LinkMenuFile, AFailedWriteLeavesTheOldFile) {
+// A save that fails at any of its writes, on a full disk or at its sync
+// leaves the old file byte for byte and no draft beside it, says why in red
+// and keeps the dialog open; OK then tries again.
+TEST_F(LinkMenuFile, AFailedSaveSaysWhyKeepsTheFileAndStaysOpen) {
     const std::string kOld = "[USERMENUCOUNT]\r\nCount=1\r\n[USERMENU]\r\n1=A,B,C\r\n2=D,E,F\r\n";
-    for (int nFail = 1; nFail <= 3; ++nFail) {
-        SCOPED_TRACE(nFail);
+    const std::string strFile = (m_home / "users" / "tester").string() + "\\UserConnectMenu.ini";
+    // Count and the new row change the file; the first row stays as it is.
+    for (const SaveFault& fault : SaveFaults(2)) {
+        SCOPED_TRACE(fault.pszReason);
         WriteFile(kOld);
+        m_handOvers.clear();
         EXPECT_EQ(RunToEnd([&] {
                       Add({"[0900] Top screen"});
-                      Add({"Many", "[1001] Screen 1001"});
-                      afx::testing::FailProfileWrite(nFail);
+                      fault.arm();
+                      driver::ClickControl(Dlg(), IDOK);
+                      EXPECT_EQ(ReadFile(), kOld);
+                      EXPECT_EQ(Status(), strFile + " could not be saved: " + fault.pszReason +
+                                              " The file is unchanged.");
+                      EXPECT_TRUE(StatusIsRed());
+                      EXPECT_TRUE(m_handOvers.empty());
                       driver::ClickControl(Dlg(), IDOK);
                   }),
                   IDOK);
-        afx::testing::FailProfileWrite(0);
-        EXPECT_EQ(ReadFile(), kOld);
+        EXPECT_EQ(ReadFile(),
+                  "[USERMENUCOUNT]\r\nCount=2\r\n[USERMENU]\r\n1=A,B,C\r\n"
+                  "2=Top screen,TR0900,0900\r\n");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_home / "users" / "tester"),
                                 std::filesystem::directory_iterator()),
                   1);
     }
-    RunToEnd([&] {
+}
+
+// A file that exists but cannot be read is told in red when the dialog
+// opens, and OK keeps it byte for byte.
+TEST_F(LinkMenuFile, AnUnreadableFileIsToldAndNeverReplaced) {
+    const std::string kOld = "[USERMENUCOUNT]\r\nCount=1\r\n[USERMENU]\r\n1=A,B,C\r\n";
+    const std::string strFile = (m_home / "users" / "tester").string() + "\\UserConnectMenu.ini";
+    WriteFile(kOld);
+    afx::testing::FailFileRead(File().c_str(), EACCES);
+    const std::string told =
+        strFile + " could not be read: Access is denied. It is kept as it is and not saved.";
+    Run([&] {
+        EXPECT_EQ(Status(), told);
+        EXPECT_TRUE(Rows().empty());
         Add({"[0900] Top screen"});
         driver::ClickControl(Dlg(), IDOK);
+        EXPECT_EQ(Status(), told);
+        EXPECT_TRUE(StatusIsRed());
     });
-    EXPECT_EQ(
-        ReadFile(),
-        "[USERMENUCOUNT]\r\nCount=2\r\n[USERMENU]\r\n1=A,B,C\r\n2=Top screen,TR0900,0900\r\n");
+    afx::testing::FailFileRead(File().c_str(), 0);
+    EXPECT_EQ(ReadFile(), kOld);
+    EXPECT_TRUE(m_handOvers.empty());
 }
 
 // The process ends in the middle of the save: the file is still the old one,

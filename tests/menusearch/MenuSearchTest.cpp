@@ -276,6 +276,27 @@ TEST_P(MenuSearch, StepButtonsBeforeAnySearchChangeNothing) {
     });
 }
 
+// Positions past what 16 bits count name their own matches, not the first ones.
+TEST_P(MenuSearch, MatchesBeyond65536KeepTheirOwnPositions) {
+    const Dialog& d = GetParam();
+    constexpr int kMatches = 65536 + 2;
+    CMenuNode* pMany = Folder(m_menu, "Many");
+    for (int i = 0; i < kMatches; ++i) {
+        const std::string no = std::to_string(i);
+        Screen(*pMany, ("many " + no).c_str(), no.c_str());
+    }
+    const std::string total = "/" + std::to_string(kMatches) + ")";
+    Run([&] {
+        Search("many ");
+        for (int i = 0; i < 2; ++i) {
+            if (i > 0) Click(d.nNext);
+            const std::string no = std::to_string(i);
+            EXPECT_EQ(Counter(), "(" + std::to_string(i + 1) + total);
+            EXPECT_EQ(Selected(), ScreenPath(d, {"Many"}, ("many " + no).c_str(), no.c_str()));
+        }
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(BothDialogs, MenuSearch, ::testing::Values(kToolbar, kLink),
                          [](const auto& info) { return std::string(info.param.pszName); });
 

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include <oleidl.h>
+#include <windows.h>
+
 #include "Parser.h"
 #include "ScriptError.h"
 
@@ -94,16 +97,58 @@ TEST(ScriptParser, ReadsEveryCommandForm) {
     EXPECT_FALSE(ParseOne("answer cancel").ok);
 }
 
-TEST(ScriptParser, ReadsKeyNames) {
-    const std::pair<const char*, Key> keys[] = {
-        {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"Delete", Key::Delete}, {"Tab", Key::Tab},
-        {"Up", Key::Up},       {"Down", Key::Down},     {"Space", Key::Space},
+TEST(ScriptParser, ReadsKeysWithTheirModifiers) {
+    const struct {
+        const char* name;
+        unsigned vk;
+        unsigned modifiers;
+    } keys[] = {
+        {"Enter", VK_RETURN, 0},
+        {"Escape", VK_ESCAPE, 0},
+        {"Delete", VK_DELETE, 0},
+        {"Backspace", VK_BACK, 0},
+        {"Space", VK_SPACE, 0},
+        {"PageDown", VK_NEXT, 0},
+        {"Home", VK_HOME, 0},
+        {"F1", VK_F1, 0},
+        {"F2", VK_F2, 0},
+        {"F12", VK_F1 + 11, 0},
+        {"Z", 'Z', 0},
+        {"0", '0', 0},
+        {"Shift+Tab", VK_TAB, MK_SHIFT},
+        {"Ctrl+Up", VK_UP, MK_CONTROL},
+        {"Ctrl+Shift+Z", 'Z', MK_CONTROL | MK_SHIFT},
+        {"Alt+Shift+Ctrl+End", VK_END, MK_CONTROL | MK_SHIFT | MK_ALT},
     };
-    for (const auto& [name, key] : keys) {
-        const Command command = ParseOne(std::string("key ") + name);
-        EXPECT_EQ(command.verb, Verb::PressKey) << name;
-        EXPECT_EQ(command.key, key) << name;
+    for (const auto& key : keys) {
+        const Command command = ParseOne(std::string("key ") + key.name);
+        EXPECT_EQ(command.verb, Verb::PressKey) << key.name;
+        EXPECT_EQ(command.key.vk, key.vk) << key.name;
+        EXPECT_EQ(command.key.modifiers, key.modifiers) << key.name;
     }
+}
+
+TEST(ScriptParser, ReadsTheWheelAndTheTopItem) {
+    const struct {
+        const char* line;
+        Where where;
+        int notches;
+    } wheels[] = {
+        {"wheel 1001 down", Where::Control, -1},
+        {"wheel 1001 up 3", Where::Control, 3},
+        {"wheel 1001 item \"A > B\" down 2", Where::Item, -2},
+        {"wheel 1002 row 4 up", Where::Row, 1},
+    };
+    for (const auto& wheel : wheels) {
+        const Command command = ParseOne(wheel.line);
+        EXPECT_EQ(command.verb, Verb::Wheel) << wheel.line;
+        EXPECT_EQ(command.spot.where, wheel.where) << wheel.line;
+        EXPECT_EQ(command.notches, wheel.notches) << wheel.line;
+    }
+    const Command top = ParseOne("dump 1002 top");
+    EXPECT_EQ(top.spot.control, 1002);
+    EXPECT_TRUE(top.top);
+    EXPECT_FALSE(ParseOne("dump 1002").top);
 }
 
 TEST(ScriptParser, ReadsDragSourcesTargetsAndCancel) {
@@ -161,6 +206,21 @@ TEST(ScriptParser, RefusesBadLinesNamingTheLine) {
         {"focus 1 row 2", "expected focus ID"},
         {"key Return", "unknown key \"Return\""},
         {"key", "expected a key name"},
+        {"key z", "unknown key \"z\""},
+        {"key F13", "unknown key \"F13\""},
+        {"key F01", "unknown key \"F01\""},
+        {"key Ctrl+", "unknown key \"\""},
+        {"key Control+Z", "unknown modifier \"Control\""},
+        {"key Ctrl+Shift+Ctrl+Z", "Ctrl+ given twice"},
+        {"key Ctrl+Z Enter", "unexpected \"Enter\""},
+        {"wheel 1001", "expected \"up\" or \"down\""},
+        {"wheel 1001 sideways", "the wheel turns \"up\" or \"down\""},
+        {"wheel 1001 up 0", "1 to 1000 notches"},
+        {"wheel 1001 down 1001", "1 to 1000 notches"},
+        {"wheel 1002 rows 1 up", "expected wheel ID"},
+        {"wheel 1002 row 1 up 2 fast", "unexpected \"fast\""},
+        {"dump 1002 top 3", "unexpected \"3\""},
+        {"dump 1002 row 3", "expected dump ID [top]"},
         {"type hello", "in double quotes"},
         {"type \"open", "unterminated string"},
         {"type \"a\\n\"", "bad escape"},
@@ -194,6 +254,39 @@ TEST(ScriptParser, RefusesBadLinesNamingTheLine) {
                 << c.line << " -> " << error.what();
         }
     }
+}
+
+TEST(ScriptParser, RefusesTextThatIsNotUtf8NamingTheLine) {
+    struct Case {
+        std::string text;
+        int line;
+        const char* message;
+    };
+    const std::string utf16("\xFF\xFEo\0p\0e\0n\0", 10);
+    const Case cases[] = {
+        {utf16, 1, "the script is UTF-16 text; scripts are UTF-8"},
+        {std::string("note \"a\"\no\0p\0e\0n\0", 17), 2, "a NUL byte"},
+        {"note \"a\"\nnote \"caf\xE9\"\n", 2, "not UTF-8 at column 10"},
+        {"# \xC0\xAF is an overlong slash\n", 1, "not UTF-8 at column 3"},
+        {"note \"\xED\xA0\x80\"", 1, "not UTF-8 at column 7"},
+        {"note \"\xF4\x90\x80\x80\"", 1, "not UTF-8 at column 7"},
+        {"note \"\xE2\x82\"", 1, "not UTF-8 at column 7"},
+        {"\n\nnote \"" + std::string(kMaxLineBytes, 'x') + "\"", 3, "longer than 4096 bytes"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseScript(c.text);
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const ScriptError& error) {
+            EXPECT_EQ(error.line(), c.line) << c.message;
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos)
+                << c.message << " -> " << error.what();
+        }
+    }
+    EXPECT_EQ(ParseOne("note \"\xF0\x9F\x98\x80 \xE2\x82\xAC\"").text,
+              "\xF0\x9F\x98\x80 \xE2\x82\xAC");
+    EXPECT_EQ(ParseOne("note \"" + std::string(kMaxLineBytes - 7, 'x') + "\"").text.size(),
+              kMaxLineBytes - 7);
 }
 
 }  // namespace

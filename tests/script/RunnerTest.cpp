@@ -37,6 +37,8 @@ const afx::DialogControl kTestControls[] = {
     {1007, "Button", "Ask", kPush, 5, 90, 30, 14},
     {1008, "Button", "Nested", kPush, 40, 90, 30, 14},
     {1009, "Button", "Off", kPush | WS_DISABLED, 75, 90, 30, 14},
+    {1010, "Button", "Hidden", WS_TABSTOP | BS_PUSHBUTTON, 110, 90, 30, 14},
+    {1011, "Button", "Tell", kPush, 110, 90, 30, 14},
     {IDOK, "Button", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 150, 90, 40, 14},
     {IDCANCEL, "Button", "Cancel", kPush, 200, 90, 40, 14},
 };
@@ -54,6 +56,9 @@ class CNestedDlg : public CDialog {
 public:
     CNestedDlg() : CDialog(kNestedDialog) {}
 };
+
+constexpr const char* kLongLabel =
+    "A label far wider than the tree, so wide that even its middle lies beyond the right edge";
 
 // Takes tree items dropped on the list: a drop inserts the dragged label at
 // the row under the point (after the last row below them), and the status
@@ -99,7 +104,9 @@ private:
 
 // A tree with a folder that fills itself only when it opens, a list, an
 // edit with a byte limit, a check box, a coloured static, a button that asks
-// a question and one that opens a nested dialog; tree items drag onto the list.
+// a question, one that only tells, and one that opens a nested dialog; tree
+// items drag onto the list. The status static traces the keys that reach the
+// dialog and the modifiers held at each.
 class CRunnerTestDlg : public CDialog {
 public:
     CRunnerTestDlg() : CDialog(kTestDialog) {}
@@ -119,6 +126,7 @@ protected:
         HTREEITEM quotes = Add("Quotes", menu, 1);
         Add("Current price(0101)", quotes, 0);
         Add("A > B", quotes, 0);
+        Add(kLongLabel, quotes, 0);
         m_hLazy = Add("Empty folder", menu, 1);
         Add("Other", TVI_ROOT, 0, INDEXTOSTATEIMAGEMASK(2));
         m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
@@ -139,6 +147,23 @@ protected:
     afx_msg void OnAsk() {
         const int answer = MessageBox("Proceed?\nReally", "Question", MB_OKCANCEL);
         SetDlgItemText(1006, answer == IDOK ? "ok" : "cancel");
+    }
+
+    afx_msg void OnTell() {
+        SetDlgItemText(1006, std::to_string(MessageBox("Done", "Tell", MB_OK)).c_str());
+    }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        const char* const kinds[] = {"down", "up", nullptr, nullptr, "sysdown", "sysup"};
+        if (pMsg->message >= WM_KEYDOWN && pMsg->message <= WM_SYSKEYUP &&
+            kinds[pMsg->message - WM_KEYDOWN]) {
+            m_keys +=
+                std::string(m_keys.empty() ? "" : " ") + kinds[pMsg->message - WM_KEYDOWN] + " " +
+                std::to_string(pMsg->wParam) + (GetKeyState(VK_CONTROL) < 0 ? "C" : "") +
+                (GetKeyState(VK_SHIFT) < 0 ? "S" : "") + (GetKeyState(VK_MENU) < 0 ? "A" : "");
+            SetDlgItemText(1006, m_keys.c_str());
+        }
+        return CDialog::PreTranslateMessage(pMsg);
     }
 
     afx_msg void OnNested() {
@@ -188,11 +213,13 @@ private:
     CStatic m_status;
     CListDropTarget m_dropTarget{m_list, m_status};
     HTREEITEM m_hLazy = nullptr;
+    std::string m_keys;
 };
 
 BEGIN_MESSAGE_MAP(CRunnerTestDlg, CDialog)
 ON_BN_CLICKED(1007, &CRunnerTestDlg::OnAsk)
 ON_BN_CLICKED(1008, &CRunnerTestDlg::OnNested)
+ON_BN_CLICKED(1011, &CRunnerTestDlg::OnTell)
 ON_NOTIFY(TVN_ITEMEXPANDING, 1001, &CRunnerTestDlg::OnItemExpanding)
 ON_NOTIFY(TVN_BEGINDRAG, 1001, &CRunnerTestDlg::OnBeginDrag)
 ON_WM_CTLCOLOR()
@@ -223,6 +250,13 @@ Played Play(const std::string& text) {
     return {out.str(), err.str(), status, opened};
 }
 
+// Plays a script that must run to its end and print `out`.
+void ExpectPlays(const std::string& script, const std::string& out) {
+    const Played played = Play(script);
+    EXPECT_EQ(played.out, out) << script;
+    EXPECT_EQ(played.status, 0) << played.err;
+}
+
 TEST(ScriptRunner, DumpsTheDialogAndEndsItWithItsResult) {
     const Played played = Play(
         "open toolbar\n"
@@ -237,6 +271,8 @@ TEST(ScriptRunner, DumpsTheDialogAndEndsItWithItsResult) {
               "    Quotes [+]\n"
               "      Current price(0101)\n"
               "      A > B\n"
+              "      A label far wider than the tree, so wide that even its middle lies beyond the "
+              "right edge\n"
               "    Empty folder [+]\n"
               "  Other [img=2]\n"
               "list 1002 rows=3 mark=-1 top=0\n"
@@ -250,6 +286,8 @@ TEST(ScriptRunner, DumpsTheDialogAndEndsItWithItsResult) {
               "button 1007 \"Ask\"\n"
               "button 1008 \"Nested\"\n"
               "button 1009 \"Off\" disabled\n"
+              "button 1010 \"Hidden\"\n"
+              "button 1011 \"Tell\"\n"
               "button 1 \"OK\"\n"
               "button 2 \"Cancel\"\n"
               "result 2\n"
@@ -260,56 +298,58 @@ TEST(ScriptRunner, DumpsTheDialogAndEndsItWithItsResult) {
 }
 
 TEST(ScriptRunner, FindsTreeItemsByPathAndOpensTheirFolders) {
-    const Played played = Play(
+    ExpectPlays(
         "open toolbar\n"
         "select 1001 item \"Menu > Quotes > A > B\"\n"
         "dump 1001\n"
         "select 1001 item \"Menu > Empty folder > Late child\"\n"
         "dump 1001\n"
-        "click 2\n");
-    EXPECT_EQ(played.out,
-              "tree 1001\n"
-              "  Menu [+ open]\n"
-              "    Quotes [+ open]\n"
-              "      Current price(0101)\n"
-              "      A > B [sel]\n"
-              "    Empty folder [+]\n"
-              "  Other [img=2]\n"
-              "tree 1001\n"
-              "  Menu [+ open]\n"
-              "    Quotes [+ open]\n"
-              "      Current price(0101)\n"
-              "      A > B\n"
-              "    Empty folder [+ open]\n"
-              "      Late child [sel]\n"
-              "  Other [img=2]\n"
-              "result 2\n");
-    EXPECT_EQ(played.status, 0) << played.err;
+        "dump 1001 top\n"
+        "click 2\n",
+        "tree 1001\n"
+        "  Menu [+ open]\n"
+        "    Quotes [+ open]\n"
+        "      Current price(0101)\n"
+        "      A > B [sel]\n"
+        "      A label far wider than the tree, so wide that even its middle lies beyond the right "
+        "edge\n"
+        "    Empty folder [+]\n"
+        "  Other [img=2]\n"
+        "tree 1001\n"
+        "  Menu [+ open]\n"
+        "    Quotes [+ open]\n"
+        "      Current price(0101)\n"
+        "      A > B\n"
+        "      A label far wider than the tree, so wide that even its middle lies beyond the right "
+        "edge\n"
+        "    Empty folder [+ open]\n"
+        "      Late child [sel]\n"
+        "  Other [img=2]\n"
+        "top 1001 \"Menu > Quotes > Current price(0101)\"\n"
+        "result 2\n");
 }
 
 TEST(ScriptRunner, ClicksListRowsAndCells) {
-    const Played played = Play(
+    ExpectPlays(
         "open toolbar\n"
         "select 1002 rows 2,0\n"
         "dump 1002\n"
         "click 1002 row 1\n"
         "dump 1002\n"
-        "click 2\n");
-    EXPECT_EQ(played.out,
-              "list 1002 rows=3 mark=0 top=0\n"
-              "  0: 0101 | Current price [sel focus]\n"
-              "  1: 0102 | Order book\n"
-              "  2: 0103 | Ticks [sel]\n"
-              "list 1002 rows=3 mark=1 top=0\n"
-              "  0: 0101 | Current price\n"
-              "  1: 0102 | Order book [sel focus]\n"
-              "  2: 0103 | Ticks\n"
-              "result 2\n");
-    EXPECT_EQ(played.status, 0) << played.err;
+        "click 2\n",
+        "list 1002 rows=3 mark=0 top=0\n"
+        "  0: 0101 | Current price [sel focus]\n"
+        "  1: 0102 | Order book\n"
+        "  2: 0103 | Ticks [sel]\n"
+        "list 1002 rows=3 mark=1 top=0\n"
+        "  0: 0101 | Current price\n"
+        "  1: 0102 | Order book [sel focus]\n"
+        "  2: 0103 | Ticks\n"
+        "result 2\n");
 }
 
 TEST(ScriptRunner, TypesIntoTheFocusedEditWithinItsByteLimit) {
-    const Played played = Play(
+    ExpectPlays(
         "open toolbar\n"
         "focus 1003\n"
         "type \"\xED\x95\x9C\xEA\xB8\x80x\"\n"
@@ -319,17 +359,15 @@ TEST(ScriptRunner, TypesIntoTheFocusedEditWithinItsByteLimit) {
         "click 1004\n"
         "dump 1004\n"
         "focus 1003\n"
-        "key Escape\n");
-    EXPECT_EQ(played.out,
-              "edit 1003 \"\xED\x95\x9C\xEA\xB8\x80x\"\n"
-              "edit 1003 \"\xEA\xB0\x80\xEB\x82\x98\xEB\x8B\xA4\"\n"
-              "check 1004 \"Show\" off\n"
-              "result 2\n");
-    EXPECT_EQ(played.status, 0) << played.err;
+        "key Escape\n",
+        "edit 1003 \"\xED\x95\x9C\xEA\xB8\x80x\"\n"
+        "edit 1003 \"\xEA\xB0\x80\xEB\x82\x98\xEB\x8B\xA4\"\n"
+        "check 1004 \"Show\" off\n"
+        "result 2\n");
 }
 
 TEST(ScriptRunner, AnswersMessageBoxesAndReportsNestedDialogs) {
-    const Played played = Play(
+    ExpectPlays(
         "open toolbar\n"
         "answer cancel\n"
         "click 1007\n"
@@ -342,24 +380,57 @@ TEST(ScriptRunner, AnswersMessageBoxesAndReportsNestedDialogs) {
         "click 1008\n"
         "key Escape\n"
         "note \"back\"\n"
-        "click 1\n");
-    EXPECT_EQ(played.out,
-              "box \"Question\" \"Proceed?\\nReally\" -> cancel\n"
-              "static 1006 \"cancel\"\n"
-              "box \"Question\" \"Proceed?\\nReally\" -> ok\n"
-              "static 1006 \"ok\"\n"
-              "dialog 501 \"Nested\"\n"
-              "button 1 \"OK\"\n"
-              "button 2 \"Cancel\"\n"
-              "closed 501 1\n"
-              "closed 501 2\n"
-              "back\n"
-              "result 1\n");
-    EXPECT_EQ(played.status, 0) << played.err;
+        "click 1\n",
+        "box \"Question\" \"Proceed?\\nReally\" -> cancel\n"
+        "static 1006 \"cancel\"\n"
+        "box \"Question\" \"Proceed?\\nReally\" -> ok\n"
+        "static 1006 \"ok\"\n"
+        "dialog 501 \"Nested\"\n"
+        "button 1 \"OK\"\n"
+        "button 2 \"Cancel\"\n"
+        "closed 501 1\n"
+        "closed 501 2\n"
+        "back\n"
+        "result 1\n");
+}
+
+TEST(ScriptRunner, PressesKeysWithTheirModifiersAsAPersonDoes) {
+    ExpectPlays(
+        "open toolbar\n"
+        "focus 1004\n"
+        "key Ctrl+Shift+Z\n"
+        "key F11\n"
+        "key Shift+Tab\n"
+        "dump 1006\n"
+        "type \"x\"\n"
+        "dump 1003\n"
+        "click 2\n",
+        "static 1006 \"down 17C down 16CS down 90CS up 90CS up 16C up 17 down 122 up 122 "
+        "down 16S down 9S up 9S up 16\"\n"
+        "edit 1003 \"x\"\n"
+        "result 2\n");
+}
+
+// A label wider than the tree is clicked where it shows; a box with OK
+// alone returns OK whatever the answer, and prints so.
+TEST(ScriptRunner, ClicksWhatShowsAndPrintsWhatABoxReturned) {
+    ExpectPlays(
+        "open toolbar\n"
+        "select 1001 item \"Menu > Quotes > A label far wider than the tree, so wide that even its "
+        "middle lies beyond the right edge\"\n"
+        "answer cancel\n"
+        "click 1011\n"
+        "dump 1006\n"
+        "dump 1002 top\n"
+        "click 2\n",
+        "box \"Tell\" \"Done\" -> ok\n"
+        "static 1006 \"1\"\n"
+        "top 1002 0\n"
+        "result 2\n");
 }
 
 TEST(ScriptRunner, DragsAlongTheTargetsAndDropsOrCancels) {
-    const Played played = Play(
+    ExpectPlays(
         "open toolbar\n"
         "drag 1001 item \"Menu > Quotes > Current price(0101)\" to 1002 row 1 via 1002 row 2 via "
         "1002 end\n"
@@ -370,19 +441,17 @@ TEST(ScriptRunner, DragsAlongTheTargetsAndDropsOrCancels) {
         "dump 1006\n"
         "drag 1002 rows 2 to 1001 item \"Other\"\n"
         "dump 1002\n"
-        "click 2\n");
-    EXPECT_EQ(played.out,
-              "static 1006 \"enter 2 -1 1 drop\"\n"
-              "static 1006 \"enter -1 0 leave\"\n"
-              "static 1006 \"enter -1 drop\"\n"
-              "list 1002 rows=5 mark=2 top=0\n"
-              "  0: 0101 | Current price\n"
-              "  1: Current price(0101) | \n"
-              "  2: 0102 | Order book [sel focus]\n"
-              "  3: 0103 | Ticks\n"
-              "  4: Late child | \n"
-              "result 2\n");
-    EXPECT_EQ(played.status, 0) << played.err;
+        "click 2\n",
+        "static 1006 \"enter 2 -1 1 drop\"\n"
+        "static 1006 \"enter -1 0 leave\"\n"
+        "static 1006 \"enter -1 drop\"\n"
+        "list 1002 rows=5 mark=2 top=0\n"
+        "  0: 0101 | Current price\n"
+        "  1: Current price(0101) | \n"
+        "  2: 0102 | Order book [sel focus]\n"
+        "  3: 0103 | Ticks\n"
+        "  4: Late child | \n"
+        "result 2\n");
 }
 
 TEST(ScriptRunner, StopsAtAFailingCommandAndClosesEverything) {
@@ -393,6 +462,16 @@ TEST(ScriptRunner, StopsAtAFailingCommandAndClosesEverything) {
     };
     const Case cases[] = {
         {"note \"a\"\ndump 1001\nnote \"b\"\n", "a\n", "test.script:2: no dialog is open\n"},
+        {"dump dialog\n", "", "test.script:1: no dialog is open\n"},
+        {"open toolbar\nclick 1009\n", "", "test.script:2: control 1009 is disabled\n"},
+        {"open toolbar\nfocus 1010\n", "", "test.script:2: control 1010 is hidden\n"},
+        {"open toolbar\nwheel 1009 up\n", "", "test.script:2: control 1009 is disabled\n"},
+        {"open toolbar\ndrag 1001 item \"Other\" to 1010 at 1 1\n", "",
+         "test.script:2: control 1010 is hidden\n"},
+        {"open toolbar\nwheel 1001 item \"Menu > Quotes\" down\n", "",
+         "test.script:2: tree item \"Menu > Quotes\" of control 1001 is out of view\n"},
+        {"open toolbar\ndump 1003 top\n", "",
+         "test.script:2: control 1003 is neither a tree nor a list\n"},
         {"open toolbar\nclick 1999\nclick 2\n", "",
          "test.script:2: the dialog has no control 1999\n"},
         {"open toolbar\nselect 1001 item \"Menu > Nope\"\n", "",

@@ -32,11 +32,11 @@ TEST(HostOptions, DefaultsComeFromTheEnvironmentAndTheProgram) {
 
 TEST(HostOptions, EveryOptionTakesItsValueSeparatelyOrAfterAnEqualsSign) {
     const host::HostOptions options = ParseCommandLine(
-        {"--home", "/h", "--user=kim01", "--service", "1", "--grade", "1A", "--screen=0101",
+        {"--home", "/h", "--user=kim.01", "--service", "1", "--grade", "1A", "--screen=0101",
          "--menu", "m.txt", "--main-dir", "/m", "--screenshots", "/s", "--help"},
         "/opt/bin");
     EXPECT_EQ(options.home, "/h");
-    EXPECT_EQ(options.user, "kim01");
+    EXPECT_EQ(options.user, "kim.01");
     EXPECT_EQ(options.service, 1);
     EXPECT_EQ(options.grade, "1A");
     EXPECT_EQ(options.screen, "0101");
@@ -49,6 +49,8 @@ TEST(HostOptions, EveryOptionTakesItsValueSeparatelyOrAfterAnEqualsSign) {
 }
 
 TEST(HostOptions, BadCommandLinesAreRefusedWithAReason) {
+    constexpr const char* kNotAName =
+        "--user needs a user name: no '/', '\\', '.', '..' or control characters";
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"--colour", "red"}, "unknown option '--colour'"},
         {{"--script", "s.txt", "--screenshots", "d"},
@@ -56,6 +58,13 @@ TEST(HostOptions, BadCommandLinesAreRefusedWithAReason) {
         {{"--script="}, "--script needs a value"},
         {{"--home"}, "--home needs a value"},
         {{"--user="}, "--user needs a value"},
+        {{"--user", "../../x"}, kNotAName},
+        {{"--user=a/b"}, kNotAName},
+        {{"--user", "a\\b"}, kNotAName},
+        {{"--user", ".."}, kNotAName},
+        {{"--user", "."}, kNotAName},
+        {{"--user", "kim\n01"}, kNotAName},
+        {{"--user", "kim\x7F"}, kNotAName},
         {{"--service", "x"}, "--service needs a whole number, not 'x'"},
         {{"--service", "70000"}, "--service needs a whole number, not '70000'"},
     };

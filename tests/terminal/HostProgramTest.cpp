@@ -34,8 +34,7 @@ protected:
             (fs::read_symlink("/proc/self/exe").parent_path() / "tabulo-host").string();
         const std::string command = "cd '" + m_dir.string() +
                                     "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                    program + "' --home home " + arguments +
-                                    " >out.txt 2>err.txt";
+                                    program + "' --home home " + arguments + " >out.txt 2>err.txt";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -70,8 +69,7 @@ TEST_F(HostProgramTest, WithoutADisplayItWritesPicturesOfTheWindowAndBothDialogs
 TEST_F(HostProgramTest, AMalformedMenuFileStopsItWithTheLineAndTheReason) {
     std::ofstream(m_dir / "menu.txt") << "folder \"a\"\n  screen b\n";
     EXPECT_EQ(Run("--menu menu.txt"), 1);
-    EXPECT_EQ(Read("err.txt"),
-              "tabulo-host: menu.txt:2: expected a quoted name after 'screen'\n");
+    EXPECT_EQ(Read("err.txt"), "tabulo-host: menu.txt:2: expected a quoted name after 'screen'\n");
     EXPECT_EQ(Run("--menu missing.txt"), 1);
     EXPECT_EQ(Read("err.txt"), "tabulo-host: missing.txt: cannot read the menu file\n");
 }
@@ -79,9 +77,39 @@ TEST_F(HostProgramTest, AMalformedMenuFileStopsItWithTheLineAndTheReason) {
 TEST_F(HostProgramTest, HelpAndUsageErrors) {
     EXPECT_EQ(Run("--help"), 0);
     EXPECT_NE(Read("out.txt").find("usage: tabulo-host"), std::string::npos);
+    EXPECT_NE(Read("out.txt").find("terminal/app/script/README.md"), std::string::npos);
     EXPECT_EQ(Run("--service x"), 2);
     EXPECT_EQ(Read("err.txt").rfind("tabulo-host: --service needs a whole number, not 'x'\n", 0),
               0u);
+}
+
+// What the host is fed from outside: a script that is no script, a user name
+// that is a path, a file of HOME that is a link leading out of it.
+TEST_F(HostProgramTest, RefusesWhatWouldReachBeyondItsHome) {
+    std::ofstream(m_dir / "utf16.script", std::ios::binary) << std::string("\xFF\xFEn\0o\0", 6);
+    std::ofstream(m_dir / "outside.txt") << "secret";
+    fs::create_directories(m_dir / "home/user");
+    fs::create_symlink(m_dir / "outside.txt", m_dir / "home/user/out.ini");
+    fs::create_symlink("Toolbar.ini", m_dir / "home/user/in.ini");
+    std::ofstream(m_dir / "cat.script") << "cat user/in.ini\ncat user/out.ini\n";
+    const struct {
+        const char* arguments;
+        int status;
+        const char* err;  // its beginning
+    } cases[] = {
+        {"--script /dev/zero", 1, "/dev/zero: the script is longer than 1048576 bytes\n"},
+        {"--script utf16.script", 1,
+         "utf16.script:1: the script is UTF-16 text; scripts are UTF-8\n"},
+        {"--user ../../x --script cat.script", 2, "tabulo-host: --user needs a user name"},
+        {"--script cat.script", 1, "cat.script:2: cat: user/out.ini leads out of HOME\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        EXPECT_EQ(Run(c.arguments), c.status);
+        EXPECT_EQ(Read("err.txt").rfind(c.err, 0), 0u) << Read("err.txt");
+    }
+    EXPECT_FALSE(fs::exists(m_dir / "x"));
+    EXPECT_EQ(Read("out.txt").rfind("file user/in.ini [", 0), 0u) << Read("out.txt");
 }
 
 }  // namespace

@@ -5,6 +5,11 @@
 #include <afxcodepage.h>
 #include <windows.h>
 
+#include <pthread.h>
+
+#include <string>
+#include <vector>
+
 #include "MenuFile.h"
 #include "TerminalFixture.h"
 #include "TerminalSetup.h"
@@ -13,14 +18,16 @@ namespace {
 
 using TerminalSessionTest = TerminalFixture;
 
-CString Cp949(const char* pszUtf8) { return afx::Utf8ToCp949(pszUtf8); }
+CString Cp949(const char* pszUtf8) {
+    return afx::Utf8ToCp949(pszUtf8);
+}
 
 TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
-    const CMenuNode root = host::BuildMenu(host::ParseMenuFile(
-        "folder \"시세\"\n"
-        "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
-        "  separator\n"
-        "node \"Odd\" kind=7\n"));
+    const CMenuNode root = host::BuildMenu(
+        host::ParseMenuFile("folder \"시세\"\n"
+                            "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
+                            "  separator\n"
+                            "node \"Odd\" kind=7\n"));
     EXPECT_EQ(root.m_nKind, MENU_NODE_FOLDER);
     EXPECT_EQ(root.m_pScreen, nullptr);
     ASSERT_EQ(root.GetChildCount(), 2);
@@ -44,15 +51,68 @@ TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
 }
 
 TEST(BuildMenu, TheScreenIndexFindsTheFirstNodeOfANumber) {
-    CMenuNode root = host::BuildMenu(host::ParseMenuFile(
-        "folder \"a\"\n"
-        "  screen \"first\" no=0101\n"
-        "screen \"second\" no=0101\n"));
+    CMenuNode root =
+        host::BuildMenu(host::ParseMenuFile("folder \"a\"\n"
+                                            "  screen \"first\" no=0101\n"
+                                            "screen \"second\" no=0101\n"));
     CMapStringToPtr index;
     terminal::BuildScreenIndex(root, index);
     void* pNode = nullptr;
     ASSERT_TRUE(index.Lookup("0101", pNode));
     EXPECT_EQ(static_cast<CMenuNode*>(pNode)->m_strName, "first");
+}
+
+// Runs `body` on a thread whose stack is far smaller than what one frame per
+// level of a deep menu would take, so that any recursion along it fails.
+void OnSmallStack(void (*body)()) {
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 1 << 20);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(
+                  &thread, &attributes,
+                  [](void* pBody) -> void* {
+                      reinterpret_cast<void (*)()>(pBody)();
+                      return nullptr;
+                  },
+                  reinterpret_cast<void*>(body)),
+              0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+}
+
+TEST(BuildMenu, AMenuNestedThirtyThousandLevelsDeepIsBuiltIndexedCopiedAndFreed) {
+    OnSmallStack([] {
+        constexpr int kDepth = 30000;
+        CMenuNode root;
+        {
+            std::vector<host::MenuFileNode> nodes(1);
+            host::MenuFileNode* pNode = &nodes.front();
+            for (int i = 0;; pNode = &pNode->children.emplace_back()) {
+                pNode->name = "f" + std::to_string(i);
+                pNode->screenNo = std::to_string(i);
+                if (++i == kDepth) break;
+            }
+            root = host::BuildMenu(std::move(nodes));
+        }
+        CMapStringToPtr index;
+        terminal::BuildScreenIndex(root, index);
+        EXPECT_EQ(index.GetCount(), kDepth);
+        void* pDeepest = nullptr;
+        ASSERT_TRUE(index.Lookup(std::to_string(kDepth - 1).c_str(), pDeepest));
+        EXPECT_EQ(static_cast<CMenuNode*>(pDeepest)->m_strName,
+                  ("f" + std::to_string(kDepth - 1)).c_str());
+
+        CMenuNode copy = root;
+        const CMenuNode* pNode = &copy;
+        int depth = 0;
+        for (; pNode->GetChildCount() == 1; pNode = pNode->GetChild(0)) ++depth;
+        EXPECT_EQ(depth, kDepth);
+        EXPECT_EQ(pNode->m_strName, static_cast<CMenuNode*>(pDeepest)->m_strName);
+        EXPECT_NE(pNode, pDeepest);
+        copy = *root.GetChild(0)->GetChild(0);
+        EXPECT_EQ(copy.m_strName, "f1");
+    });
 }
 
 TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst) {
@@ -63,12 +123,17 @@ TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst)
     // The sample defaults hold seven toolbars, so COMBOSEL 8 is the user's second.
     const std::string file = (m_home / "user/ToolBar_kim01.ini").string();
     const char* entries[][3] = {
-        {"LIST", "ItemCnt", "03"},          {"LIST", "01", "Quotes"},
-        {"LIST", "02", "Orders"},           {"LIST", "03", "Charts"},
-        {"LIST", "COMBOSEL", "8"},          {"Quotes", "ItemCnt", "01"},
+        {"LIST", "ItemCnt", "03"},
+        {"LIST", "01", "Quotes"},
+        {"LIST", "02", "Orders"},
+        {"LIST", "03", "Charts"},
+        {"LIST", "COMBOSEL", "8"},
+        {"Quotes", "ItemCnt", "01"},
         {"Quotes", "01", "0101,Price,Current price"},
-        {"Orders", "ItemCnt", "03"},        {"Orders", "01", "0201,Buy,Cash buy"},
-        {"Orders", "02", "0202"},           {"Orders", "03", "0203,,Amend, cancel"},
+        {"Orders", "ItemCnt", "03"},
+        {"Orders", "01", "0201,Buy,Cash buy"},
+        {"Orders", "02", "0202"},
+        {"Orders", "03", "0203,,Amend, cancel"},
     };
     for (const auto& entry : entries)
         WritePrivateProfileStringA(entry[0], entry[1], entry[2], file.c_str());

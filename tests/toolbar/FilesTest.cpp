@@ -5,14 +5,18 @@
 #include <EnvMgr.h>
 #include <TerminalSetup.h>
 #include <afxtesting.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 
+#include "SaveFaults.h"
 #include "TestSupport.h"
 #include "ToolbarDialogFixture.h"
 #include "dragdrop/DragDropMessages.h"
+#include "menu/ProfileDraft.h"
 #include "terminal/Flyout/FileDownObserver.h"
 
 namespace {
@@ -88,6 +92,16 @@ protected:
             ClickButton(IDC_DELETE_SCREEN);
             ClickButton(IDC_SAVE);
         });
+    }
+
+    // Files beside the user's file that saves left there.
+    int DraftCount() const {
+        int n = 0;
+        for (const auto& entry : fs::directory_iterator(m_home / "user")) {
+            const std::string name = entry.path().filename().string();
+            n += name.ends_with(".TMP") || name.find(".~") != std::string::npos;
+        }
+        return n;
     }
 
     // Opens the dialog on the file, marks it changed and saves.
@@ -325,29 +339,73 @@ TEST_F(Files, RewrittenFilesAndTheirRoundTrip) {
         EXPECT_EQ(ReadBytes(UserFile()), c.after);
         EXPECT_EQ(Boxes().back(), kSaveQuestion);
         EXPECT_EQ(SaveUnchangedGroups(), c.after);
-        EXPECT_FALSE(fs::exists(HomeFile("ToolBar_tester.ini.new")));
+        EXPECT_EQ(DraftCount(), 0);
     }
 }
 
-// A save whose writes fail leaves the user's file as it was, shows nothing
-// more than its question, and still ends the dialog.
-TEST_F(Files, AFailedWriteLeavesTheOldFile) {
-    for (int n = 1; n <= kWrites + 1; ++n) {
-        SCOPED_TRACE(n);
+Box SaveFailure(const std::string& strFile, const char* pszReason) {
+    return VoBox(
+        (strFile + " could not be saved: " + pszReason + " The file is unchanged.").c_str());
+}
+
+// A save that fails at any of its writes, on a full disk or at its sync
+// leaves the user's file byte for byte, says why and keeps the dialog open;
+// Save then tries again.
+TEST_F(Files, AFailedSaveSaysWhyKeepsTheFileAndStaysOpen) {
+    const std::string strFile = m_strUserDir + "\\ToolBar_tester.ini";
+    for (const SaveFault& fault : SaveFaults(kWrites)) {
+        SCOPED_TRACE(fault.pszReason);
         WriteBytes(UserFile(), kOld);
         ClearBoxes();
-        afx::testing::FailProfileWrite(n);
-        EXPECT_EQ(SaveAfterDeletingTheSecondScreen(), IDOK);
-        afx::testing::FailProfileWrite(0);
-        EXPECT_EQ(ReadBytes(UserFile()), n <= kWrites ? kOld : kNew);
-        EXPECT_EQ(Boxes(), std::vector<Box>{kSaveQuestion});
-        EXPECT_FALSE(fs::exists(HomeFile("ToolBar_tester.ini.new")));
+        EXPECT_EQ(RunToEnd([&] {
+                      SelectRows({1});
+                      ClickButton(IDC_DELETE_SCREEN);
+                      fault.arm();
+                      ClickButton(IDC_SAVE);
+                      EXPECT_EQ(ReadBytes(UserFile()), kOld);
+                      EXPECT_EQ(Boxes().back(), SaveFailure(strFile, fault.pszReason));
+                      ClickButton(IDC_SAVE);
+                  }),
+                  IDOK);
+        EXPECT_EQ(ReadBytes(UserFile()), kNew);
+        EXPECT_EQ(Boxes().size(), 3u);
+        EXPECT_EQ(DraftCount(), 0);
+    }
+}
+
+// A user file that exists but cannot be read is told when the dialog opens,
+// and Save, with or without changes, keeps it byte for byte.
+TEST_F(Files, AnUnreadableFileIsToldAndNeverReplaced) {
+    const std::string strFile = m_strUserDir + "\\ToolBar_tester.ini";
+    const struct {
+        int nErrno;
+        const char* pszReason;
+    } cases[] = {{EACCES, "Access is denied."},
+                 {EIO, "The request could not be performed because of an I/O device error."}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszReason);
+        WriteBytes(UserFile(), kOld);
+        afx::testing::FailFileRead(UserFile().c_str(), c.nErrno);
+        ClearBoxes();
+        const Box told = VoBox(
+            (strFile + " could not be read: " + c.pszReason + " It is kept as it is and not saved.")
+                .c_str());
+        EXPECT_EQ(Run([&] {
+                      EXPECT_TRUE(GroupLabels().empty());
+                      ClickButton(IDC_ADD_GROUP);
+                      ClickButton(IDC_SAVE);
+                  }),
+                  IDCANCEL);
+        afx::testing::FailFileRead(UserFile().c_str(), 0);
+        EXPECT_EQ(Boxes(), (std::vector<Box>{told, told}));
+        EXPECT_EQ(ReadBytes(UserFile()), kOld);
     }
 }
 
 // The process ended at any write of a save leaves the old file byte for
 // byte; past the last write the save is complete. Each save runs in a
-// process of its own, started afresh.
+// process of its own, started afresh; the draft an ended one left goes with
+// the next save.
 TEST_F(Files, ASaveKilledAtAnyWriteLeavesTheOldFile) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     for (int n = 1; n <= kWrites + 1; ++n) {
@@ -361,15 +419,74 @@ TEST_F(Files, ASaveKilledAtAnyWriteLeavesTheOldFile) {
             },
             ::testing::ExitedWithCode(n <= kWrites ? 3 : 0), "");
         EXPECT_EQ(ReadBytes(UserFile()), n <= kWrites ? kOld : kNew);
+        EXPECT_EQ(DraftCount(), n <= kWrites ? 1 : 0);
     }
 }
 
-// What a killed save left beside the user's file has no part in the next.
-TEST_F(Files, LeftoversOfAnInterruptedSaveStayOutOfTheNext) {
+// A save keeps what the file is: its mode, and a symbolic link stays a link
+// to the file that takes the new bytes.
+TEST_F(Files, ASaveKeepsTheFilesModeAndLink) {
+    const fs::path target = m_home / "elsewhere.ini";
+    WriteBytes(target, kOld);
+    fs::create_symlink(target, UserFile());
+    EXPECT_EQ(SaveAfterDeletingTheSecondScreen(), IDOK);
+    EXPECT_TRUE(fs::is_symlink(UserFile()));
+    EXPECT_EQ(ReadBytes(target), kNew);
+    fs::remove(UserFile());
     WriteBytes(UserFile(), kOld);
-    WriteBytes(HomeFile("ToolBar_tester.ini.new"), "[Stale]\r\nKey=1\r\n[G1]\r\n09=9,9,9\r\n");
+    fs::permissions(UserFile(),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(SaveAfterDeletingTheSecondScreen(), IDOK);
     EXPECT_EQ(ReadBytes(UserFile()), kNew);
+    EXPECT_EQ(fs::status(UserFile()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// A whole file of 10 sections of 30 keys, every value the writer's letter.
+bool SaveAs(const fs::path& file, char cWriter) {
+    CProfileDraft draft(file.c_str(), false);
+    const std::string strValue(40, cWriter);
+    for (int nSection = 1; nSection <= 10; ++nSection) {
+        for (int nKey = 1; nKey <= 30; ++nKey) {
+            draft.Write(std::to_string(nSection).c_str(), std::to_string(nKey).c_str(),
+                        strValue.c_str());
+        }
+    }
+    return draft.Publish();
+}
+
+// Two processes save the same file over and over: every read, during and
+// after, finds one of the two complete saves.
+TEST_F(Files, TwoProcessesSavingAtOnceLeaveOneCompleteSave) {
+    ASSERT_TRUE(SaveAs(HomeFile("a.ini"), 'A'));
+    ASSERT_TRUE(SaveAs(HomeFile("b.ini"), 'B'));
+    const std::string kA = ReadBytes(HomeFile("a.ini")), kB = ReadBytes(HomeFile("b.ini"));
+    ASSERT_TRUE(SaveAs(UserFile(), 'A'));
+    std::vector<pid_t> writers;
+    for (const char cWriter : {'A', 'B'}) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            bool bSaved = true;
+            for (int nRound = 0; nRound < 20; ++nRound)
+                bSaved = SaveAs(UserFile(), cWriter) && bSaved;
+            std::_Exit(bSaved ? 0 : 1);
+        }
+        writers.push_back(pid);
+    }
+    int nMixed = 0;
+    for (int nStatus = 0; waitpid(writers.front(), &nStatus, WNOHANG) == 0;) {
+        const std::string bytes = ReadBytes(UserFile());
+        nMixed += bytes != kA && bytes != kB;
+    }
+    for (const pid_t pid : writers) {
+        int nStatus = 0;
+        waitpid(pid, &nStatus, 0);
+        EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0);
+    }
+    EXPECT_EQ(nMixed, 0);
+    const std::string after = ReadBytes(UserFile());
+    EXPECT_TRUE(after == kA || after == kB);
+    EXPECT_EQ(DraftCount(), 0);
 }
 
 // Users of service 1 have the file handed to the pop-up library after

@@ -2,6 +2,7 @@
 // drops, each through the dialog's controls, with the list, the group's
 // record and the modified flag checked after every step.
 #include <fstream>
+#include <map>
 #include <iterator>
 #include <string>
 
@@ -176,7 +177,8 @@ TEST_F(Screens, RemovalsWithoutASelectionAskForOne) {
 }
 
 // The arrow buttons move the first selected row; at the ends they refuse.
-TEST_F(Screens, MoveButtonsMoveOneRowAndRefuseAtTheEnds) {
+// Ctrl with Up, Down, Home or End in the list moves as the buttons do.
+TEST_F(Screens, MoveButtonsAndCtrlKeysMoveOneRowAndRefuseAtTheEnds) {
     const struct {
         int nButton;
         int nRow;
@@ -194,27 +196,38 @@ TEST_F(Screens, MoveButtonsMoveOneRowAndRefuseAtTheEnds) {
         {IDC_SCREEN_BOTTOM, 3, {1001, 1002, 1003, 1004}, 3, "You are at the end of data."},
         {IDC_SCREEN_UP, -1, {1001, 1002, 1003, 1004}, -1, "Please select issue."},
     };
+    const std::map<int, UINT> keys{{IDC_SCREEN_TOP, VK_HOME},
+                                   {IDC_SCREEN_UP, VK_UP},
+                                   {IDC_SCREEN_DOWN, VK_DOWN},
+                                   {IDC_SCREEN_BOTTOM, VK_END}};
     WriteToolbars({{"G1", 1001, 4}});
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.nButton) + " row " + std::to_string(c.nRow));
-        ClearBoxes();
-        Run([&] {
-            if (c.nRow >= 0) {
-                SelectRows({c.nRow});
-            } else {
-                Dlg().m_listTool.SetItemState(-1, 0, LVIS_SELECTED);
-            }
-            ClickButton(c.nButton);
-            const std::vector<CString> order = Numbers(c.order);
-            EXPECT_EQ(ListScreens(), order);
-            EXPECT_EQ(GroupScreens("G1"), order);
-            EXPECT_EQ(ListSelection(),
-                      c.nSelected < 0 ? std::vector<int>{} : std::vector<int>{c.nSelected});
-            EXPECT_EQ(Dlg().m_bModified, c.pszRefusal == nullptr);
-        });
-        EXPECT_EQ(Boxes(),
-                  c.pszRefusal ? std::vector<Box>{VoBox(c.pszRefusal)} : std::vector<Box>{});
-    }
+    for (const auto& c : cases)
+        for (const bool bKey : {false, true}) {
+            SCOPED_TRACE(std::to_string(c.nButton) + " row " + std::to_string(c.nRow) +
+                         (bKey ? " key" : ""));
+            ClearBoxes();
+            Run([&] {
+                if (c.nRow >= 0) {
+                    SelectRows({c.nRow});
+                } else {
+                    Dlg().m_listTool.SetItemState(-1, 0, LVIS_SELECTED);
+                }
+                if (bKey) {
+                    Dlg().m_listTool.SetFocus();
+                    afx::PressKey(keys.at(c.nButton), MK_CONTROL);
+                } else {
+                    ClickButton(c.nButton);
+                }
+                const std::vector<CString> order = Numbers(c.order);
+                EXPECT_EQ(ListScreens(), order);
+                EXPECT_EQ(GroupScreens("G1"), order);
+                EXPECT_EQ(ListSelection(),
+                          c.nSelected < 0 ? std::vector<int>{} : std::vector<int>{c.nSelected});
+                EXPECT_EQ(Dlg().m_bModified, c.pszRefusal == nullptr);
+            });
+            EXPECT_EQ(Boxes(),
+                      c.pszRefusal ? std::vector<Box>{VoBox(c.pszRefusal)} : std::vector<Box>{});
+        }
 }
 
 // Dragged rows go behind the row they are dropped on; a run arrives reversed.

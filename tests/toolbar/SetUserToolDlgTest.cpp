@@ -195,20 +195,25 @@ TEST_F(Window, EditedShortNamesGoToTheRecord) {
     WriteToolbars({{"G1", 1001, 3}});
     Run([&] {
         CListCtrl& list = Dlg().m_listTool;
-        const auto editName = [&](int nRow, LPCSTR pszName) {
+        // The editor opens on a click on the short-name cell or with F2.
+        const auto editName = [&](int nRow, LPCSTR pszName, bool bF2) {
             SelectRows({nRow});
             CRect rc;
             list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
             const int x = rc.left + list.GetColumnWidth(0) + list.GetColumnWidth(1) + 5;
-            afx::Click(list.GetSafeHwnd(), CPoint(x, rc.CenterPoint().y));
+            if (bF2) {
+                afx::PressKey(VK_F2);
+            } else {
+                afx::Click(list.GetSafeHwnd(), CPoint(x, rc.CenterPoint().y));
+            }
             ASSERT_NE(list.GetDlgItem(1002), nullptr);
             afx::TypeText(pszName);
             afx::PressKey(VK_RETURN);
         };
-        editName(1, "A:B");
+        editName(1, "A:B", false);
         EXPECT_EQ(Dlg().m_groupRoot.GetChild(0)->GetChild(1)->m_strShortName, "S1002");
         EXPECT_FALSE(Dlg().m_bModified);
-        editName(1, "Fast");
+        editName(1, "Fast", true);
         EXPECT_EQ(Dlg().m_groupRoot.GetChild(0)->GetChild(1)->m_strShortName, "Fast");
         EXPECT_EQ(list.GetItemText(1, 2), "Fast");
         EXPECT_TRUE(Dlg().m_bModified);

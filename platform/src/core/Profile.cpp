@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/FileOps.h"
 #include "core/Path.h"
 #include "core/ProfileCache.h"
 
@@ -48,7 +49,9 @@ void ReadProfile(LPCSTR lpFileName, const F& read) {
         read(ProfileText());
         return;
     }
-    ProfileCache::Instance().Read(afx::detail::NativePath(lpFileName), read);
+    // ERROR_SUCCESS, ERROR_FILE_NOT_FOUND, or why a file that exists could not be read.
+    SetLastError(afx::detail::Win32Error(
+        ProfileCache::Instance().Read(afx::detail::NativePath(lpFileName), read)));
 }
 
 // As much of the value as fits before the terminator.
@@ -148,11 +151,13 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
         if (lpKeyName == nullptr && lpString == nullptr) ProfileCache::Instance().Flush(path);
         return FALSE;
     }
-    return ProfileCache::Instance().Write(path, [&](const ProfileText& text) {
+    const int nError = ProfileCache::Instance().Write(path, [&](const ProfileText& text) {
         if (lpKeyName == nullptr) return text.WithoutSection(lpAppName);
         if (lpString == nullptr) return text.WithoutKey(lpAppName, lpKeyName);
         return text.WithValue(lpAppName, lpKeyName, lpString);
     });
+    if (nError != 0) SetLastError(afx::detail::Win32Error(nError));
+    return nError == 0;
 }
 
 namespace afx::testing {

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <utility>
 
+#include "core/FileOps.h"
 #include "core/Path.h"
 
 namespace afx::detail {
@@ -45,28 +46,17 @@ private:
     int m_fd;
 };
 
-bool ReadAll(int fd, std::string& bytes) {
-    char chunk[16384];
-    for (;;) {
-        const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n == 0) return true;
-        if (n < 0 && errno != EINTR) return false;
-        if (n > 0) bytes.append(chunk, static_cast<std::size_t>(n));
-    }
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    for (std::size_t nDone = 0; nDone < bytes.size();) {
-        const ssize_t n = write(fd, bytes.data() + nDone, bytes.size() - nDone);
-        if (n < 0 && errno != EINTR) return false;
-        if (n > 0) nDone += static_cast<std::size_t>(n);
-    }
-    return true;
+// 0, or the errno of the open, stat or read that failed.
+int ReadOpened(int fd, int nOpenError, struct stat& st, std::string& bytes) {
+    if (fd < 0) return nOpenError;
+    if (fstat(fd, &st) != 0) return errno;
+    if (!S_ISREG(st.st_mode)) return EISDIR;
+    return ReadAll(fd, bytes) ? 0 : errno;
 }
 
 void SyncPath(const std::string& path, int flags) {
     FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | flags));
-    if (fd.Get() >= 0) fsync(fd.Get());
+    if (fd.Get() >= 0) SyncFile(fd.Get());
 }
 
 }  // namespace
@@ -104,25 +94,33 @@ ProfileCache::Entry& ProfileCache::Slot(const std::string& path) {
 
 void ProfileCache::Load(Entry& entry, std::int64_t now) {
     FileDescriptor fd(open(entry.path.c_str(), O_RDONLY | O_CLOEXEC));
+    const int nOpenError = errno;
     struct stat st {};
     std::string bytes;
     // The stamp is taken before the bytes are read: should the file change
     // in between, the next access sees a newer stamp and reads again.
-    if (fd.Get() < 0 || fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        !ReadAll(fd.Get(), bytes)) {
-        entry.bExists = false;
+    int nError = InjectedReadError(entry.path);
+    if (nError == 0) nError = ReadOpened(fd.Get(), nOpenError, st, bytes);
+    if (nError != 0) {
+        entry.bExists = nError != ENOENT && nError != ENOTDIR;
+        entry.nReadError = entry.bExists ? nError : 0;
         entry.stamp = {};
         if (!entry.text.Bytes().empty()) entry.text = ProfileText();
         return;
     }
     entry.stamp = Stamp::Of(st);
     entry.verifiedAt = now;
-    if (!entry.bExists || bytes != entry.text.Bytes()) entry.text = ProfileText(std::move(bytes));
+    if (!entry.bExists || entry.nReadError != 0 || bytes != entry.text.Bytes()) {
+        entry.text = ProfileText(std::move(bytes));
+    }
     entry.bExists = true;
+    entry.nReadError = 0;
 }
 
 ProfileCache::Entry& ProfileCache::Current(const std::string& path) {
     Entry& entry = Slot(path);
+    // A draft changes only through this process, and every write keeps the entry.
+    if (entry.bExists && entry.nReadError == 0 && Drafts::Instance().Find(path) >= 0) return entry;
     ChangeWatch& watch = ChangeWatch::Instance();
     // The generation is noted before the watch is armed and the disk is
     // looked at: a change from then on moves it past what the entry records.
@@ -132,7 +130,7 @@ ProfileCache::Entry& ProfileCache::Current(const std::string& path) {
     entry.generation = bWatched ? generation : ChangeWatch::kUnknown;
     const std::int64_t now = Now();
     struct stat st {};
-    if (stat(path.c_str(), &st) == 0 && entry.bExists) {
+    if (stat(path.c_str(), &st) == 0 && entry.bExists && entry.nReadError == 0) {
         const Stamp stamp = Stamp::Of(st);
         const bool bSettled =
             entry.verifiedAt - std::max(stamp.mtime, stamp.ctime) >= kRacyMarginNs;
@@ -142,37 +140,39 @@ ProfileCache::Entry& ProfileCache::Current(const std::string& path) {
     return entry;
 }
 
-void ProfileCache::Read(const std::string& path,
-                        const std::function<void(const ProfileText&)>& read) {
+int ProfileCache::Read(const std::string& path,
+                       const std::function<void(const ProfileText&)>& read) {
     std::lock_guard lock(m_mutex);
-    read(Current(path).text);
+    const Entry& entry = Current(path);
+    read(entry.text);
+    return entry.bExists ? entry.nReadError : ENOENT;
 }
 
-bool ProfileCache::Write(const std::string& path,
-                         const std::function<std::string(const ProfileText&)>& edit) {
+int ProfileCache::Write(const std::string& path,
+                        const std::function<std::string(const ProfileText&)>& edit) {
     std::lock_guard lock(m_mutex);
     Entry& entry = Current(path);
+    if (entry.nReadError != 0) return entry.nReadError;  // what it holds is unknown
     std::string bytes = edit(entry.text);
-    if (bytes == entry.text.Bytes() && (entry.bExists || bytes.empty())) return true;
-    if (Replace(entry, std::move(bytes))) return true;
-    entry.generation = ChangeWatch::kUnknown;  // check the disk again next time
-    return false;
+    if (bytes == entry.text.Bytes() && (entry.bExists || bytes.empty())) return 0;
+    if (m_nFailCountdown > 0 && --m_nFailCountdown == 0) return EIO;
+    const int fd = Drafts::Instance().Find(path);
+    const int nError =
+        fd >= 0 ? WriteDraft(entry, fd, std::move(bytes)) : Replace(entry, std::move(bytes));
+    if (nError != 0) {
+        // Check the disk again next time.
+        entry.generation = ChangeWatch::kUnknown;
+        entry.stamp = {};
+        entry.bExists = false;
+    }
+    return nError;
 }
 
-bool ProfileCache::Replace(Entry& entry, std::string bytes) {
-    if (m_nFailCountdown > 0 && --m_nFailCountdown == 0) return false;
-    const std::int64_t now = Now();
-    const std::string temp =
-        entry.path + ".~" + std::to_string(getpid()) + "." + std::to_string(++m_nTempCounter);
-    FileDescriptor fd(open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.Get() < 0) return false;
-    const bool bWritten = (!entry.bExists || fchmod(fd.Get(), entry.stamp.mode & 07777) == 0) &&
-                          WriteAll(fd.Get(), bytes) && fd.Close();
-    if (bWritten && m_nDieCountdown > 0 && --m_nDieCountdown == 0) _exit(m_nDieExitCode);
-    if (!bWritten || rename(temp.c_str(), entry.path.c_str()) != 0) {
-        unlink(temp.c_str());
-        return false;
-    }
+bool ProfileCache::DiesNow() {
+    return m_nDieCountdown > 0 && --m_nDieCountdown == 0;
+}
+
+void ProfileCache::Keep(Entry& entry, std::string bytes, std::int64_t now) {
     struct stat st {};  // on failure a zero stamp, which makes the next access read the file
     stat(entry.path.c_str(), &st);
     entry.stamp = Stamp::Of(st);
@@ -180,11 +180,48 @@ bool ProfileCache::Replace(Entry& entry, std::string bytes) {
     entry.generation = ChangeWatch::kUnknown;  // this write's own reports are still to come
     entry.bExists = true;
     entry.text = ProfileText(std::move(bytes));
-    return true;
+}
+
+int ProfileCache::WriteDraft(Entry& entry, int fd, std::string bytes) {
+    const std::int64_t now = Now();
+    if (lseek(fd, 0, SEEK_SET) != 0 || !WriteAll(fd, bytes) ||
+        ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+        return errno;
+    }
+    if (DiesNow()) _exit(m_nDieExitCode);
+    Keep(entry, std::move(bytes), now);
+    return 0;
+}
+
+// The temporary file exists only while this process holds its directory's
+// lock, so a temporary file found by whoever holds the lock next is stale.
+int ProfileCache::Replace(Entry& entry, std::string bytes) {
+    const std::int64_t now = Now();
+    std::string target;
+    if (!ResolveTarget(entry.path, target)) return errno;
+    const DirectoryLock lock(DirectoryOf(target));
+    const std::string temp =
+        target + ".~" + std::to_string(getpid()) + "." + std::to_string(++m_nTempCounter);
+    FileDescriptor fd(open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.Get() < 0) return errno;
+    const bool bWritten = (!entry.bExists || fchmod(fd.Get(), entry.stamp.mode & 07777) == 0) &&
+                          WriteAll(fd.Get(), bytes) && fd.Close();
+    if (bWritten && DiesNow()) _exit(m_nDieExitCode);
+    if (!bWritten || rename(temp.c_str(), target.c_str()) != 0) {
+        const int nError = errno;
+        unlink(temp.c_str());
+        return nError;
+    }
+    Keep(entry, std::move(bytes), now);
+    return 0;
 }
 
 void ProfileCache::Flush(const std::string& path) {
     std::lock_guard lock(m_mutex);
+    if (const int fd = Drafts::Instance().Find(path); fd >= 0) {
+        SyncFile(fd);
+        return;
+    }
     SyncPath(path, 0);
     SyncPath(DirectoryOf(path), O_DIRECTORY);
 }

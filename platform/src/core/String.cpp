@@ -70,6 +70,12 @@ CString::CString(const std::string& str) {
     Assign(str.data(), str.size());
 }
 
+// Takes the text over without a copy; like every CString, it ends at its
+// first NUL.
+CString::CString(std::string&& str) : m_str(std::move(str)) {
+    m_str.resize(TextLength(m_str.data(), m_str.size()));
+}
+
 void CString::Assign(const char* pch, std::size_t n) {
     if (n == 0) {
         m_str.clear();

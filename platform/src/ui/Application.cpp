@@ -14,8 +14,9 @@ bool EnsurePlatform() {
     if (app == nullptr) return false;
     if (prepared != app) {
         prepared = app;
+        // The fonts are set per window, never for the whole application,
+        // whose other windows keep theirs.
         InstallFontSubstitutes();
-        QApplication::setFont(SystemFont());
     }
     return true;
 }

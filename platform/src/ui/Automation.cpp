@@ -7,9 +7,11 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <cstdlib>
+#include <iterator>
 
 #include "Application.h"
 #include "DialogManager.h"
@@ -44,6 +46,7 @@ Qt::KeyboardModifiers Modifiers(UINT keys) {
     Qt::KeyboardModifiers modifiers;
     if ((keys & MK_SHIFT) != 0) modifiers |= Qt::ShiftModifier;
     if ((keys & MK_CONTROL) != 0) modifiers |= Qt::ControlModifier;
+    if ((keys & MK_ALT) != 0) modifiers |= Qt::AltModifier;
     return modifiers;
 }
 
@@ -84,6 +87,25 @@ void SendMouse(HWND hwnd, POINT point, QEvent::Type type, Qt::MouseButton button
     QCoreApplication::sendEvent(target, &event);
 }
 
+// A wheel event that Qt sends itself goes only to its receiver; one from the
+// mouse climbs from the widget under the pointer to its parents until one
+// takes it, within the window.
+void SendWheel(HWND hwnd, POINT point, int notches, UINT keys) {
+    Window* window = Window::FromHandle(hwnd);
+    QWidget* client = window != nullptr ? window->ClientWidget() : nullptr;
+    if (client == nullptr || notches == 0) return;
+    const QPoint pos(point.x, point.y);
+    const QPoint global = client->mapToGlobal(pos);
+    QCursor::setPos(global);
+    QWidget* child = client->childAt(pos);
+    for (QPointer<QWidget> w = child != nullptr ? child : client; w != nullptr; w = w->parentWidget()) {
+        QWheelEvent event(w->mapFromGlobal(global), global, QPoint(), QPoint(0, notches * WHEEL_DELTA),
+                          Buttons(keys), Modifiers(keys), Qt::NoScrollPhase, false);
+        if (QCoreApplication::sendEvent(w, &event) && event.isAccepted()) break;
+        if (w == nullptr || w->isWindow() || w->testAttribute(Qt::WA_NoMousePropagation)) break;
+    }
+}
+
 QWidget* KeyTarget() {
     if (QWidget* focus = QApplication::focusWidget()) return focus;
     const Window* top = Window::FromHandle(TopModalWindow());
@@ -98,7 +120,9 @@ void SendKey(QEvent::Type type, int qtKey, Qt::KeyboardModifiers modifiers, cons
 }
 
 void SendVirtualKey(QEvent::Type type, UINT vk, UINT keys) {
-    const KeyInfo key = QtKeyOf(vk, (keys & MK_SHIFT) != 0);
+    KeyInfo key = QtKeyOf(vk, (keys & MK_SHIFT) != 0);
+    // Qt names Shift+Tab a key of its own.
+    if (vk == VK_TAB && (keys & MK_SHIFT) != 0) key.qtKey = Qt::Key_Backtab;
     QString text = key.text;
     if ((keys & MK_CONTROL) != 0 && vk >= 'A' && vk <= 'Z') {
         text = QString(QChar(static_cast<char16_t>(vk - 'A' + 1)));
@@ -235,6 +259,10 @@ void DoubleClick(HWND hwnd, POINT point, UINT keys) {
     MouseUp(hwnd, point, keys);
 }
 
+void Wheel(HWND hwnd, POINT point, int notches, UINT keys) {
+    detail::SendWheel(hwnd, point, notches, keys);
+}
+
 void KeyDown(UINT vk, UINT keys) {
     detail::SendVirtualKey(QEvent::KeyPress, vk, keys);
 }
@@ -244,8 +272,26 @@ void KeyUp(UINT vk, UINT keys) {
 }
 
 void PressKey(UINT vk, UINT keys) {
-    KeyDown(vk, keys);
-    KeyUp(vk, keys);
+    struct Modifier {
+        UINT flag;
+        UINT vk;
+    };
+    constexpr Modifier kModifiers[] = {{MK_CONTROL, VK_CONTROL}, {MK_SHIFT, VK_SHIFT}, {MK_ALT, VK_MENU}};
+    // A modifier's own event carries the modifiers held before it, as the
+    // window system reports them; Qt's event adds or drops the key's own.
+    UINT held = 0;
+    for (const Modifier& modifier : kModifiers) {
+        if ((keys & modifier.flag) == 0) continue;
+        KeyDown(modifier.vk, held);
+        held |= modifier.flag;
+    }
+    KeyDown(vk, held);
+    KeyUp(vk, held);
+    for (auto it = std::rbegin(kModifiers); it != std::rend(kModifiers); ++it) {
+        if ((keys & it->flag) == 0) continue;
+        KeyUp(it->vk, held);
+        held &= ~it->flag;
+    }
 }
 
 void TypeText(LPCSTR text) {

@@ -9,10 +9,6 @@
 
 namespace afx::detail {
 
-namespace {
-constexpr int kWheelLines = 3;  // rows per notch of the mouse wheel
-}  // namespace
-
 ControlWidget::ControlWidget(Window& window, QWidget* parent)
     : Backed<QWidget>(window, parent), m_vbar(Qt::Vertical, this), m_hbar(Qt::Horizontal, this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -98,10 +94,20 @@ bool ControlWidget::CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
             return true;
         }
         case WM_MOUSEWHEEL: {
+            // Each notch scrolls the system's wheel lines (a page for
+            // WHEEL_PAGESCROLL); finer wheels add up until they make a row.
+            UINT lines = 3;
+            SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
             const ScrollRanges r = Ranges();
-            const int notches = static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA;
-            Scrolled(Qt::Vertical, std::clamp(r.vValue - notches * kWheelLines, 0, r.vMax));
-            SyncScrollBars();
+            const int perNotch =
+                lines == WHEEL_PAGESCROLL ? r.vPage : static_cast<int>(std::min<UINT>(lines, 1000));
+            m_wheelRemainder += GET_WHEEL_DELTA_WPARAM(wParam) * perNotch;
+            const int rows = m_wheelRemainder / WHEEL_DELTA;
+            m_wheelRemainder -= rows * WHEEL_DELTA;
+            if (rows != 0) {
+                Scrolled(Qt::Vertical, std::clamp(r.vValue - rows, 0, r.vMax));
+                SyncScrollBars();
+            }
             return true;
         }
         case WM_LBUTTONUP:
@@ -179,7 +185,8 @@ void ControlWidget::SyncScrollBars() {
     m_hbar.setValue(r.hValue);
 }
 
-ControlWidget::ImageMetrics ControlWidget::MeasureImages(HIMAGELIST stateImages, HIMAGELIST images) {
+ControlWidget::ImageMetrics ControlWidget::MeasureImages(HIMAGELIST stateImages,
+                                                         HIMAGELIST images) {
     ImageMetrics metrics;
     if (const ImageSet* list = ImageSet::FromHandle(stateImages)) {
         metrics.stateWidth = list->Width();

@@ -78,6 +78,7 @@ private:
     QScrollBar m_hbar;
     int m_clientWidth = 0;
     int m_clientHeight = 0;
+    int m_wheelRemainder = 0;  // rows times WHEEL_DELTA not yet scrolled
 };
 
 template <class T>

@@ -68,6 +68,10 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             DestroyWindow(hWnd);
             return 0;
+        case WM_MOUSEWHEEL:
+            // A window that does not scroll hands the wheel to its parent.
+            return window->IsChild() ? SendMessageA(window->parent->Handle(), Msg, wParam, lParam)
+                                     : 0;
         case WM_CTLCOLORMSGBOX:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:

@@ -18,7 +18,8 @@ namespace afx::detail {
 namespace {
 
 bool IsTabStop(const Window& control) {
-    return (control.style & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE) && control.enabled;
+    return (control.style & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE) &&
+           control.enabled;
 }
 
 HFONT TemplateFont(const DialogTemplateData& t) {
@@ -27,7 +28,8 @@ HFONT TemplateFont(const DialogTemplateData& t) {
     lf.lfHeight = -MulDivRound(points, 96, 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
-    std::strncpy(lf.lfFaceName, t.fontName.empty() ? "MS Shell Dlg" : t.fontName.c_str(), LF_FACESIZE - 1);
+    std::strncpy(lf.lfFaceName, t.fontName.empty() ? "MS Shell Dlg" : t.fontName.c_str(),
+                 LF_FACESIZE - 1);
     return CreateFontIndirectA(&lf);
 }
 
@@ -41,7 +43,8 @@ RECT MapRect(const RECT& units, SIZE base) {
 int MulDivRound(int number, int numerator, int denominator) {
     if (denominator == 0) return -1;
     const long long product = static_cast<long long>(number) * numerator;
-    const long long half = (product < 0) != (denominator < 0) ? -(std::abs(denominator) / 2) : std::abs(denominator) / 2;
+    const long long half = (product < 0) != (denominator < 0) ? -(std::abs(denominator) / 2)
+                                                              : std::abs(denominator) / 2;
     return static_cast<int>((product + half) / denominator);
 }
 
@@ -49,17 +52,18 @@ SIZE DialogBaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return SIZE{(width / 26 + 1) / 2, metrics.height()};
+    return SIZE{(width / 26 + 1) / 2, MeasureLine(font).Height()};
 }
 
 ControlColors AskControlColors(Window& window, UINT message, QPainter* painter) {
     DeviceContext dc(painter);
     const HWND asked = window.IsChild() ? window.parent->Handle() : window.Handle();
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(asked, message, reinterpret_cast<WPARAM>(dc.Handle()),
-                     reinterpret_cast<LPARAM>(window.Handle())));
-    ControlColors colors{ToQColor(dc.textColor), false, QColor(), dc.bkMode == OPAQUE,
-                         ToQColor(dc.bkColor), dc.textColorChosen};
+    const auto brush =
+        reinterpret_cast<HBRUSH>(SendMessageA(asked, message, reinterpret_cast<WPARAM>(dc.Handle()),
+                                              reinterpret_cast<LPARAM>(window.Handle())));
+    ControlColors colors{
+        ToQColor(dc.textColor), false, QColor(), dc.bkMode == OPAQUE, ToQColor(dc.bkColor),
+        dc.textColorChosen};
     colors.fillBackground = BrushColor(brush, &colors.background);
     return colors;
 }
@@ -78,9 +82,9 @@ HWND CreateDialogFromTemplate(const DialogTemplateData& t, HINSTANCE instance, H
     const RECT frame = MapRect(t.rect, base);
     POINT origin{frame.left, frame.top};
     if (owner != nullptr) ClientToScreen(owner, &origin);
-    const HWND dialog = CreateWindowExA(t.exStyle, "#32770", t.caption.c_str(), t.style & ~WS_VISIBLE,
-                                        origin.x, origin.y, frame.right - frame.left,
-                                        frame.bottom - frame.top, owner, nullptr, instance, nullptr);
+    const HWND dialog = CreateWindowExA(
+        t.exStyle, "#32770", t.caption.c_str(), t.style & ~WS_VISIBLE, origin.x, origin.y,
+        frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance, nullptr);
     Window* window = Window::FromHandle(dialog);
     if (window == nullptr || !window->dialog) return nullptr;
     const HFONT dialogFont = static_cast<HFONT>(font.get());
@@ -101,7 +105,8 @@ HWND CreateDialogFromTemplate(const DialogTemplateData& t, HINSTANCE instance, H
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
     }
     const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), 0) != 0 && IsWindow(dialog)) {
+    if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), 0) != 0 &&
+        IsWindow(dialog)) {
         if (const HWND focus = GetNextDlgTabItem(dialog, nullptr, FALSE)) SetDialogFocus(focus);
     }
     if (IsWindow(dialog) && (t.style & WS_VISIBLE) != 0) ShowWindow(dialog, SW_SHOW);
@@ -168,8 +173,8 @@ HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
     const std::size_t n = all.size();
     const auto it = std::find(all.begin(), all.end(), Window::FromHandle(hCtl));
     const std::size_t start = it != all.end() ? static_cast<std::size_t>(it - all.begin())
-                              : bPrevious   ? 0
-                                            : n - 1;
+                              : bPrevious     ? 0
+                                              : n - 1;
     for (std::size_t k = 1; k <= n; ++k) {
         const std::size_t i = bPrevious ? (start + n - k) % n : (start + k) % n;
         if (afx::detail::IsTabStop(*all[i])) return all[i]->Handle();
@@ -181,8 +186,8 @@ BOOL IsDialogMessageA(HWND hDlg, LPMSG lpMsg) {
     if (!IsWindow(hDlg) || lpMsg == nullptr) return FALSE;
     if (lpMsg->hwnd != hDlg && !IsChild(hDlg, lpMsg->hwnd)) return FALSE;
     if (lpMsg->message == WM_KEYDOWN) {
-        const LRESULT code =
-            SendMessageA(lpMsg->hwnd, WM_GETDLGCODE, lpMsg->wParam, reinterpret_cast<LPARAM>(lpMsg));
+        const LRESULT code = SendMessageA(lpMsg->hwnd, WM_GETDLGCODE, lpMsg->wParam,
+                                          reinterpret_cast<LPARAM>(lpMsg));
         if ((code & DLGC_WANTMESSAGE) == 0) {
             switch (lpMsg->wParam) {
                 case VK_TAB:
@@ -197,7 +202,8 @@ BOOL IsDialogMessageA(HWND hDlg, LPMSG lpMsg) {
                 case VK_RETURN: {
                     // A focused push button is pressed; otherwise the default button, or IDOK.
                     const HWND focus = GetFocus();
-                    const LRESULT focusCode = IsChild(hDlg, focus) ? SendMessageA(focus, WM_GETDLGCODE, 0, 0) : 0;
+                    const LRESULT focusCode =
+                        IsChild(hDlg, focus) ? SendMessageA(focus, WM_GETDLGCODE, 0, 0) : 0;
                     if ((focusCode & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0) {
                         SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
                                      reinterpret_cast<LPARAM>(focus));
@@ -211,7 +217,8 @@ BOOL IsDialogMessageA(HWND hDlg, LPMSG lpMsg) {
                                          reinterpret_cast<LPARAM>(button));
                         }
                     } else {
-                        SendMessageA(hDlg, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDOK)));
+                        SendMessageA(hDlg, WM_COMMAND, IDOK,
+                                     reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDOK)));
                     }
                     return TRUE;
                 }

@@ -1,7 +1,10 @@
 #include "Gdi.h"
 
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPen>
+#include <QRawFont>
 
 #include <array>
 #include <cstring>
@@ -9,6 +12,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "DialogManager.h"
 #include "Text.h"
 #include "Window.h"
 #include "afxwin.h"
@@ -16,10 +20,25 @@
 namespace afx::detail {
 namespace {
 
-// The face every dialog font resolves to: it has Latin and Korean glyphs and
-// is installed on every machine the system runs on, so layouts and pictures
-// are the same everywhere.
-constexpr const char* kDialogFace = "NanumGothic";
+// The dialogs' templates ask for Tahoma and are laid out in its metrics, so
+// their texts are drawn in a face with the same metrics (Debian's fonts-wine
+// ships one); Korean, which it lacks, falls back to a Korean face installed on
+// every machine the system runs on. Without the Tahoma file everything is
+// drawn in the Korean face.
+constexpr const char* kLatinFace = "Tahoma";
+constexpr const char* kKoreanFace = "NanumGothic";
+constexpr std::array<const char*, 2> kTahomaFiles{"/usr/share/wine/fonts/tahoma.ttf",
+                                                  "/usr/share/wine/fonts/tahomabd.ttf"};
+
+// The faces a font is drawn with: its own, then the Korean face for the
+// characters it lacks.
+QStringList FacesFor(const QString& face) {
+    QStringList faces{face};
+    if (face.compare(QLatin1String(kKoreanFace), Qt::CaseInsensitive) != 0) {
+        faces.append(QString::fromLatin1(kKoreanFace));
+    }
+    return faces;
+}
 
 struct Tables {
     std::unordered_map<const void*, std::unique_ptr<GdiObject>> objects;
@@ -48,7 +67,8 @@ HGDIOBJ MakeStock(GdiKind kind, COLORREF color, bool hollow) {
 
 QString Text(LPCSTR text, int count) {
     if (text == nullptr) return {};
-    return ToQt(count < 0 ? std::string_view(text) : std::string_view(text, static_cast<std::size_t>(count)));
+    return ToQt(count < 0 ? std::string_view(text)
+                          : std::string_view(text, static_cast<std::size_t>(count)));
 }
 
 QRect ToQRect(const RECT& rc) {
@@ -110,18 +130,55 @@ QFont FontOf(HFONT font) {
 }
 
 void InstallFontSubstitutes() {
-    for (const char* face : {"Tahoma", "MS Shell Dlg", "MS Shell Dlg 2", "MS Sans Serif",
-                             "Gulim", "GulimChe", "Dotum", "DotumChe"}) {
-        QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(kDialogFace));
+    bool tahoma = QFontDatabase::hasFamily(QString::fromLatin1(kLatinFace));
+    for (const char* file : kTahomaFiles) {
+        if (!tahoma && QFile::exists(QString::fromLatin1(file))) {
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        }
     }
-    QFont::insertSubstitution(QStringLiteral("굴림"), QString::fromLatin1(kDialogFace));
-    QFont::insertSubstitution(QStringLiteral("돋움"), QString::fromLatin1(kDialogFace));
+    tahoma = QFontDatabase::hasFamily(QString::fromLatin1(kLatinFace));
+    // The system's dialog faces are Tahoma since Windows 2000; its Korean
+    // faces are the Korean face here.
+    const QString dialogFace = QString::fromLatin1(tahoma ? kLatinFace : kKoreanFace);
+    for (const char* face : {"MS Shell Dlg", "MS Shell Dlg 2", "MS Sans Serif"}) {
+        QFont::insertSubstitution(QString::fromLatin1(face), dialogFace);
+    }
+    if (!tahoma) QFont::insertSubstitution(QString::fromLatin1(kLatinFace), dialogFace);
+    for (const QString& face :
+         {QStringLiteral("Gulim"), QStringLiteral("GulimChe"), QStringLiteral("Dotum"),
+          QStringLiteral("DotumChe"), QStringLiteral("굴림"), QStringLiteral("돋움")}) {
+        QFont::insertSubstitution(face, QString::fromLatin1(kKoreanFace));
+    }
+}
+
+QFont MakeFont(const QString& face, int pixelSize) {
+    QFont font;
+    font.setFamilies(FacesFor(face));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// GDI measures a line by the face's Windows ascent and descent; Qt may use
+// the typographic ones (Tahoma asks for them), which are shorter.
+LineMetrics MeasureLine(const QFont& font) {
+    const QFontMetrics metrics(font);
+    LineMetrics line{metrics.ascent(), metrics.descent()};
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
+    const int em = raw.isValid() ? static_cast<int>(raw.unitsPerEm()) : 0;
+    if (os2.size() < 78 || em <= 0) return line;
+    auto word = [&os2](int at) {
+        return static_cast<int>((static_cast<unsigned char>(os2[at]) << 8) |
+                                static_cast<unsigned char>(os2[at + 1]));
+    };
+    const int size = font.pixelSize() > 0 ? font.pixelSize() : metrics.height();
+    line.ascent = MulDivRound(word(74), size, em);
+    line.descent = MulDivRound(word(76), size, em);
+    return line;
 }
 
 QFont SystemFont() {
-    QFont font(QString::fromLatin1(kDialogFace));
-    font.setPixelSize(12);  // 9 points at 96 dots per inch
-    return font;
+    return MakeFont(QString::fromLatin1(kLatinFace), 12);  // 9 points at 96 dots per inch
 }
 
 bool BrushColor(HBRUSH brush, QColor* color) {
@@ -158,7 +215,8 @@ using afx::detail::GdiKind;
 using afx::detail::GdiObject;
 
 HBRUSH CreateSolidBrush(COLORREF color) {
-    return static_cast<HBRUSH>(afx::detail::AddGdiObject(afx::detail::MakeObject(GdiKind::Brush, color)));
+    return static_cast<HBRUSH>(
+        afx::detail::AddGdiObject(afx::detail::MakeObject(GdiKind::Brush, color)));
 }
 
 HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
@@ -173,8 +231,9 @@ HFONT CreateFontIndirectA(const LOGFONTA* lplf) {
     auto object = afx::detail::MakeObject(GdiKind::Font, 0);
     object->logFont = *lplf;
     object->logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
-    QFont font(afx::detail::ToQt(object->logFont.lfFaceName));
-    font.setPixelSize(lplf->lfHeight == 0 ? 12 : std::abs(static_cast<int>(lplf->lfHeight)));
+    QFont font = afx::detail::MakeFont(
+        afx::detail::ToQt(object->logFont.lfFaceName),
+        lplf->lfHeight == 0 ? 12 : std::abs(static_cast<int>(lplf->lfHeight)));
     font.setBold(lplf->lfWeight >= 600);
     font.setItalic(lplf->lfItalic != 0);
     font.setUnderline(lplf->lfUnderline != 0);
@@ -204,7 +263,8 @@ HGDIOBJ GetStockObject(int i) {
         afx::detail::FindGdiObject(objects[DEFAULT_GUI_FONT])->stock = true;
         return objects;
     }();
-    return i >= 0 && i < static_cast<int>(stock.size()) ? stock[static_cast<std::size_t>(i)] : nullptr;
+    return i >= 0 && i < static_cast<int>(stock.size()) ? stock[static_cast<std::size_t>(i)]
+                                                        : nullptr;
 }
 
 BOOL DeleteObject(HGDIOBJ ho) {
@@ -226,9 +286,13 @@ int GetObjectA(HANDLE h, int c, LPVOID pv) {
     }
     if (object->kind == GdiKind::Bitmap && c >= static_cast<int>(sizeof(BITMAP))) {
         const QImage& image = object->image;
-        *static_cast<BITMAP*>(pv) = BITMAP{0, image.width(), image.height(),
-                                           static_cast<LONG>(image.bytesPerLine()), 1,
-                                           static_cast<WORD>(image.depth()), nullptr};
+        *static_cast<BITMAP*>(pv) = BITMAP{0,
+                                           image.width(),
+                                           image.height(),
+                                           static_cast<LONG>(image.bytesPerLine()),
+                                           1,
+                                           static_cast<WORD>(image.depth()),
+                                           nullptr};
         return sizeof(BITMAP);
     }
     return 0;
@@ -317,9 +381,11 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl) {
 BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* lptm) {
     DeviceContext* dc = DeviceContext::FromHandle(hdc);
     if (dc == nullptr || lptm == nullptr) return FALSE;
-    const QFontMetrics m(afx::detail::ContextFont(*dc));
-    *lptm = TEXTMETRICA{m.height(), m.ascent(),        m.descent(),     0,
-                        m.leading(), m.averageCharWidth(), m.maxWidth()};
+    const QFont font = afx::detail::ContextFont(*dc);
+    const QFontMetrics m(font);
+    const afx::detail::LineMetrics line = afx::detail::MeasureLine(font);
+    *lptm = TEXTMETRICA{line.Height(), line.ascent,          line.descent, 0,
+                        m.leading(),   m.averageCharWidth(), m.maxWidth()};
     return TRUE;
 }
 
@@ -382,14 +448,18 @@ HBRUSH GetSysColorBrush(int nIndex) {
     static std::unordered_map<int, HGDIOBJ> brushes;
     auto it = brushes.find(nIndex);
     if (it == brushes.end()) {
-        it = brushes.emplace(nIndex, afx::detail::MakeStock(GdiKind::Brush, GetSysColor(nIndex), false)).first;
+        it =
+            brushes
+                .emplace(nIndex, afx::detail::MakeStock(GdiKind::Brush, GetSysColor(nIndex), false))
+                .first;
     }
     return static_cast<HBRUSH>(it->second);
 }
 
 HDC GetDC(HWND hWnd) {
     auto dc = std::make_unique<DeviceContext>(nullptr);
-    if (const afx::detail::Window* window = afx::detail::Window::FromHandle(hWnd)) dc->font = window->font;
+    if (const afx::detail::Window* window = afx::detail::Window::FromHandle(hWnd))
+        dc->font = window->font;
     HDC hdc = dc->Handle();
     afx::detail::Gdi().windowContexts.push_back(std::move(dc));
     return hdc;
@@ -410,7 +480,8 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     DeviceContext* dc = DeviceContext::FromHandle(hDC);
     QColor color;
     if (dc == nullptr || dc->painter == nullptr || lprc == nullptr) return 0;
-    if (afx::detail::BrushColor(hbr, &color)) dc->painter->fillRect(afx::detail::ToQRect(*lprc), color);
+    if (afx::detail::BrushColor(hbr, &color))
+        dc->painter->fillRect(afx::detail::ToQRect(*lprc), color);
     return 1;
 }
 

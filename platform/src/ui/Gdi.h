@@ -43,10 +43,20 @@ COLORREF FromQColor(const QColor& color);
 
 // The Qt font of a font handle; the system font for null or a stale handle.
 QFont FontOf(HFONT font);
-// Faces of the system's dialogs that are drawn with the one face that has
-// Korean glyphs on every machine.
+// Makes the system's dialog and Korean faces available and maps the other
+// faces of the system's dialogs onto them.
 void InstallFontSubstitutes();
-// The font of dialogs and controls that set none: the dialog face at 9 points.
+// A font of the face at the pixel size, whose Korean characters are drawn in
+// the Korean face when the face has none.
+QFont MakeFont(const QString& face, int pixelSize);
+// A line of text as GDI measures it (TEXTMETRIC's ascent and descent).
+struct LineMetrics {
+    int ascent = 0;
+    int descent = 0;
+    int Height() const { return ascent + descent; }
+};
+LineMetrics MeasureLine(const QFont& font);
+// The font of windows and controls that set none: the dialog face at 9 points.
 QFont SystemFont();
 
 class DeviceContext {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <array>
@@ -70,7 +72,7 @@ struct KeyName {
     char text;
 };
 
-constexpr std::array<KeyName, 26> kKeys{{
+constexpr std::array<KeyName, 19> kKeys{{
     {VK_BACK, Qt::Key_Backspace, '\b'}, {VK_TAB, Qt::Key_Tab, '\t'},
     {VK_RETURN, Qt::Key_Return, '\r'},  {VK_ESCAPE, Qt::Key_Escape, '\x1b'},
     {VK_SPACE, Qt::Key_Space, ' '},     {VK_PRIOR, Qt::Key_PageUp, 0},
@@ -80,11 +82,11 @@ constexpr std::array<KeyName, 26> kKeys{{
     {VK_DOWN, Qt::Key_Down, 0},         {VK_INSERT, Qt::Key_Insert, 0},
     {VK_DELETE, Qt::Key_Delete, 0},     {VK_SHIFT, Qt::Key_Shift, 0},
     {VK_CONTROL, Qt::Key_Control, 0},   {VK_MENU, Qt::Key_Alt, 0},
-    {VK_F1, Qt::Key_F1, 0},             {VK_F2, Qt::Key_F2, 0},
-    {0x72, Qt::Key_F3, 0},              {0x73, Qt::Key_F4, 0},
-    {0x74, Qt::Key_F5, 0},              {0x75, Qt::Key_F6, 0},
-    {VK_F10, Qt::Key_F10, 0},           {VK_RETURN, Qt::Key_Enter, '\r'},
+    {VK_RETURN, Qt::Key_Enter, '\r'},
 }};
+
+// F1 to F24 run in order in both numberings.
+constexpr int kFunctionKeys = 24;
 
 WPARAM MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     WPARAM keys = 0;
@@ -117,26 +119,51 @@ UINT MouseMessage(QEvent::Type type, Qt::MouseButton button) {
     return down;
 }
 
-bool TranslateMouse(Window& window, QMouseEvent* event, const QtHandler& qt) {
-    const UINT message = MouseMessage(event->type(), event->button());
-    if (message == 0) return false;
+// Pumps one message of a mouse or wheel event to its target; the buttons
+// and modifiers it carries are the state from now on.
+bool PumpPointer(QSinglePointEvent* event, const QtHandler& qt, HWND target, UINT message,
+                 WORD high, QPoint point) {
     State().buttons = event->buttons();
     State().modifiers = event->modifiers();
     const QPoint global = event->globalPosition().toPoint();
+    FrameScope scope(event, qt, target, message);
+    MSG msg{target,
+            message,
+            MAKEWPARAM(MouseKeys(event->buttons(), event->modifiers()), high),
+            MAKELPARAM(point.x(), point.y()),
+            TickCount(),
+            POINT{global.x(), global.y()}};
+    PumpMessage(msg);
+    event->accept();
+    return true;
+}
+
+bool TranslateMouse(Window& window, QMouseEvent* event, const QtHandler& qt) {
+    const UINT message = MouseMessage(event->type(), event->button());
+    if (message == 0) return false;
     // A window that captured the mouse gets every mouse message, in its own coordinates.
     HWND target = window.Handle();
     QPoint local = event->position().toPoint();
     Window* capture = Window::FromHandle(GetCapture());
     if (capture != nullptr && capture != &window && capture->ClientWidget() != nullptr) {
         target = capture->Handle();
-        local = capture->ClientWidget()->mapFromGlobal(global);
+        local = capture->ClientWidget()->mapFromGlobal(event->globalPosition().toPoint());
     }
-    FrameScope scope(event, qt, target, message);
-    MSG msg{target, message, MouseKeys(event->buttons(), event->modifiers()),
-            MAKELPARAM(local.x(), local.y()), TickCount(), POINT{global.x(), global.y()}};
-    PumpMessage(msg);
-    event->accept();
-    return true;
+    return PumpPointer(event, qt, target, message, 0, local);
+}
+
+// The wheel goes to the window under the pointer, as Windows 10 and later
+// send it by default ("scroll inactive windows"), or to the window that
+// captured the mouse. Its point is in screen coordinates; a control that does
+// not scroll passes it on to its parent (DefWindowProc).
+bool TranslateWheel(Window& window, QWheelEvent* event, const QtHandler& qt) {
+    const int delta = event->angleDelta().y();
+    if (delta == 0) return false;
+    const Window* capture = Window::FromHandle(GetCapture());
+    const HWND target = capture != nullptr ? capture->Handle() : window.Handle();
+    return PumpPointer(event, qt, target, WM_MOUSEWHEEL,
+                       static_cast<WORD>(static_cast<SHORT>(delta)),
+                       event->globalPosition().toPoint());
 }
 
 std::string CharsOf(const QKeyEvent& event) {
@@ -167,8 +194,12 @@ bool TranslateKey(Window& window, QKeyEvent* event, const QtHandler& qt) {
         frame.hwnd = frame.charTarget;
         for (std::size_t i = 0; i < chars.size() && IsWindow(frame.charTarget); ++i) {
             if (i + 1 == chars.size()) frame.armed = alt ? WM_SYSCHAR : WM_CHAR;
-            MSG charMsg{frame.charTarget, alt ? static_cast<UINT>(WM_SYSCHAR) : static_cast<UINT>(WM_CHAR),
-                        static_cast<BYTE>(chars[i]), lParam, TickCount(), pt};
+            MSG charMsg{frame.charTarget,
+                        alt ? static_cast<UINT>(WM_SYSCHAR) : static_cast<UINT>(WM_CHAR),
+                        static_cast<BYTE>(chars[i]),
+                        lParam,
+                        TickCount(),
+                        pt};
             PumpMessage(charMsg);
         }
     }
@@ -206,6 +237,10 @@ bool TranslateInput(Window& window, QEvent* event, const QtHandler& qt) {
             if (!window.TopLevel().enabled) return true;
             if (!TakesInput(window)) return false;
             return TranslateMouse(window, static_cast<QMouseEvent*>(event), qt);
+        case QEvent::Wheel:
+            if (!window.TopLevel().enabled) return true;
+            if (!TakesInput(window)) return false;
+            return TranslateWheel(window, static_cast<QWheelEvent*>(event), qt);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             if (!window.TopLevel().enabled) return true;
@@ -272,10 +307,15 @@ bool BusyScope::IsBusy(const QWidget* widget) {
 KeyInfo QtKeyOf(UINT vk, bool shift) {
     if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) {
         const QChar c = QChar(static_cast<char16_t>(vk));
-        return KeyInfo{static_cast<int>(vk), shift || !c.isLetter() ? QString(c) : QString(c.toLower())};
+        return KeyInfo{static_cast<int>(vk),
+                       shift || !c.isLetter() ? QString(c) : QString(c.toLower())};
+    }
+    if (vk >= VK_F1 && vk < VK_F1 + kFunctionKeys) {
+        return KeyInfo{Qt::Key_F1 + static_cast<int>(vk - VK_F1), QString()};
     }
     for (const KeyName& key : kKeys) {
-        if (key.vk == vk) return KeyInfo{key.qtKey, key.text != 0 ? QString(QChar(key.text)) : QString()};
+        if (key.vk == vk)
+            return KeyInfo{key.qtKey, key.text != 0 ? QString(QChar(key.text)) : QString()};
     }
     return KeyInfo{0, QString()};
 }
@@ -285,6 +325,9 @@ UINT VirtualKeyOf(int qtKey) {
         return static_cast<UINT>(qtKey);
     }
     if (qtKey == Qt::Key_Backtab) return VK_TAB;
+    if (qtKey >= Qt::Key_F1 && qtKey < Qt::Key_F1 + kFunctionKeys) {
+        return VK_F1 + static_cast<UINT>(qtKey - Qt::Key_F1);
+    }
     for (const KeyName& key : kKeys) {
         if (key.qtKey == qtKey) return key.vk;
     }
@@ -331,4 +374,19 @@ SHORT GetKeyState(int nVirtKey) {
 
 SHORT GetAsyncKeyState(int vKey) {
     return GetKeyState(vKey);
+}
+
+// The desktop's own settings, so that a double click and a wheel notch mean
+// here what they mean to every other program on the display; the system's
+// defaults before there is an application.
+UINT GetDoubleClickTime() {
+    if (QCoreApplication::instance() == nullptr) return 500;
+    return static_cast<UINT>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+BOOL SystemParametersInfoA(UINT uiAction, UINT, LPVOID pvParam, UINT) {
+    if (uiAction != SPI_GETWHEELSCROLLLINES || pvParam == nullptr) return FALSE;
+    const bool app = QCoreApplication::instance() != nullptr;
+    *static_cast<UINT*>(pvParam) = app ? static_cast<UINT>(QApplication::wheelScrollLines()) : 3;
+    return TRUE;
 }

@@ -475,8 +475,8 @@ void ListView::UpdateMetrics() {
     const ImageMetrics images = MeasureImages(m_stateImages, m_smallImages);
     m_model.stateImageWidth = images.stateWidth;
     m_model.imageWidth = images.imageWidth;
-    m_model.itemHeight =
-        m_ownerDrawHeight > 0 ? m_ownerDrawHeight : std::max(metrics.height() + 2, images.height + 1);
+    m_model.itemHeight = m_ownerDrawHeight > 0 ? m_ownerDrawHeight
+                                               : std::max(metrics.height() + 2, images.height + 1);
     m_model.headerHeight = (Style() & LVS_NOCOLUMNHEADER) ? 0 : metrics.height() + 8;
 }
 
@@ -592,6 +592,21 @@ void ListView::PaintRow(QPainter& painter, int index) {
     }
 }
 
+// A focused list with no focused row shows the focus where the keys start:
+// on the first visible row, or where the first row would stand in an empty
+// list, so a person sees where the keyboard is.
+void ListView::PaintFocusWithoutItem(QPainter& painter) {
+    QRect cue(-m_model.ScrollX(), m_model.headerHeight, m_model.ColumnsWidth(), m_model.itemHeight);
+    if (m_model.RowCount() > 0) {
+        if (Style() & LVS_OWNERDRAWFIXED) return;  // the owner draws the rows' focus
+        const RECT r = m_model.ItemRect(m_model.TopIndex(), LVIR_SELECTBOUNDS);
+        cue = QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    if (cue.width() <= 0) cue.setWidth(ClientWidth());
+    painter.setPen(QPen(SysColour(COLOR_WINDOWTEXT), 1, Qt::DotLine));
+    painter.drawRect(cue.adjusted(0, 0, -1, -1));
+}
+
 void ListView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), SysColour(COLOR_WINDOW));
@@ -600,6 +615,7 @@ void ListView::paintEvent(QPaintEvent*) {
     painter.setClipRect(0, header, width, std::max(0, height - header));
     const int last = std::min(m_model.RowCount(), m_model.TopIndex() + m_model.CountPerPage() + 1);
     for (int index = m_model.TopIndex(); index < last; ++index) PaintRow(painter, index);
+    if (hasFocus() && m_model.NextRow(-1, LVNI_FOCUSED) < 0) PaintFocusWithoutItem(painter);
     if (m_extendedStyle & LVS_EX_GRIDLINES) {
         painter.setPen(SysColour(COLOR_BTNFACE));
         int x = -m_model.ScrollX();
@@ -617,9 +633,13 @@ void ListView::paintEvent(QPaintEvent*) {
             painter.setPen(SysColour(COLOR_BTNSHADOW));
             painter.drawLine(x + c.width - 1, 2, x + c.width - 1, header - 3);
             painter.setPen(SysColour(COLOR_BTNTEXT));
-            painter.drawText(
-                QRect(x + kTextMargin, 0, std::max(0, c.width - 2 * kTextMargin), header),
-                Alignment(c.format) | Qt::AlignVCenter, ToQt(c.text));
+            // A title that needs the margins gets them: the titles of the
+            // dialogs' narrow columns show whole, as they were laid out to.
+            const QString title = ToQt(c.text);
+            const int spare = c.width - QFontMetrics(font()).horizontalAdvance(title);
+            const int margin = std::clamp(spare / 2, 0, kTextMargin);
+            painter.drawText(QRect(x + margin, 0, std::max(0, c.width - 2 * margin), header),
+                             Alignment(c.format) | Qt::AlignVCenter, title);
             x += c.width;
         }
         painter.setPen(SysColour(COLOR_BTNSHADOW));

@@ -41,6 +41,7 @@ private:
     void Changed() override;
     void UpdateMetrics() override;
     void PaintRow(QPainter& painter, int index);
+    void PaintFocusWithoutItem(QPainter& painter);
     bool DrawByOwner(QPainter& painter, int index);
 
     ListModel m_model;

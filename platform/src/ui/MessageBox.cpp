@@ -6,6 +6,7 @@
 
 #include "Application.h"
 #include "Automation.h"
+#include "Gdi.h"
 #include "Text.h"
 #include "Window.h"
 #include "afxwin.h"
@@ -83,6 +84,7 @@ int RunBox(HWND owner, const std::string& text, const std::string& caption, UINT
     for (int id : buttons) box.addButton(ButtonOf(id));
     const std::size_t defaultIndex = (type & MB_DEFMASK) >> 8;
     if (defaultIndex < buttons.size()) box.setDefaultButton(ButtonOf(buttons[defaultIndex]));
+    box.setFont(SystemFont());
     box.setWindowModality(Qt::ApplicationModal);
     ModalScope scope(nullptr, [&box](int id) { box.done(ButtonOf(id)); });
     QTimer shown;
@@ -109,7 +111,8 @@ int ShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     } else if (EnsurePlatform() && (HasDisplay() || HasModalHook())) {
         answer = RunBox(owner, textBytes, captionBytes, type);
     }
-    RecordMessageBox(MessageBoxRecord{owner, CString(textBytes), CString(captionBytes), type, answer});
+    RecordMessageBox(
+        MessageBoxRecord{owner, CString(textBytes), CString(captionBytes), type, answer});
     return answer;
 }
 

@@ -63,9 +63,17 @@ TreeRowParts TreeLayout::Parts(const TreeItem& item, int row) const {
     p.button = (style & TVS_HASBUTTONS) && level > 0 && item.HasButton();
     p.iconLeft = p.stateLeft + (item.StateImage() > 0 ? stateImageWidth : 0);
     p.labelLeft = p.iconLeft + imageWidth;
-    const int text = textWidth ? textWidth(item.text) : 0;
+    const int text = TextWidth(item);
     p.labelRight = p.labelLeft + text + 2 * kLabelPadding;
     return p;
+}
+
+int TreeLayout::TextWidth(const TreeItem& item) const {
+    if (item.m_widthFont != m_fontGeneration) {
+        item.m_width = textWidth ? textWidth(item.m_text) : 0;
+        item.m_widthFont = m_fontGeneration;
+    }
+    return item.m_width;
 }
 
 TreeItem* TreeLayout::HitTest(POINT pt, UINT& flags) const {

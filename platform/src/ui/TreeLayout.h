@@ -34,6 +34,8 @@ public:
     int clientWidth = 0;
     int clientHeight = 0;
     std::function<int(const std::string&)> textWidth;
+    // The font changed: every label is measured again when next laid out.
+    void ForgetTextWidths() { ++m_fontGeneration; }
 
     int TopRow() const { return m_top; }
     int ScrollX() const { return m_scrollX; }
@@ -52,8 +54,10 @@ public:
 
 private:
     bool RootButtons() const;
+    int TextWidth(const TreeItem& item) const;
 
     const TreeModel& m_model;
+    unsigned m_fontGeneration = 1;
     int m_top = 0;
     int m_scrollX = 0;
 };

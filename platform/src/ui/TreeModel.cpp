@@ -100,9 +100,10 @@ bool TreeModel::IsDescendant(const TreeItem& item, const TreeItem& ancestor) con
 const std::vector<TreeItem*>& TreeModel::Rows() const {
     if (!m_rowsValid) {
         m_rows.clear();
-        m_rowIndex.clear();
+        ++m_rowsBuild;
         for (TreeItem* at = m_root.firstChild; at; at = NextVisible(*at)) {
-            m_rowIndex.emplace(at, static_cast<int>(m_rows.size()));
+            at->m_row = static_cast<int>(m_rows.size());
+            at->m_rowsBuild = m_rowsBuild;
             m_rows.push_back(at);
         }
         m_rowsValid = true;
@@ -112,8 +113,7 @@ const std::vector<TreeItem*>& TreeModel::Rows() const {
 
 int TreeModel::RowOf(const TreeItem& item) const {
     Rows();
-    auto it = m_rowIndex.find(&item);
-    return it == m_rowIndex.end() ? -1 : it->second;
+    return item.m_rowsBuild == m_rowsBuild ? item.m_row : -1;
 }
 
 int TreeModel::DepthOf(const TreeItem& item) const {

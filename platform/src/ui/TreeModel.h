@@ -18,7 +18,14 @@ struct TreeItem {
     // given, is taken as it is, whatever child items exist.
     enum class Kids { Compute, No, Yes, Callback };
 
-    std::string text;  // CP949 bytes
+    const std::string& Text() const { return m_text; }  // CP949 bytes
+    // Shaping a label is the dearest part of laying a row out, so a label is
+    // measured once and again only when it or the font changes.
+    void SetText(std::string text) {
+        m_text = std::move(text);
+        m_widthFont = 0;
+    }
+
     LPARAM lParam = 0;
     UINT state = 0;  // TVIS_* with the overlay and state-image indices
     int image = 0;
@@ -36,6 +43,16 @@ struct TreeItem {
     // The cChildren value the control reports: 0, 1 or I_CHILDRENCALLBACK.
     int ChildrenFlag() const;
     bool HasButton() const { return ChildrenFlag() != 0; }
+
+private:
+    friend class TreeLayout;
+    friend class TreeModel;
+
+    std::string m_text;
+    mutable int m_width = 0;           // the label's measured width...
+    mutable unsigned m_widthFont = 0;  // ...in this font generation of the layout (0: none)
+    mutable int m_row = -1;            // the item's row...
+    mutable unsigned m_rowsBuild = 0;  // ...when the model's rows were counted this time
 };
 
 class TreeModel {
@@ -88,7 +105,9 @@ private:
     mutable TreeItem m_root;
     std::unordered_map<const TreeItem*, std::unique_ptr<TreeItem>> m_items;
     mutable std::vector<TreeItem*> m_rows;
-    mutable std::unordered_map<const TreeItem*, int> m_rowIndex;
+    // Each count of the rows stamps the items it finds, so an item that a
+    // later count left out (collapsed, deleted) reads as having no row.
+    mutable unsigned m_rowsBuild = 1;
     mutable bool m_rowsValid = true;
 };
 

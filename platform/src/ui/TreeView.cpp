@@ -22,6 +22,8 @@ const WindowClassRegistrar kRegistrar({WC_TREEVIEWA, &TreeView::Proc,
                                        CS_DBLCLKS});
 
 constexpr int kDefaultIndent = 19;
+// The timer that turns a second click on the selected label into an edit.
+constexpr UINT_PTR kEditTimer = 0x7E01;
 constexpr int kButtonSize = 9;
 
 // Copies a CP949 text into a caller's buffer of `size` bytes, cut to fit and
@@ -67,6 +69,13 @@ LRESULT CALLBACK TreeView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = Hwnd();
     m_layout.style = Style();  // the styles may have changed since the last message
+    // The window system gives the focus to a clicked tree before its press
+    // arrives: the focus is fresh until the pointer or the keys do anything.
+    if (message == WM_SETFOCUS) {
+        m_freshFocus = true;
+    } else if (message == WM_MOUSEMOVE || message == WM_KEYDOWN || message == WM_KEYUP) {
+        m_freshFocus = false;
+    }
     switch (message) {
         case TVM_INSERTITEMA:
             return lParam ? reinterpret_cast<LRESULT>(
@@ -177,7 +186,15 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             OnButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_LBUTTONDBLCLK:
+            CancelClickEdit();
             OnDoubleClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_TIMER:
+            if (wParam != kEditTimer) return DefWindowProc(hwnd, message, wParam, lParam);
+            if (TreeItem* item = std::exchange(m_clickEditItem, nullptr)) {
+                KillTimer(hwnd, kEditTimer);
+                if (item == m_caret && !m_edit && m_model.Find(item)) EditLabel(item);
+            }
             return 0;
         case WM_RBUTTONDOWN: {
             NMHDR header{};
@@ -185,9 +202,11 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_KEYDOWN:
+            CancelClickEdit();
             OnKeyDown(static_cast<UINT>(wParam));
             return 0;
         case WM_DESTROY:
+            CancelClickEdit();
             // The parent hears of every item, as when they are deleted one by one.
             if (m_edit) EndEdit(true);
             Delete(nullptr);
@@ -235,7 +254,7 @@ HTREEITEM TreeView::Insert(const TVINSERTSTRUCTA& insert) {
 }
 
 void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
-    if (in.mask & TVIF_TEXT) item.text = TextOf(in.pszText);
+    if (in.mask & TVIF_TEXT) item.SetText(TextOf(in.pszText));
     if (in.mask & TVIF_IMAGE) item.image = in.iImage;
     if (in.mask & TVIF_SELECTEDIMAGE) item.selectedImage = in.iSelectedImage;
     if (in.mask & TVIF_PARAM) item.lParam = in.lParam;
@@ -257,7 +276,7 @@ void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
 bool TreeView::GetItem(TVITEMA& out) const {
     const TreeItem* item = Item(out.hItem);
     if (!item) return false;
-    if (out.mask & TVIF_TEXT) CopyText(item->text, out.pszText, out.cchTextMax);
+    if (out.mask & TVIF_TEXT) CopyText(item->Text(), out.pszText, out.cchTextMax);
     if (out.mask & TVIF_IMAGE) out.iImage = item->image;
     if (out.mask & TVIF_SELECTEDIMAGE) out.iSelectedImage = item->selectedImage;
     if (out.mask & TVIF_PARAM) out.lParam = item->lParam;
@@ -440,7 +459,7 @@ HWND TreeView::EditLabel(TreeItem* item) {
     ItemRect(item, true, label);
     const int width = std::max<int>(label.right - label.left + 40, 60);
     // The edit exists before TVN_BEGINLABELEDIT, so the parent can limit it.
-    HWND edit = CreateWindowEx(0, "Edit", item->text.c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
+    HWND edit = CreateWindowEx(0, "Edit", item->Text().c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
                                label.left - 2, label.top,
                                std::min(width, std::max(60, ClientWidth() - label.left + 2)),
                                label.bottom - label.top, Hwnd(), nullptr, nullptr, nullptr);
@@ -453,7 +472,7 @@ HWND TreeView::EditLabel(TreeItem* item) {
 
     NMTVDISPINFOA info{};
     Fill(info.item, item, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_TEXT);
-    std::string text = item->text;
+    std::string text = item->Text();
     info.item.pszText = text.data();
     info.item.cchTextMax = static_cast<int>(text.size()) + 1;
     if (Notify(TVN_BEGINLABELEDITA, info.hdr) || m_edit != edit || !m_model.Find(item)) {
@@ -484,7 +503,7 @@ void TreeView::EndEdit(bool cancel) {
         info.item.pszText = cancel ? nullptr : text.data();
         info.item.cchTextMax = cancel ? 0 : static_cast<int>(text.size()) + 1;
         if (Notify(TVN_ENDLABELEDITA, info.hdr) && !cancel && m_model.Find(item)) {
-            item->text = text;
+            item->SetText(text);
         }
     }
     if (IsWindow(edit)) DestroyWindow(edit);
@@ -526,11 +545,21 @@ LRESULT CALLBACK TreeView::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 
 // ------------------------------------------------------------------ input
 
+void TreeView::CancelClickEdit() {
+    if (std::exchange(m_clickEditItem, nullptr) != nullptr) KillTimer(Hwnd(), kEditTimer);
+}
+
 void TreeView::OnButtonDown(WPARAM, POINT pt) {
+    CancelClickEdit();
+    // Only a click in a tree that already had the focus edits: the click
+    // that brings a person back to the tree, or out of an edit, does not.
+    const bool hadFocus = GetFocus() == Hwnd() && !std::exchange(m_freshFocus, false);
     if (m_edit) EndEdit(false);
     SetFocus(Hwnd());
     UINT flags = 0;
     TreeItem* item = m_layout.HitTest(pt, flags);
+    const bool clickEdit = hadFocus && item && item == m_caret && (flags & TVHT_ONITEMLABEL) &&
+                           (Style() & TVS_EDITLABELS);
     if (item && (flags & TVHT_ONITEMBUTTON)) {
         Expand(item, TVE_TOGGLE, true);
         return;
@@ -557,6 +586,12 @@ void TreeView::OnButtonDown(WPARAM, POINT pt) {
     NMHDR header{};
     if (Notify(NM_CLICK, header)) return;
     if (onItem && m_model.Find(item)) SelectCaret(item, TVC_BYMOUSE);
+    // A second click on the selected label edits it once the time for a
+    // double click has passed without one.
+    if (clickEdit && item == m_caret && !m_edit) {
+        m_clickEditItem = item;
+        SetTimer(Hwnd(), kEditTimer, GetDoubleClickTime(), nullptr);
+    }
 }
 
 void TreeView::OnDoubleClick(POINT pt) {
@@ -634,6 +669,7 @@ void TreeView::OnKeyDown(UINT key) {
 
 void TreeView::UpdateMetrics() {
     const ImageMetrics images = MeasureImages(m_stateImages, m_normalImages);
+    m_layout.ForgetTextWidths();
     m_layout.stateImageWidth = images.stateWidth;
     m_layout.imageWidth = images.imageWidth;
     if (m_fixedItemHeight > 0) {
@@ -742,8 +778,11 @@ void TreeView::paintEvent(QPaintEvent*) {
         }
         painter.setPen(text);
         painter.drawText(label.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         ToQt(item.text));
-        if (&item == m_caret && focused && !m_edit) {
+                         ToQt(item.Text()));
+        // With nothing selected the focus shows on the first visible item,
+        // which the keys start from, without selecting it.
+        const bool caret = &item == m_caret || (!m_caret && row == m_layout.TopRow());
+        if (caret && focused && !m_edit) {
             painter.setPen(QPen(SysColour(COLOR_WINDOWTEXT), 1, Qt::DotLine));
             painter.drawRect(label.adjusted(0, 0, -1, -1));
         }

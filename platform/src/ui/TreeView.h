@@ -47,6 +47,7 @@ private:
     static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnButtonDown(WPARAM keys, POINT pt);
+    void CancelClickEdit();
     void OnDoubleClick(POINT pt);
     void OnKeyDown(UINT key);
     void Changed() override;
@@ -61,6 +62,8 @@ private:
     int m_fixedItemHeight = -1;  // set by TVM_SETITEMHEIGHT; -1 follows font and images
     HWND m_edit = nullptr;
     TreeItem* m_editItem = nullptr;
+    TreeItem* m_clickEditItem = nullptr;  // waits for the double-click time to pass
+    bool m_freshFocus = false;            // the focus came with the press being handled
     // The Edit class's procedure, which every label editor passes on to.
     static inline WNDPROC s_editProc = nullptr;
 };

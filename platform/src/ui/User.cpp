@@ -9,6 +9,7 @@
 #include "Application.h"
 #include "Backed.h"
 #include "Framework.h"
+#include "Gdi.h"
 #include "Text.h"
 #include "Window.h"
 #include "WindowClass.h"
@@ -22,6 +23,17 @@ Qt::WindowFlags TopLevelFlags(DWORD style) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if ((style & WS_SYSMENU) != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return flags;
+}
+
+// A top-level window without a sizing border keeps the size its program
+// gives it: the window manager is told it is of fixed size.
+void SetSize(const Window& window, QWidget& widget, int width, int height) {
+    const QSize size(std::max(width, 0), std::max(height, 0));
+    if (!window.IsChild() && (window.style & WS_THICKFRAME) == 0) {
+        widget.setFixedSize(size);
+    } else {
+        widget.resize(size);
+    }
 }
 
 void SetTreeDestroying(Window& window) {
@@ -77,7 +89,8 @@ void DisposeWidget(QWidget* widget) {
 void NotifySize(Window& window, const QSize& before) {
     QWidget* client = window.ClientWidget();
     if (client == nullptr || client->size() == before) return;
-    SendMessageA(window.Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client->width(), client->height()));
+    SendMessageA(window.Handle(), WM_SIZE, SIZE_RESTORED,
+                 MAKELPARAM(client->width(), client->height()));
 }
 
 // Moves a child window in its parent's z-order (and so in the dialog's tab order).
@@ -126,8 +139,8 @@ BOOL RegisterClassA(const WNDCLASSA* lpWndClass) {
     return TRUE;
 }
 
-HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
-                     int X, int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
+HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X,
+                     int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
                      HINSTANCE hInstance, LPVOID lpParam) {
     if (!afx::detail::EnsurePlatform() || lpClassName == nullptr) return nullptr;
     const afx::detail::WindowClass* windowClass = afx::detail::FindWindowClass(lpClassName);
@@ -135,8 +148,7 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     const bool child = (dwStyle & WS_CHILD) != 0;
     if (windowClass == nullptr || (child && parent == nullptr)) return nullptr;
 
-    Window& window =
-        Window::Add(std::make_unique<Window>(*windowClass, dwStyle, dwExStyle));
+    Window& window = Window::Add(std::make_unique<Window>(*windowClass, dwStyle, dwExStyle));
     const HWND hwnd = window.Handle();
     if (child) {
         window.parent = parent;
@@ -162,13 +174,23 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
             widget->setWindowFlags(flags);
         }
         widget->setWindowTitle(afx::detail::ToQt(window.text));
+        widget->setFont(afx::detail::SystemFont());  // its controls inherit it until WM_SETFONT
         widget->move(X, Y);
-        widget->resize(nWidth, nHeight);
+        afx::detail::SetSize(window, *widget, nWidth, nHeight);
     }
 
     afx::detail::HookCreatedWindow(hwnd);
-    CREATESTRUCTA cs{lpParam,  hInstance, hMenu,   hWndParent,  nHeight,     nWidth,
-                     Y,        X,         static_cast<LONG>(dwStyle), lpWindowName, lpClassName,
+    CREATESTRUCTA cs{lpParam,
+                     hInstance,
+                     hMenu,
+                     hWndParent,
+                     nHeight,
+                     nWidth,
+                     Y,
+                     X,
+                     static_cast<LONG>(dwStyle),
+                     lpWindowName,
+                     lpClassName,
                      dwExStyle};
     if (SendMessageA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) == 0 ||
         SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
@@ -224,7 +246,8 @@ HWND GetParent(HWND hWnd) {
 HWND GetWindow(HWND hWnd, UINT uCmd) {
     const Window* window = Window::FromHandle(hWnd);
     if (window == nullptr) return nullptr;
-    if (uCmd == GW_CHILD) return window->children.empty() ? nullptr : window->children.front()->Handle();
+    if (uCmd == GW_CHILD)
+        return window->children.empty() ? nullptr : window->children.front()->Handle();
     if (uCmd == GW_OWNER) return window->owner != nullptr ? window->owner->Handle() : nullptr;
     if (!window->IsChild()) return nullptr;
     const auto& siblings = window->parent->children;
@@ -332,7 +355,8 @@ HWND ChildWindowFromPoint(HWND hWndParent, POINT Point) {
 
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     const Window* window = Window::FromHandle(hWnd);
-    return window != nullptr && window->proc != nullptr ? window->proc(hWnd, Msg, wParam, lParam) : 0;
+    return window != nullptr && window->proc != nullptr ? window->proc(hWnd, Msg, wParam, lParam)
+                                                        : 0;
 }
 
 LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
@@ -384,12 +408,13 @@ BOOL IsWindowVisible(HWND hWnd) {
 }
 
 BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString) {
-    return SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)) != 0 ? TRUE : FALSE;
+    return SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)) != 0 ? TRUE
+                                                                                      : FALSE;
 }
 
 int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
-    return static_cast<int>(
-        SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
+    return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
+                                         reinterpret_cast<LPARAM>(lpString)));
 }
 
 int GetWindowTextLengthA(HWND hWnd) {
@@ -463,16 +488,19 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     if (widget == nullptr) return TRUE;
     const QSize before = window->ClientWidget()->size();
     if ((uFlags & SWP_NOMOVE) == 0) widget->move(X, Y);
-    if ((uFlags & SWP_NOSIZE) == 0) widget->resize(std::max(cx, 0), std::max(cy, 0));
+    if ((uFlags & SWP_NOSIZE) == 0) afx::detail::SetSize(*window, *widget, cx, cy);
     if ((uFlags & SWP_NOZORDER) == 0) afx::detail::Restack(*window, hWndInsertAfter);
-    if ((uFlags & SWP_SHOWWINDOW) != 0) ShowWindow(hWnd, (uFlags & SWP_NOACTIVATE) != 0 ? SW_SHOWNA : SW_SHOW);
+    if ((uFlags & SWP_SHOWWINDOW) != 0)
+        ShowWindow(hWnd, (uFlags & SWP_NOACTIVATE) != 0 ? SW_SHOWNA : SW_SHOW);
     if ((uFlags & SWP_HIDEWINDOW) != 0) ShowWindow(hWnd, SW_HIDE);
     if ((uFlags & (SWP_NOREDRAW)) == 0 || (uFlags & SWP_FRAMECHANGED) != 0) widget->update();
     // Every call reports itself, even one that changes nothing: controls
     // re-read their metrics on it (an owner-drawn list asks for its row
     // height again).
     const QRect geometry = widget->geometry();
-    WINDOWPOS changed{hWnd, hWndInsertAfter, geometry.x(), geometry.y(), geometry.width(), geometry.height(), uFlags};
+    WINDOWPOS changed{hWnd,         hWndInsertAfter,  geometry.x(),
+                      geometry.y(), geometry.width(), geometry.height(),
+                      uFlags};
     SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&changed));
     afx::detail::NotifySize(*window, before);
     return TRUE;
@@ -618,7 +646,8 @@ BOOL EqualRect(const RECT* lprc1, const RECT* lprc2) {
 BOOL IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2) {
     if (lprcDst == nullptr || lprcSrc1 == nullptr || lprcSrc2 == nullptr) return FALSE;
     const RECT r{std::max(lprcSrc1->left, lprcSrc2->left), std::max(lprcSrc1->top, lprcSrc2->top),
-                 std::min(lprcSrc1->right, lprcSrc2->right), std::min(lprcSrc1->bottom, lprcSrc2->bottom)};
+                 std::min(lprcSrc1->right, lprcSrc2->right),
+                 std::min(lprcSrc1->bottom, lprcSrc2->bottom)};
     if (IsRectEmpty(&r)) {
         SetRectEmpty(lprcDst);
         return FALSE;
@@ -631,7 +660,8 @@ BOOL UnionRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2) {
     if (lprcDst == nullptr || lprcSrc1 == nullptr || lprcSrc2 == nullptr) return FALSE;
     if (IsRectEmpty(lprcSrc1)) return CopyRect(lprcDst, lprcSrc2) && !IsRectEmpty(lprcSrc2);
     if (IsRectEmpty(lprcSrc2)) return CopyRect(lprcDst, lprcSrc1);
-    *lprcDst = RECT{std::min(lprcSrc1->left, lprcSrc2->left), std::min(lprcSrc1->top, lprcSrc2->top),
-                    std::max(lprcSrc1->right, lprcSrc2->right), std::max(lprcSrc1->bottom, lprcSrc2->bottom)};
+    *lprcDst = RECT{
+        std::min(lprcSrc1->left, lprcSrc2->left), std::min(lprcSrc1->top, lprcSrc2->top),
+        std::max(lprcSrc1->right, lprcSrc2->right), std::max(lprcSrc1->bottom, lprcSrc2->bottom)};
     return TRUE;
 }

@@ -32,7 +32,12 @@ struct Spot {
     int y = 0;
 };
 
-enum class Key { Enter, Escape, Delete, Tab, Up, Down, Space };
+// A key as a person presses it: a virtual key (VK_*) with the modifiers held
+// down around it (MK_CONTROL, MK_SHIFT, MK_ALT).
+struct KeyStroke {
+    unsigned vk = 0;
+    unsigned modifiers = 0;
+};
 
 struct Command {
     enum class Verb {
@@ -42,12 +47,13 @@ struct Command {
         DblClick,     // `spot`: Item or Cell
         Focus,        // `spot.control`
         PressKey,     // `key`
+        Wheel,        // `notches` (up is positive) over `spot`: Control, Item or Row
         Type,         // `text`
         Answer,       // `ok`
         Drag,         // from `spot` over each of `via` to `to`; `cancel` ends with Escape
-        Dump,         // `spot.control`, or the whole dialog when `dialog`
-        Cat,          // `text`: a file under HOME
-        Note,         // `text`
+        Dump,  // `spot.control`, its first shown item when `top`, or the dialog when `dialog`
+        Cat,   // `text`: a file under HOME
+        Note,  // `text`
     };
 
     int line = 0;
@@ -55,11 +61,13 @@ struct Command {
     Spot spot;
     std::vector<Spot> via;
     Spot to;
-    Key key = Key::Enter;
+    KeyStroke key;
+    int notches = 0;
     std::string text;
     bool ok = true;
     bool cancel = false;
     bool dialog = false;
+    bool top = false;
 };
 
 }  // namespace script

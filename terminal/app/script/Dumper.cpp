@@ -8,6 +8,9 @@
 
 #include <cctype>
 #include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "ControlQueries.h"
 
@@ -49,19 +52,54 @@ void Dumper::Control(HWND control) {
     }
 }
 
+// In tree order without recursion: a menu may nest deeper than the stack.
 void Dumper::Tree(HWND tree) {
     m_output.Tree(::GetDlgCtrlID(tree));
-    TreeItems(tree, TreeNext(tree, nullptr, TVGN_ROOT), 0, TreeNext(tree, nullptr, TVGN_CARET),
-              TreeNext(tree, nullptr, TVGN_DROPHILITE));
-}
-
-void Dumper::TreeItems(HWND tree, HTREEITEM first, int depth, HTREEITEM caret, HTREEITEM hot) {
-    for (HTREEITEM item = first; item; item = TreeNext(tree, item, TVGN_NEXT)) {
+    const HTREEITEM caret = TreeNext(tree, nullptr, TVGN_CARET);
+    const HTREEITEM hot = TreeNext(tree, nullptr, TVGN_DROPHILITE);
+    int depth = 0;
+    for (HTREEITEM item = TreeNext(tree, nullptr, TVGN_ROOT); item;) {
         const UINT state = TreeState(tree, item);
         m_output.TreeItem({depth, TreeLabel(tree, item), TreeChildrenFlag(tree, item),
                            (state & TVIS_EXPANDED) != 0, item == caret, item == hot,
                            static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12)});
-        TreeItems(tree, TreeNext(tree, item, TVGN_CHILD), depth + 1, caret, hot);
+        if (HTREEITEM child = TreeNext(tree, item, TVGN_CHILD)) {
+            item = child;
+            ++depth;
+            continue;
+        }
+        while (item && !TreeNext(tree, item, TVGN_NEXT)) {
+            item = TreeNext(tree, item, TVGN_PARENT);
+            --depth;
+        }
+        if (item) item = TreeNext(tree, item, TVGN_NEXT);
+    }
+}
+
+void Dumper::Top(HWND control) {
+    const int id = ::GetDlgCtrlID(control);
+    switch (TypeOf(control)) {
+        case ControlType::Tree: {
+            HTREEITEM item = TreeNext(control, nullptr, TVGN_FIRSTVISIBLE);
+            if (!item) {
+                m_output.TopItem(id, std::nullopt);
+                return;
+            }
+            std::vector<std::string> labels;
+            for (; item; item = TreeNext(control, item, TVGN_PARENT))
+                labels.push_back(TreeLabel(control, item));
+            std::string path;
+            for (auto it = labels.rbegin(); it != labels.rend(); ++it)
+                path += (it == labels.rbegin() ? "" : " > ") + *it;
+            m_output.TopItem(id, path);
+            return;
+        }
+        case ControlType::List:
+            m_output.TopRow(id, static_cast<int>(::SendMessage(control, LVM_GETTOPINDEX, 0, 0)));
+            return;
+        case ControlType::Other:
+            throw std::runtime_error("control " + std::to_string(id) +
+                                     " is neither a tree nor a list");
     }
 }
 

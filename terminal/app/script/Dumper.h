@@ -16,10 +16,12 @@ public:
     // The caption, then every child control in template (creation) order.
     void Dialog(HWND dialog, int templateId);
     void Control(HWND control);
+    // The item a tree or list shows first; throws std::runtime_error for any
+    // other control.
+    void Top(HWND control);
 
 private:
     void Tree(HWND tree);
-    void TreeItems(HWND tree, HTREEITEM first, int depth, HTREEITEM caret, HTREEITEM hot);
     void List(HWND list);
     void Other(HWND control);
 

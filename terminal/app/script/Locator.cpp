@@ -55,8 +55,20 @@ HWND Locator::Control(int id) const {
     return control;
 }
 
+HWND Locator::Shown(int id) const {
+    HWND control = Control(id);
+    if (!::IsWindowVisible(control)) Fail("control " + std::to_string(id) + " is hidden");
+    return control;
+}
+
+HWND Locator::Enabled(int id) const {
+    HWND control = Shown(id);
+    if (!::IsWindowEnabled(control)) Fail("control " + std::to_string(id) + " is disabled");
+    return control;
+}
+
 void Locator::Reveal(const Spot& spot) const {
-    HWND control = Control(spot.control);
+    HWND control = Shown(spot.control);
     switch (spot.where) {
         case Where::Control:
         case Where::At:
@@ -94,7 +106,7 @@ void Locator::Reveal(const Spot& spot) const {
 }
 
 Press Locator::Point(const Spot& spot) const {
-    HWND control = Control(spot.control);
+    HWND control = Shown(spot.control);
     RECT client{};
     ::GetClientRect(control, &client);
     POINT point{};
@@ -111,7 +123,9 @@ Press Locator::Point(const Spot& spot) const {
         case Where::Item: {
             HWND tree = Require(control, ControlType::Tree, spot.control);
             const std::optional<RECT> label = TreeItemRect(tree, FindItem(tree, spot.path), true);
-            point = label ? Middle(*label) : POINT{-1, -1};
+            RECT shown{};
+            point =
+                label && ::IntersectRect(&shown, &*label, &client) ? Middle(shown) : POINT{-1, -1};
             what = "tree item \"" + spot.path + "\"";
             break;
         }

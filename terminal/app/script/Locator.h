@@ -2,8 +2,8 @@
 // of a dialog, found through the controls' own messages (TVM_*, LVM_*). Before
 // it answers for an item or a row it brings it into view as a person would:
 // collapsed ancestors are opened with their expand buttons and the control
-// is scrolled. Failures (no such control, no such item, a row out of range)
-// throw std::runtime_error with a message for the script's author.
+// is scrolled. Failures (no such control, a hidden one, no such item, a row
+// out of range) throw std::runtime_error with a message for the script's author.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +26,10 @@ public:
     explicit Locator(HWND dialog) : m_hDialog(dialog) {}
 
     HWND Control(int id) const;
+    // The control as a person can reach it: shown, and for input (a click,
+    // a press, the focus, the wheel) enabled too.
+    HWND Shown(int id) const;
+    HWND Enabled(int id) const;
 
     // Brings the spot into view, then answers where it shows: where a
     // click lands. A Rows spot answers for its first row.
@@ -38,7 +42,8 @@ public:
     // last one shows.
     void Reveal(const Spot& spot) const;
     // Where the spot shows now, without changing the control; fails when an
-    // item or row is out of view.
+    // item or row is out of view. A label or row wider than the control is
+    // reached on the part that shows.
     Press Point(const Spot& spot) const;
 
 private:

@@ -89,4 +89,12 @@ void Output::ListRow(const ListRowView& row) {
     Line(line + Flags({{row.selected, "sel"}, {row.focused, "focus"}, {row.hot, "hot"}}));
 }
 
+void Output::TopItem(int id, const std::optional<std::string>& path) {
+    Line("top " + std::to_string(id) + " " + (path ? Quote(*path) : "none"));
+}
+
+void Output::TopRow(int id, int row) {
+    Line("top " + std::to_string(id) + " " + std::to_string(row));
+}
+
 }  // namespace script

@@ -51,6 +51,7 @@ public:
 
     // A line as it is: a note, or a line of the host program's own.
     void Text(std::string_view text) { Line(std::string(text)); }
+    // `ok` is what the box returned: its OK (Yes, Retry, Abort) button.
     void Box(std::string_view caption, std::string_view text, bool ok);
     void Result(long long value);
     void Closed(int templateId, long long value);
@@ -62,6 +63,10 @@ public:
     void TreeItem(const TreeItemView& item);
     void List(int id, int rows, int mark, int top);
     void ListRow(const ListRowView& row);
+    // The item shown first: a tree's by its path (none for an empty tree),
+    // a list's by its row.
+    void TopItem(int id, const std::optional<std::string>& path);
+    void TopRow(int id, int row);
 
 private:
     void Line(const std::string& text);

@@ -1,9 +1,13 @@
 #include "Parser.h"
 
+#include <oleidl.h>
+#include <windows.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -198,22 +202,91 @@ Spot ParseCellSpot(Line& line, std::string_view usage, std::initializer_list<Whe
     return spot;
 }
 
-constexpr std::array<std::pair<std::string_view, Key>, 7> kKeys{{
-    {"Enter", Key::Enter},
-    {"Escape", Key::Escape},
-    {"Delete", Key::Delete},
-    {"Tab", Key::Tab},
-    {"Up", Key::Up},
-    {"Down", Key::Down},
-    {"Space", Key::Space},
+constexpr std::array<std::pair<std::string_view, unsigned>, 14> kKeys{{
+    {"Enter", VK_RETURN},
+    {"Escape", VK_ESCAPE},
+    {"Delete", VK_DELETE},
+    {"Backspace", VK_BACK},
+    {"Tab", VK_TAB},
+    {"Space", VK_SPACE},
+    {"Up", VK_UP},
+    {"Down", VK_DOWN},
+    {"Left", VK_LEFT},
+    {"Right", VK_RIGHT},
+    {"Home", VK_HOME},
+    {"End", VK_END},
+    {"PageUp", VK_PRIOR},
+    {"PageDown", VK_NEXT},
 }};
 
-Key ParseKey(Line& line) {
-    const std::string name = line.Word("a key name");
-    for (const auto& [keyName, key] : kKeys)
-        if (keyName == name) return key;
-    line.Fail("unknown key \"" + name +
-              "\"; keys are Enter, Escape, Delete, Tab, Up, Down and Space");
+constexpr std::array<std::pair<std::string_view, unsigned>, 3> kModifiers{{
+    {"Ctrl", MK_CONTROL},
+    {"Shift", MK_SHIFT},
+    {"Alt", MK_ALT},
+}};
+
+constexpr int kFunctionKeys = 12;
+
+std::optional<unsigned> NamedKey(std::string_view name) {
+    for (const auto& [keyName, vk] : kKeys)
+        if (keyName == name) return vk;
+    // A letter or a digit is its own key code.
+    if (name.size() == 1 &&
+        ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
+        return static_cast<unsigned char>(name[0]);
+    int number = 0;
+    if (name.starts_with('F') && name.size() > 1 && name[1] != '0') {
+        const char* end = name.data() + name.size();
+        const auto [stop, error] = std::from_chars(name.data() + 1, end, number);
+        if (error == std::errc() && stop == end && number >= 1 && number <= kFunctionKeys)
+            return VK_F1 + static_cast<unsigned>(number - 1);
+    }
+    return std::nullopt;
+}
+
+// NAME or MODIFIER+...+NAME.
+KeyStroke ParseKey(Line& line) {
+    const std::string word = line.Word("a key name");
+    KeyStroke stroke;
+    std::string_view rest = word;
+    for (std::size_t plus = rest.find('+'); plus != std::string_view::npos; plus = rest.find('+')) {
+        const std::string_view name = rest.substr(0, plus);
+        const auto modifier =
+            std::find_if(kModifiers.begin(), kModifiers.end(),
+                         [name](const auto& entry) { return entry.first == name; });
+        if (modifier == kModifiers.end())
+            line.Fail("unknown modifier \"" + std::string(name) +
+                      "\"; modifiers are Ctrl, Shift and Alt");
+        if ((stroke.modifiers & modifier->second) != 0)
+            line.Fail(std::string(name) + "+ given twice in \"" + word + "\"");
+        stroke.modifiers |= modifier->second;
+        rest.remove_prefix(plus + 1);
+    }
+    const std::optional<unsigned> vk = NamedKey(rest);
+    if (!vk)
+        line.Fail("unknown key \"" + std::string(rest) +
+                  "\"; keys are Enter, Escape, Delete, Backspace, Tab, Space, Up, Down, Left, "
+                  "Right, Home, End, PageUp, PageDown, F1-F12, A-Z and 0-9");
+    stroke.vk = *vk;
+    return stroke;
+}
+
+// The most notches one command turns; more is a slip of the keyboard, and
+// each notch is an event of its own.
+constexpr int kMaxNotches = 1000;
+
+void ParseWheel(Line& line, Command& command) {
+    command.spot = ParseSpot(line, "wheel ID [item \"PATH\" | row R] up|down [N]",
+                             {Where::Control, Where::Item, Where::Row});
+    const std::string direction = line.Word("\"up\" or \"down\"");
+    if (direction != "up" && direction != "down") line.Fail("the wheel turns \"up\" or \"down\"");
+    int notches = 1;
+    if (!line.AtEnd()) {
+        notches = line.Number("the number of notches");
+        if (notches < 1 || notches > kMaxNotches)
+            line.Fail("the wheel turns 1 to " + std::to_string(kMaxNotches) + " notches");
+    }
+    command.notches = direction == "up" ? notches : -notches;
 }
 
 constexpr std::string_view kTarget =
@@ -245,6 +318,48 @@ std::string ParseHomeFile(Line& line) {
     return name;
 }
 
+// The length of the UTF-8 sequence at the front of `text`, or 0 when it is
+// not one (a stray or missing continuation byte, an overlong form, a
+// surrogate, beyond U+10FFFF).
+std::size_t Utf8Sequence(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned low = 0x80;
+    unsigned high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+// A NUL is where a UTF-16 file without its mark shows itself.
+void CheckEncoding(std::string_view text, int number) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == '\0')
+            throw ScriptError(number, "a NUL byte: the script is not UTF-8 text (UTF-16?)");
+        const std::size_t length = Utf8Sequence(text.substr(i));
+        if (length == 0)
+            throw ScriptError(number, "bytes that are not UTF-8 at column " +
+                                          std::to_string(i + 1) + "; scripts are UTF-8 text");
+        i += length;
+    }
+}
+
 Command ParseCommand(Line& line) {
     Command command;
     const std::string verb = line.Word("a command");
@@ -270,6 +385,9 @@ Command ParseCommand(Line& line) {
     } else if (verb == "key") {
         command.verb = Verb::PressKey;
         command.key = ParseKey(line);
+    } else if (verb == "wheel") {
+        command.verb = Verb::Wheel;
+        ParseWheel(line, command);
     } else if (verb == "type") {
         command.verb = Verb::Type;
         command.text = line.String("the text to type");
@@ -284,8 +402,10 @@ Command ParseCommand(Line& line) {
     } else if (verb == "dump") {
         command.verb = Verb::Dump;
         command.dialog = line.Accept("dialog");
-        if (!command.dialog)
-            command.spot = ParseSpot(line, "dump ID or dump dialog", {Where::Control});
+        if (!command.dialog) {
+            command.spot = ParseSpot(line, "dump ID [top] or dump dialog", {Where::Control});
+            command.top = line.Accept("top");
+        }
     } else if (verb == "cat") {
         command.verb = Verb::Cat;
         command.text = ParseHomeFile(line);
@@ -303,6 +423,8 @@ Command ParseCommand(Line& line) {
 
 std::vector<Command> ParseScript(std::string_view text) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        throw ScriptError(1, "the script is UTF-16 text; scripts are UTF-8");
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     std::vector<Command> commands;
     for (int number = 1; !text.empty(); ++number) {
@@ -310,6 +432,10 @@ std::vector<Command> ParseScript(std::string_view text) {
         std::string_view content = text.substr(0, newline);
         text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
         if (content.ends_with('\r')) content.remove_suffix(1);
+        if (content.size() > kMaxLineBytes)
+            throw ScriptError(
+                number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+        CheckEncoding(content, number);
         const std::size_t first = content.find_first_not_of(" \t");
         if (first == std::string_view::npos || content[first] == '#') continue;
         Line line(content, number);

@@ -6,9 +6,11 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -31,36 +33,35 @@ using Verb = Command::Verb;
     throw std::runtime_error(message);
 }
 
-std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+namespace fs = std::filesystem;
+
+// At most `limit` bytes and one more, so that a caller sees the file is longer.
+std::optional<std::string> ReadBytes(const fs::path& path, std::size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    std::array<char, 1 << 16> chunk;
+    while (bytes.size() <= limit && in.read(chunk.data(), chunk.size()).gcount() > 0)
+        bytes.append(chunk.data(),
+                     std::min(static_cast<std::size_t>(in.gcount()), limit + 1 - bytes.size()));
+    return bytes;
 }
 
-// A file named as the module names them, with either separator.
-std::filesystem::path HomeFile(const std::string& home, std::string name) {
-    std::replace(name.begin(), name.end(), '\\', '/');
-    return std::filesystem::path(home) / name;
-}
-
-UINT VirtualKey(Key key) {
-    switch (key) {
-        case Key::Enter:
-            return VK_RETURN;
-        case Key::Escape:
-            return VK_ESCAPE;
-        case Key::Delete:
-            return VK_DELETE;
-        case Key::Tab:
-            return VK_TAB;
-        case Key::Up:
-            return VK_UP;
-        case Key::Down:
-            return VK_DOWN;
-        case Key::Space:
-            return VK_SPACE;
-    }
-    return 0;
+// A file under HOME named as the module names them, with either separator,
+// read only where it really is inside HOME: a link leading out of it is
+// refused as a path climbing out is.
+std::optional<std::string> ReadHomeFile(const std::string& home, const std::string& name) {
+    std::string relative = name;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    std::error_code error;
+    const fs::path file = fs::canonical(fs::path(home) / relative, error);
+    if (error) return std::nullopt;
+    const fs::path root = fs::canonical(home, error);
+    if (error ||
+        std::mismatch(root.begin(), root.end(), file.begin(), file.end()).first != root.end())
+        Fail("cat: " + name + " leads out of HOME");
+    if (!fs::is_regular_file(file)) Fail("cat: " + name + " is not a file");
+    return ReadBytes(file, std::numeric_limits<std::size_t>::max() - 1);
 }
 
 // The button a person presses for "ok" or "cancel" on a box of each button
@@ -180,6 +181,7 @@ void Runner::Execute(const Command& command) {
             break;
         case Verb::Click: {
             const Locator locator(TopDialog());
+            locator.Enabled(command.spot.control);
             if (command.spot.where == Spot::Where::Rows) {
                 SelectRows(locator, command.spot);
             } else {
@@ -189,16 +191,21 @@ void Runner::Execute(const Command& command) {
             break;
         }
         case Verb::DblClick: {
-            const Press press = Locator(TopDialog()).Find(command.spot);
+            const Locator locator(TopDialog());
+            locator.Enabled(command.spot.control);
+            const Press press = locator.Find(command.spot);
             afx::DoubleClick(press.window, press.point);
             break;
         }
         case Verb::Focus:
-            ::SetFocus(Locator(TopDialog()).Control(command.spot.control));
+            ::SetFocus(Locator(TopDialog()).Enabled(command.spot.control));
             break;
         case Verb::PressKey:
             TopDialog();
-            afx::PressKey(VirtualKey(command.key));
+            afx::PressKey(command.key.vk, command.key.modifiers);
+            break;
+        case Verb::Wheel:
+            Wheel(command);
             break;
         case Verb::Type: {
             TopDialog();
@@ -214,15 +221,19 @@ void Runner::Execute(const Command& command) {
         case Verb::Drag:
             Drag(command);
             break;
-        case Verb::Dump:
+        case Verb::Dump: {
+            HWND dialog = TopDialog();
             if (command.dialog) {
-                Dumper(m_output).Dialog(TopDialog(), m_dialogs.back().templateId);
+                Dumper(m_output).Dialog(dialog, m_dialogs.back().templateId);
+            } else if (command.top) {
+                Dumper(m_output).Top(Locator(dialog).Control(command.spot.control));
             } else {
-                Dumper(m_output).Control(Locator(TopDialog()).Control(command.spot.control));
+                Dumper(m_output).Control(Locator(dialog).Control(command.spot.control));
             }
             break;
+        }
         case Verb::Cat:
-            m_output.File(command.text, ReadBytes(HomeFile(m_session.home, command.text)));
+            m_output.File(command.text, ReadHomeFile(m_session.home, command.text));
             break;
         case Verb::Note:
             m_output.Text(command.text);
@@ -238,6 +249,7 @@ void Runner::Execute(const Command& command) {
 // a person passes over it: entered, then moved on within.
 void Runner::Drag(const Command& command) {
     const Locator locator(TopDialog());
+    locator.Enabled(command.spot.control);
     for (const Spot& spot : command.via) locator.Reveal(spot);
     locator.Reveal(command.to);
     if (command.spot.where == Spot::Where::Rows)
@@ -260,6 +272,18 @@ void Runner::Drag(const Command& command) {
     afx::DragFrom(source.window, source.point, std::move(path));
 }
 
+// The pointer rests where the item or row shows (a person turns the wheel
+// over what they see, so nothing is brought into view first) while the
+// wheel turns notch by notch, each one an event of its own.
+void Runner::Wheel(const Command& command) {
+    const Locator locator(TopDialog());
+    locator.Enabled(command.spot.control);
+    const Press press = locator.Point(command.spot);
+    const int notch = command.notches > 0 ? 1 : -1;
+    for (int turned = 0; turned != command.notches; turned += notch)
+        afx::Wheel(press.window, press.point, notch);
+}
+
 void Runner::OnDialogShown(HWND dialog, UINT templateId) {
     m_dialogs.push_back({dialog, templateId, m_dialogs.empty()});
     Schedule();
@@ -275,17 +299,23 @@ void Runner::OnDialogEnded(HWND dialog, INT_PTR result) {
 }
 
 int Runner::OnMessageBox(std::string_view text, std::string_view caption, UINT type) {
-    const bool ok = m_answerOk;
+    const int answer = BoxAnswer(type, m_answerOk);
     m_answerOk = true;
-    m_output.Box(afx::Cp949ToUtf8(caption), afx::Cp949ToUtf8(text), ok);
-    return BoxAnswer(type, ok);
+    m_output.Box(afx::Cp949ToUtf8(caption), afx::Cp949ToUtf8(text),
+                 answer == BoxAnswer(type, true));
+    return answer;
 }
 
 int RunScriptFile(Session session, const std::function<void(Runner&)>& prepare, std::ostream& out,
                   std::ostream& err) {
-    const std::optional<std::string> text = ReadBytes(session.name);
+    const std::optional<std::string> text = ReadBytes(session.name, kMaxScriptBytes);
     if (!text) {
         err << session.name << ": cannot read the script" << std::endl;
+        return 1;
+    }
+    if (text->size() > kMaxScriptBytes) {
+        err << session.name << ": the script is longer than " << kMaxScriptBytes << " bytes"
+            << std::endl;
         return 1;
     }
     const std::string file = session.name;

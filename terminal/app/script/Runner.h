@@ -58,6 +58,7 @@ private:
     void Step();
     void Execute(const Command& command);
     void Drag(const Command& command);
+    void Wheel(const Command& command);
     void Finish(int status);
     HWND TopDialog() const;
 

@@ -1,7 +1,12 @@
 #include "HostWnd.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QWidget>
 
 #include <cstdlib>
 
@@ -103,6 +108,22 @@ LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void Wheel(HWND hwnd, POINT point, int delta) {
+    ::ClientToScreen(hwnd, &point);
+    const QPoint global(point.x, point.y);
+    QWidget* under = QApplication::widgetAt(global);
+    ASSERT_NE(under, nullptr);
+    QWheelEvent event(under->mapFromGlobal(global), global, QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(under, &event);
+}
+
+void Wait(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 QImage Grab(HWND hwnd) {

@@ -45,6 +45,12 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+// Turns the mouse wheel by delta (WHEEL_DELTA a notch, negative towards the
+// user) with the pointer at a client point of the window, as the window
+// system delivers it: to the widget under the pointer.
+void Wheel(HWND hwnd, POINT point, int delta);
+// Runs the event loop for a while, as time passes for a person.
+void Wait(int milliseconds);
 // The window as drawn now.
 QImage Grab(HWND hwnd);
 QColor SysColour(int index);

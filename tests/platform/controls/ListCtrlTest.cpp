@@ -127,18 +127,65 @@ TEST_F(ListTest, HitTestAndPagingFollowTheScrollPosition) {
 
 // Without full-row select a row is hit on its first column only; the
 // sub-item test names the row and the column anywhere in the columns.
+TEST_F(ListTest, TheWheelOverTheRowsScrollsByTheSystemsWheelLines) {
+    const struct {
+        int delta;
+        int top;
+    } turns[] = {{-WHEEL_DELTA, 3}, {-WHEEL_DELTA * 10, kRows - 5}, {WHEEL_DELTA * 2, kRows - 11}};
+    for (const auto& turn : turns) {
+        Wheel(list, Inside(list.GetTopIndex()), turn.delta);
+        EXPECT_EQ(list.GetTopIndex(), turn.top) << turn.delta;
+    }
+}
+
+// A focused list with no focused row shows the focus on its first visible
+// row, or where the first row would stand when it is empty.
+TEST_F(ListTest, AFocusedListWithoutAFocusedRowShowsWhereTheKeysStart) {
+    for (const bool empty : {false, true}) {
+        if (empty) list.DeleteAllItems();
+        host.SetFocus();
+        auto cue = [this] {
+            const QImage image = Grab(list);
+            int dark = 0;
+            for (int x = first.left; x < first.right; ++x)
+                dark += image.pixelColor(x, first.top).value() < 80;
+            return dark;
+        };
+        EXPECT_EQ(cue(), 0) << empty;
+        list.SetFocus();
+        EXPECT_GT(cue(), 5) << empty;
+        EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), -1);
+    }
+}
+
+// A title that needs the header's margins gets them and shows whole.
+TEST_F(ListTest, AColumnJustWideEnoughShowsItsWholeTitle) {
+    HDC dc = ::GetDC(list);
+    SIZE title{};
+    ASSERT_TRUE(::GetTextExtentPoint32A(dc, "Name", 4, &title));
+    ::ReleaseDC(list, dc);
+    list.SetColumnWidth(1, title.cx + 2);
+    const QImage image = Grab(list);
+    const int right = list.GetColumnWidth(0) + title.cx + 2;  // the column's right edge
+    int ink = 0;
+    for (int y = 0; y < first.top; ++y) {
+        for (int x = right - 5; x < right - 2; ++x) ink += image.pixelColor(x, y).value() < 160;
+    }
+    EXPECT_GT(ink, 0);
+}
+
 TEST_F(ListTest, TheSubItemTestCoversEveryColumnWithoutFullRowSelect) {
     list.SetExtendedStyle(list.GetExtendedStyle() & ~LVS_EX_FULLROWSELECT);
     const int y = Inside(2).y;
     const struct {
         int x;
-        int row;        // LVM_HITTEST
-        int subRow;     // LVM_SUBITEMHITTEST
+        int row;     // LVM_HITTEST
+        int subRow;  // LVM_SUBITEMHITTEST
         int subColumn;
     } cases[] = {
-        {5, 2, 2, 0},      // first column's label
-        {100, -1, 2, 1},   // second column
-        {180, -1, -1, -1}, // beyond the columns
+        {5, 2, 2, 0},       // first column's label
+        {100, -1, 2, 1},    // second column
+        {180, -1, -1, -1},  // beyond the columns
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);
@@ -294,7 +341,7 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(SelfMeasuringList, OwnerDrawnList)
-    ON_WM_MEASUREITEM_REFLECT()
+ON_WM_MEASUREITEM_REFLECT()
 END_MESSAGE_MAP()
 
 TEST(OwnerDrawnListTest, AReflectingListMeasuresItsOwnRowsWhenTheFrameChanges) {

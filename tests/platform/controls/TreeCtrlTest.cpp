@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -281,6 +282,20 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
     EXPECT_EQ(Label(A3).top, a2.bottom);
 }
 
+// A label's rectangle follows its text, however it changes, and the font.
+TEST_F(TreeTest, TheLabelIsAsWideAsItsTextInTheCurrentFont) {
+    const int nShort = Label(A2).Width();
+    tree.SetItemText(A2, "A2 and a label many times as long");
+    const int nLong = Label(A2).Width();
+    EXPECT_GT(nLong, 3 * nShort);
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(240, "Sans"));
+    tree.SetFont(&font);
+    EXPECT_GT(Label(A2).Width(), nLong * 3 / 2);
+    tree.SetItemText(A2, "A2");
+    EXPECT_LT(Label(A2).Width(), nLong);
+}
+
 TEST_F(TreeTest, DrawsAnExpandButtonExactlyWhereTheFlagIsSet) {
     const int indent = static_cast<int>(tree.GetIndent());
     const QImage image = Grab(tree);
@@ -322,6 +337,39 @@ TEST_F(TreeTest, LineScrollingMovesTheFirstVisibleItem) {
     tree.SendMessage(WM_VSCROLL, SB_LINEUP);
     EXPECT_EQ(tree.GetFirstVisibleItem(), A2);
     EXPECT_EQ(tree.GetVisibleCount(), 3u);
+}
+
+// A notch scrolls the system's wheel lines (three rows); finer turns add up
+// until they make a row.
+TEST_F(TreeTest, TheWheelOverTheItemsScrollsByTheSystemsWheelLines) {
+    tree.MoveWindow(0, 0, 240, Label(A).Height() * 2);  // two of six rows
+    const struct {
+        int delta;
+        HTREEITEM top;
+    } turns[] = {{-WHEEL_DELTA, A3}, {WHEEL_DELTA, A},      {-20, A},
+                 {-20, A1},          {-WHEEL_DELTA * 5, B}, {WHEEL_DELTA * 5, A}};
+    for (const auto& turn : turns) {
+        Wheel(tree, POINT{Label(A).left + 2, 2}, turn.delta);
+        EXPECT_EQ(Name(tree.GetFirstVisibleItem()), Name(turn.top)) << turn.delta;
+    }
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+}
+
+// With nothing selected a focused tree shows the focus on its first visible
+// item, which the keys start from, and selects nothing.
+TEST_F(TreeTest, AFocusedTreeWithoutASelectionShowsTheFocusOnTheFirstItem) {
+    auto cue = [this] {
+        const QImage image = Grab(tree);
+        const CRect a = Label(A);
+        int dark = 0;
+        for (int x = a.left; x < a.right; ++x)
+            dark += image.pixelColor(x, a.bottom - 1).value() < 80;
+        return dark;
+    };
+    EXPECT_EQ(cue(), 0);
+    tree.SetFocus();
+    EXPECT_GT(cue(), 3);
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
 }
 
 // The scroll bars tell where the tree stands: the first visible row down,
@@ -460,6 +508,45 @@ TEST_F(LabelEditTest, EnterReportsTheTypedTextAndEscapeReportsNone) {
     edit->SetWindowText("A3 new");
     afx::PressKey(VK_RETURN);
     EXPECT_EQ(Name(A3), "A3 new");
+}
+
+// A second click on the selected label edits it once the double-click time
+// has passed; a first click, a double click and the click that brings the
+// focus back to the tree do not.
+TEST_F(LabelEditTest, ASecondClickOnTheSelectedLabelEditsIt) {
+    const int pause = static_cast<int>(GetDoubleClickTime()) + 150;
+    const CRect a1 = Label(A1);
+    const CPoint label(a1.left + 3, a1.CenterPoint().y);
+    CEdit elsewhere;
+    ASSERT_TRUE(elsewhere.Create(WS_CHILD | WS_VISIBLE, CRect(250, 0, 300, 20), &host, 1040));
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        bool edits;
+    } steps[] = {
+        {"first click", [&] { afx::Click(tree, label); }, false},
+        {"double click", [&] { afx::DoubleClick(tree, label); }, false},
+        {"focus elsewhere",
+         [&] {
+             elsewhere.SetFocus();
+             afx::Click(tree, label);
+         },
+         false},
+        {"second click", [&] { afx::Click(tree, label); }, true},
+    };
+    for (const auto& step : steps) {
+        host.Clear();
+        step.act();
+        EXPECT_EQ(tree.GetEditControl(), nullptr) << step.what;  // not before the time
+        Wait(pause);
+        EXPECT_EQ(tree.GetEditControl() != nullptr, step.edits) << step.what;
+        EXPECT_EQ(tree.GetSelectedItem(), A1);
+    }
+    ASSERT_FALSE(host.notes.empty());
+    EXPECT_EQ(host.notes.back().code, TVN_BEGINLABELEDIT);
+    EXPECT_EQ(host.notes.back().item, A1);
+    afx::PressKey(VK_ESCAPE);
+    EXPECT_EQ(tree.GetEditControl(), nullptr);
 }
 
 TEST_F(LabelEditTest, TheParentCanRefuseOrLimitTheEditInBytes) {

@@ -4,6 +4,7 @@
 
 #include "InvalidArg.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -195,6 +196,54 @@ TEST(Map, StringKeysRemovalAndInvalidPositions) {
     CMapStringToPtr strings;
     EXPECT_TRUE(ThrowsInvalidArg([&] { strings.SetAt(nullptr, nullptr); }));
     EXPECT_TRUE(strings.IsEmpty());
+}
+
+// The table grows with its content; a size set before the first entry holds
+// until the entries outnumber it, and every entry stays reachable.
+TEST(Map, TheTableGrowsWithItsContentAndKeepsEveryEntry) {
+    const struct {
+        UINT nInit;  // 0: the default
+        int nEntries;
+        UINT nMinSize, nMaxSize;
+    } cases[] = {
+        {0, 17, 17, 17}, {0, 20000, 20000, 80000},     {7, 7, 7, 7},
+        {7, 8, 8, 80},   {50000, 20000, 50000, 50000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nEntries);
+        CMapStringToPtr map;
+        if (c.nInit) map.InitHashTable(c.nInit);
+        auto key = [](int i) {
+            CString strKey;
+            strKey.Format("\xc8\xad%d", i);
+            return strKey;
+        };
+        for (int i = 0; i < c.nEntries; ++i) map[key(i)] = reinterpret_cast<void*>(INT_PTR{i} + 1);
+        EXPECT_EQ(c.nEntries, map.GetCount());
+        EXPECT_GE(map.GetHashTableSize(), c.nMinSize);
+        EXPECT_LE(map.GetHashTableSize(), c.nMaxSize);
+        int nFound = 0;
+        for (int i = 0; i < c.nEntries; ++i) {
+            void* pValue = nullptr;
+            nFound +=
+                map.Lookup(key(i), pValue) && pValue == reinterpret_cast<void*>(INT_PTR{i} + 1);
+        }
+        EXPECT_EQ(c.nEntries, nFound);
+        std::vector<bool> seen(static_cast<size_t>(c.nEntries));
+        for (POSITION pos = map.GetStartPosition(); pos;) {
+            CString strKey;
+            void* pValue = nullptr;
+            map.GetNextAssoc(pos, strKey, pValue);
+            const auto n = static_cast<size_t>(reinterpret_cast<INT_PTR>(pValue) - 1);
+            ASSERT_LT(n, seen.size());
+            EXPECT_FALSE(seen[n]);
+            EXPECT_EQ(key(static_cast<int>(n)), strKey);
+            seen[n] = true;
+        }
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), true), c.nEntries);
+        EXPECT_TRUE(map.RemoveKey(key(c.nEntries - 1)));
+        EXPECT_EQ(c.nEntries - 1, map.GetCount());
+    }
 }
 
 TEST(Diagnostics, OnlyVerifyEvaluatesItsArgument) {

@@ -2,6 +2,11 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <optional>
@@ -165,4 +170,113 @@ TEST(ProfileSeamsDeathTest, DyingBeforeTheRenameKeepsTheOldFile) {
     std::string bytes = old;
     bytes.replace(bytes.find("Count=2"), 7, "Count=3");
     EXPECT_EQ(bytes + "03=c\r\n", dir.Get("t.ini")) << "the file is the one before the fatal write";
+}
+
+// A file that exists but cannot be read is neither empty nor missing: reads
+// give the default and say why, writes fail the same way and leave it alone.
+TEST(ProfileFaults, UnreadableFilesSayWhyAndAreNeverWritten) {
+    TempDir dir;
+    dir.Put("u.ini", "[S]\r\nk=v\r\n");
+    const std::string file = dir.Path("u.ini");
+    char buffer[8];
+    const struct {
+        int nErrno;
+        DWORD dwError;
+    } cases[] = {{EACCES, ERROR_ACCESS_DENIED}, {EIO, ERROR_IO_DEVICE}, {0, ERROR_SUCCESS}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nErrno);
+        afx::testing::FailFileRead(file.c_str(), c.nErrno);
+        GetPrivateProfileStringA("S", "k", "-", buffer, sizeof buffer, file.c_str());
+        EXPECT_EQ(GetLastError(), c.dwError);
+        EXPECT_STREQ(buffer, c.nErrno ? "-" : "v");
+        EXPECT_EQ(WritePrivateProfileStringA("S", "n", "1", file.c_str()), c.nErrno == 0);
+        if (c.nErrno) {
+            EXPECT_EQ(GetLastError(), c.dwError);
+        }
+    }
+    EXPECT_EQ("[S]\r\nk=v\r\nn=1\r\n", dir.Get("u.ini"));
+    GetPrivateProfileStringA("S", "k", "-", buffer, sizeof buffer, dir.Path("none.ini").c_str());
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+// A full disk fails a write, a failing sync fails the replace: either way the
+// file keeps its bytes and nothing is left beside it.
+TEST(ProfileFaults, AFullDiskOrAFailedSyncPublishesNothing) {
+    TempDir dir;
+    dir.Put("f.ini", "[S]\r\nk=old\r\n");
+    const std::string file = dir.Path("f.ini");
+    afx::testing::FailFileWrite(1, ENOSPC);
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "new", file.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DISK_FULL));
+    char draft[MAX_PATH];
+    ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tbl", 0, draft), 0u);
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "k", "new", draft));
+    afx::testing::FailFileSync(1, EIO);
+    EXPECT_FALSE(
+        ReplaceFileA(file.c_str(), draft, nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_IO_DEVICE));
+    EXPECT_EQ("[S]\r\nk=old\r\n", dir.Get("f.ini"));
+    EXPECT_TRUE(DeleteFileA(draft));
+    EXPECT_EQ(1u, FileCount(dir));
+}
+
+// Drafts get names of their own and are written in place; a replace keeps
+// the file's mode and, through a link, the link; a write through a link too.
+TEST(Drafts, AreWrittenInPlaceAndReplaceKeepingModeAndLink) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path("real"));
+    dir.Put("real/t.ini", "[S]\r\nk=old\r\n");
+    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read;
+    std::filesystem::permissions(dir.Path("real/t.ini"), mode);
+    std::filesystem::create_symlink(dir.Path("real/t.ini"), dir.Path("t.ini"));
+    const std::string file = dir.Path("t.ini");
+    char first[MAX_PATH], second[MAX_PATH], named[MAX_PATH];
+    ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tblx", 0, first), 0u);
+    ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tbl", 0, second), 0u);
+    EXPECT_STRNE(first, second);
+    EXPECT_EQ(GetTempFileNameA("C:\\dir\\", "ab", 0x1abcd, named), 0xabcdu);
+    EXPECT_STREQ(named, "C:\\dir\\abABCD.TMP");
+    struct stat before {
+    }, after{};
+    stat(first, &before);
+    for (const char* key : {"a", "b", "c"})
+        EXPECT_TRUE(WritePrivateProfileStringA("S", key, "1", first));
+    stat(first, &after);
+    EXPECT_EQ(before.st_ino, after.st_ino) << "no rename per write";
+    EXPECT_TRUE(
+        ReplaceFileA(file.c_str(), first, nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr));
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "d", "1", file.c_str()));
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_EQ("[S]\r\na=1\r\nb=1\r\nc=1\r\nd=1\r\n", dir.Get("real/t.ini"));
+    EXPECT_EQ(std::filesystem::status(file).permissions(), mode);
+    EXPECT_TRUE(DeleteFileA(second));
+    EXPECT_FALSE(
+        ReplaceFileA(dir.Path("none.ini").c_str(), file.c_str(), nullptr, 0, nullptr, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+// What saves of ended processes left goes with the next draft made there;
+// a draft of a living process stays.
+TEST(Drafts, StaleOnesOfEndedProcessesGo) {
+    TempDir dir;
+    char mine[MAX_PATH], next[MAX_PATH];
+    ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tbl", 0, mine), 0u);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        char theirs[MAX_PATH];
+        GetTempFileNameA(dir.Path("").c_str(), "tbl", 0, theirs);
+        WritePrivateProfileStringA("S", "k", "v", theirs);
+        _exit(0);
+    }
+    int nStatus = 0;
+    waitpid(pid, &nStatus, 0);
+    dir.Put("x.ini.~99999.1", "half");
+    dir.Put("other.TMP", "not ours");
+    EXPECT_EQ(4u, FileCount(dir));
+    ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tbl", 0, next), 0u);
+    EXPECT_EQ(3u, FileCount(dir)) << "mine, other.TMP and the new one";
+    EXPECT_TRUE(dir.Get("other.TMP"));
+    EXPECT_TRUE(DeleteFileA(mine));
+    EXPECT_TRUE(DeleteFileA(next));
 }

@@ -13,6 +13,7 @@ TEST(CString, TextEndsAtTheFirstNul) {
     EXPECT_EQ("ab", s);
     EXPECT_EQ(0, CString(nullptr).GetLength());
     EXPECT_EQ(0, CString('\0', 3).GetLength());
+    EXPECT_EQ(2, CString(std::string(bytes, 5)).GetLength());  // taken over, not copied
     s += '\0';
     EXPECT_EQ(2, s.GetLength());
     s.SetAt(1, '\0');

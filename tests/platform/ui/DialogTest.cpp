@@ -2,8 +2,8 @@
 // message map, data exchange, keys, colours, close box and modal result.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFont>
-#include <QFontInfo>
 
 #include <vector>
 
@@ -23,13 +23,15 @@ const afx::DialogControl kTestControls[] = {
     {1002, "Button", "Save", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 60, 7, 50, 14},
     {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 113, 7, 50, 14},
     {1003, "Edit", "", WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 7, 26, 100, 14},
-    {1004, "Static", "Status line", WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, 7, 44, 156, 14},
+    {1004, "Static", "Status line", WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, 7, 44, 156,
+     14},
     {1005, "Static", "한글 라벨", WS_VISIBLE | SS_LEFT, 7, 62, 100, 10},
     {1006, "Button", "Option", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 7, 76, 60, 10},
     {1007, "Static", "", WS_VISIBLE | SS_ETCHEDFRAME, 110, 60, 50, 30},
 };
-AFX_DIALOG_RESOURCE(kTest, kTestDialog, "Test dialog", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                    "Tahoma", 9, 0, 0, 170, 96, kTestControls);
+AFX_DIALOG_RESOURCE(kTest, kTestDialog, "Test dialog",
+                    DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, "Tahoma", 9, 0, 0, 170, 96,
+                    kTestControls);
 
 // A static that answers a notification before its parent; with bKeep it
 // keeps it from the parent.
@@ -48,7 +50,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CReflectingStatic, CStatic)
-    ON_NOTIFY_REFLECT_EX(kPing, &CReflectingStatic::OnPing)
+ON_NOTIFY_REFLECT_EX(kPing, &CReflectingStatic::OnPing)
 END_MESSAGE_MAP()
 
 class CTestDlg : public CDialog {
@@ -102,7 +104,9 @@ protected:
         ++m_nPing;
         *pResult = 22;
     }
-    afx_msg LRESULT OnPrivate(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam) + lParam; }
+    afx_msg LRESULT OnPrivate(WPARAM wParam, LPARAM lParam) {
+        return static_cast<LRESULT>(wParam) + lParam;
+    }
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
         HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
         m_colorRequests.emplace_back(pWnd->GetDlgCtrlID(), nCtlColor);
@@ -117,11 +121,11 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CTestDlg, CDialog)
-    ON_BN_CLICKED(1001, &CTestDlg::OnApply)
-    ON_BN_CLICKED(1002, &CTestDlg::OnSave)
-    ON_NOTIFY(kPing, 1004, &CTestDlg::OnPingStatus)
-    ON_MESSAGE(kPrivateMessage, &CTestDlg::OnPrivate)
-    ON_WM_CTLCOLOR()
+ON_BN_CLICKED(1001, &CTestDlg::OnApply)
+ON_BN_CLICKED(1002, &CTestDlg::OnSave)
+ON_NOTIFY(kPing, 1004, &CTestDlg::OnPingStatus)
+ON_MESSAGE(kPrivateMessage, &CTestDlg::OnPrivate)
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 HWND Item(HWND hDlg, int id) {
@@ -221,7 +225,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CKeyTakingEdit, CEdit)
-    ON_WM_KEYDOWN()
+ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 TEST(Dialog, KeysTranslatedAndDispatchedByAControlTypeAndNeverReachTheDialog) {
@@ -256,7 +260,8 @@ TEST(Dialog, ACheckBoxTakesClicksAnywhereInItsWindow) {
         const HWND hCheck = Item(info.hwnd, 1006);
         RECT rc{};
         ::GetClientRect(hCheck, &rc);
-        for (const POINT pt : {Middle(hCheck), POINT{rc.right - 2, rc.bottom / 2}, Middle(hCheck)}) {
+        for (const POINT pt :
+             {Middle(hCheck), POINT{rc.right - 2, rc.bottom / 2}, Middle(hCheck)}) {
             afx::Click(hCheck, pt);
             checks.push_back(static_cast<UINT>(::SendMessage(hCheck, BM_GETCHECK, 0, 0)));
         }
@@ -385,10 +390,11 @@ TEST(Dialog, ColourHandlerPaintsTheStaticRedOnItsBrush) {
         afx::EndModal(IDOK);
     });
     dlg.DoModal();
-    // Each control asks with its own kind: statics and check boxes as statics, push buttons as buttons.
+    // Each control asks with its own kind: statics and check boxes as statics, push buttons as
+    // buttons.
     const auto asked = [&](int id, UINT kind) {
-        return std::find(dlg.m_colorRequests.begin(), dlg.m_colorRequests.end(), std::make_pair(id, kind)) !=
-               dlg.m_colorRequests.end();
+        return std::find(dlg.m_colorRequests.begin(), dlg.m_colorRequests.end(),
+                         std::make_pair(id, kind)) != dlg.m_colorRequests.end();
     };
     EXPECT_TRUE(asked(1004, CTLCOLOR_STATIC));
     EXPECT_TRUE(asked(1006, CTLCOLOR_STATIC));
@@ -396,18 +402,28 @@ TEST(Dialog, ColourHandlerPaintsTheStaticRedOnItsBrush) {
     EXPECT_TRUE(asked(1003, CTLCOLOR_EDIT));
 }
 
-TEST(Dialog, KoreanTextRendersWithTheDialogFace) {
-    EXPECT_EQ(QStringLiteral("NanumGothic"), QFontInfo(QFont(QStringLiteral("Tahoma"))).family());
+// Tahoma 9 as the system measures it: dialog base units of 7 by 14 pixels;
+// Korean falls back to the Korean face; the application's own font stays.
+TEST(Dialog, TextIsDrawnAndMeasuredInTahomaWithKoreanFallingBack) {
+    // The dialogs' faces are set on their own windows, never on the application.
+    auto applicationKeepsItsFont = [] {
+        return !QApplication::font().families().contains(QStringLiteral("Tahoma"));
+    };
     CTestDlg dlg;
     ScopedModalHook hook([&](const afx::ModalInfo& info) {
+        CRect units(0, 0, 4, 8);
+        dlg.MapDialogRect(units);
+        EXPECT_EQ(CSize(7, 14), units.Size());
         CString label;
         dlg.GetDlgItemText(1005, label);
         EXPECT_EQ(CString(afx::Utf8ToCp949("한글 라벨")), label);
         const QImage picture = Render(info.hwnd);
         EXPECT_GT(CountPixels(ControlPart(picture, info.hwnd, Item(info.hwnd, 1005)), IsDark), 30);
+        EXPECT_TRUE(applicationKeepsItsFont());
         afx::EndModal(IDOK);
     });
     dlg.DoModal();
+    EXPECT_TRUE(applicationKeepsItsFont());
 }
 
 TEST(Dialog, DialogUnitsFollowTheTemplateFont) {
@@ -437,9 +453,11 @@ TEST(Dialog, DialogUnitsFollowTheTemplateFont) {
 TEST(Dialog, ResourceHandleAndExtensionChainFindTemplates) {
     static const char moduleTag = 0;
     const auto module = reinterpret_cast<HINSTANCE>(const_cast<char*>(&moduleTag));
-    const afx::DialogControl controls[] = {{IDOK, "Button", "OK", WS_VISIBLE | BS_DEFPUSHBUTTON, 5, 5, 40, 14}};
-    afx::RegisterDialogTemplate(module, afx::DialogTemplate{kModuleDialog, "Module dialog", WS_POPUP | WS_CAPTION,
-                                                            "Tahoma", 9, 0, 0, 60, 30, controls});
+    const afx::DialogControl controls[] = {
+        {IDOK, "Button", "OK", WS_VISIBLE | BS_DEFPUSHBUTTON, 5, 5, 40, 14}};
+    afx::RegisterDialogTemplate(
+        module, afx::DialogTemplate{kModuleDialog, "Module dialog", WS_POPUP | WS_CAPTION, "Tahoma",
+                                    9, 0, 0, 60, 30, controls});
     ScopedModalHook hook([](const afx::ModalInfo& info) {
         EXPECT_EQ(CString("Module dialog"), info.caption);
         afx::EndModal(3);

@@ -20,12 +20,15 @@ namespace {
 struct Seen {
     HWND hwnd;
     UINT message;
-    friend bool operator==(const Seen& a, const Seen& b) { return a.hwnd == b.hwnd && a.message == b.message; }
+    friend bool operator==(const Seen& a, const Seen& b) {
+        return a.hwnd == b.hwnd && a.message == b.message;
+    }
 };
 std::vector<Seen> g_seen;
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE || message == WM_DESTROY || message == WM_NCDESTROY) g_seen.push_back({hwnd, message});
+    if (message == WM_CREATE || message == WM_DESTROY || message == WM_NCDESTROY)
+        g_seen.push_back({hwnd, message});
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -68,9 +71,10 @@ TEST(Window, DestroyWindowSendsDestroyParentFirstAndNcDestroyChildrenFirst) {
     EXPECT_EQ(top, GetParent(child));
     EXPECT_TRUE(IsChild(top, grandchild));
     EXPECT_TRUE(DestroyWindow(top));
-    const std::vector<Seen> expected{{top, WM_CREATE},         {child, WM_CREATE},      {grandchild, WM_CREATE},
-                                     {top, WM_DESTROY},        {child, WM_DESTROY},     {grandchild, WM_DESTROY},
-                                     {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
+    const std::vector<Seen> expected{
+        {top, WM_CREATE},           {child, WM_CREATE},    {grandchild, WM_CREATE},
+        {top, WM_DESTROY},          {child, WM_DESTROY},   {grandchild, WM_DESTROY},
+        {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
     EXPECT_EQ(expected, g_seen);
     for (HWND hwnd : {top, child, grandchild}) EXPECT_FALSE(IsWindow(hwnd));
     // A dead handle is recognised, never followed.
@@ -114,7 +118,8 @@ protected:
     }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point) {
         m_input.push_back("down " + std::to_string(point.x) + "," + std::to_string(point.y) +
-                          ((nFlags & MK_LBUTTON) != 0 ? " L" : "") + ((nFlags & MK_CONTROL) != 0 ? " C" : ""));
+                          ((nFlags & MK_LBUTTON) != 0 ? " L" : "") +
+                          ((nFlags & MK_CONTROL) != 0 ? " C" : ""));
         CWnd::OnLButtonDown(nFlags, point);
     }
     void PostNcDestroy() override { ++m_nPostNcDestroy; }
@@ -124,11 +129,11 @@ protected:
 constexpr UINT kPing = WM_USER + 5;
 
 BEGIN_MESSAGE_MAP(CCountingWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_TIMER()
-    ON_WM_LBUTTONDOWN()
-    ON_MESSAGE(kPing, &CCountingWnd::OnPing)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+ON_MESSAGE(kPing, &CCountingWnd::OnPing)
 END_MESSAGE_MAP()
 
 // A class that adds to its base's map: both maps answer, the derived one first.
@@ -142,17 +147,18 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedWnd, CCountingWnd)
-    ON_WM_CLOSE()
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 TEST(Window, CreateExAttachesBeforeTheFirstMessageAndTheMapChainAnswers) {
     CDerivedWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, RecordingClass(), "counting", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, RecordingClass(), "counting", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr));
     EXPECT_EQ(1, wnd.m_nCreate);
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
     EXPECT_EQ(&wnd, CWnd::FromHandle(wnd.m_hWnd));
     EXPECT_EQ(14, wnd.SendMessage(kPing, 7));  // the base's map
-    wnd.SendMessage(WM_CLOSE);                  // the derived map keeps the window
+    wnd.SendMessage(WM_CLOSE);                 // the derived map keeps the window
     EXPECT_EQ(1, wnd.m_nClose);
     EXPECT_TRUE(IsWindow(wnd.m_hWnd));
     const HWND hwnd = wnd.m_hWnd;
@@ -186,7 +192,8 @@ TEST(Window, SubclassingTakesAWindowOverAndUnsubclassingGivesItBack) {
 
 TEST(Window, PostedMessagesAndTimersArriveThroughTheLoop) {
     CCountingWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, RecordingClass(), "counting", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, RecordingClass(), "counting", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr));
     EXPECT_TRUE(wnd.PostMessage(kPing, 1));
     EXPECT_EQ(0, wnd.m_nPing);  // not before the loop runs
     EXPECT_TRUE(RunUntil([&] { return wnd.m_nPing == 1; }));
@@ -200,9 +207,35 @@ TEST(Window, PostedMessagesAndTimersArriveThroughTheLoop) {
     EXPECT_FALSE(PostMessageA(reinterpret_cast<HWND>(&wnd), kPing, 0, 0));
 }
 
+// Only a sizing border lets the window manager change a window's size; the
+// program still can.
+TEST(Window, AWindowWithoutASizingBorderHasAFixedSize) {
+    const struct {
+        DWORD style;
+        bool fixed;
+    } cases[] = {{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, true},
+                 {WS_POPUP | WS_CAPTION | WS_THICKFRAME, false}};
+    for (const auto& c : cases) {
+        const HWND hwnd = MakeWindow(nullptr, c.style);
+        ASSERT_NE(hwnd, nullptr);
+        SetWindowPos(hwnd, nullptr, 0, 0, 260, 120, SWP_NOMOVE | SWP_NOZORDER);
+        const QWidget* widget = nullptr;
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->size() == QSize(260, 120)) widget = w;
+        }
+        ASSERT_NE(widget, nullptr) << c.style;
+        EXPECT_EQ(c.fixed, widget->minimumSize() == widget->maximumSize()) << c.style;
+        RECT rect{};
+        GetWindowRect(hwnd, &rect);
+        EXPECT_EQ(260, rect.right - rect.left);
+        DestroyWindow(hwnd);
+    }
+}
+
 TEST(Window, MouseInputArrivesAsMessagesWithClientPointAndKeys) {
     CCountingWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, RecordingClass(), "counting", WS_POPUP | WS_VISIBLE, 30, 40, 100, 50, nullptr, nullptr));
+    ASSERT_TRUE(wnd.CreateEx(0, RecordingClass(), "counting", WS_POPUP | WS_VISIBLE, 30, 40, 100,
+                             50, nullptr, nullptr));
     afx::Click(wnd.m_hWnd, POINT{12, 7});
     afx::Click(wnd.m_hWnd, POINT{3, 4}, MK_CONTROL);
     EXPECT_EQ((std::vector<std::string>{"down 12,7 L", "down 3,4 L C"}), wnd.m_input);
@@ -238,15 +271,16 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CKeyEdit, CEdit)
-    ON_WM_KEYDOWN()
-    ON_WM_CHAR()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 struct EditHost {
     HWND top = MakeWindow(nullptr, WS_POPUP | WS_VISIBLE);
     CKeyEdit edit;
     EditHost() {
-        edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(5, 5, 150, 25), CWnd::FromHandle(top), 77);
+        edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(5, 5, 150, 25),
+                    CWnd::FromHandle(top), 77);
         edit.SetFocus();
     }
     ~EditHost() { DestroyWindow(top); }
@@ -284,10 +318,8 @@ TEST(Window, EditLimitCountsCp949Bytes) {
         const char* kept;
     };
     const Case cases[] = {
-        {8, "가나다라마", "가나다라"},
-        {5, "ab가나", "ab가"},
-        {5, "ab가c나", "ab가c"},
-        {3, "가나", "가"},
+        {8, "가나다라마", "가나다라"}, {5, "ab가나", "ab가"},
+        {5, "ab가c나", "ab가c"},       {3, "가나", "가"},
         {0, "가나다", "가나다"},  // 0 lifts the limit
     };
     for (const Case& c : cases) {
@@ -337,7 +369,8 @@ protected:
 
 TEST(Window, OwnerDrawnButtonDrawsThroughItsParent) {
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 120, 60, nullptr, nullptr));
+    ASSERT_TRUE(
+        parent.CreateEx(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 120, 60, nullptr, nullptr));
     COwnerButton button;
     ASSERT_TRUE(button.Create("Go", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 40), &parent, 300));
     EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), button.GetStyle() & BS_TYPEMASK);
@@ -360,7 +393,8 @@ TEST(Window, ToolTipsGoOnTheirToolWindows) {
     ASSERT_TRUE(tips.Create(&parent));
     const auto shown = [](const QString& tip) {
         const QWidgetList widgets = QApplication::allWidgets();
-        return std::count_if(widgets.begin(), widgets.end(), [&](QWidget* w) { return w->toolTip() == tip; });
+        return std::count_if(widgets.begin(), widgets.end(),
+                             [&](QWidget* w) { return w->toolTip() == tip; });
     };
     EXPECT_TRUE(tips.AddTool(&button, "to the top"));
     EXPECT_EQ(1, tips.SendMessage(TTM_GETTOOLCOUNT));
