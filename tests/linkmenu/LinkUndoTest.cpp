@@ -75,6 +75,11 @@ protected:
                  ASSERT_TRUE(driver::Drag(List(), driver::RowPoint(List(), 0), List(),
                                           driver::RowPoint(List(), 3)));
              }},
+            {"Ctrl+Down in the list", [this] { driver::ClickRow(List(), 1); },
+             [this] {
+                 List().SetFocus();
+                 afx::PressKey(VK_DOWN, MK_CONTROL);
+             }},
             {"delete", [this] { driver::ClickRow(List(), 1); },
              [this] { driver::ClickControl(Dlg(), IDC_LINK_DELETE); }},
             {"delete by double-click", [this] { driver::ClickRow(List(), 2); },
@@ -112,12 +117,13 @@ TEST_F(LinkUndo, ASessionUndoneToItsStartSavesWhatTheOpenedDialogSaves) {
     const std::string strOpened = SaveAfter({});
     const std::string strSession = SaveAfter(session);
     ASSERT_NE(strSession, strOpened);
-    session.push_back([] {
-        for (int i = 0; i < 8; ++i) Press('Z');
+    const std::size_t nSteps = session.size() / 2;
+    session.push_back([nSteps] {
+        for (std::size_t i = 0; i < nSteps; ++i) Press('Z');
     });
     EXPECT_EQ(SaveAfter(session), strOpened);
-    session.push_back([] {
-        for (int i = 0; i < 8; ++i) Press('Z', MK_CONTROL | MK_SHIFT);
+    session.push_back([nSteps] {
+        for (std::size_t i = 0; i < nSteps; ++i) Press('Z', MK_CONTROL | MK_SHIFT);
     });
     EXPECT_EQ(SaveAfter(session), strSession);
 }

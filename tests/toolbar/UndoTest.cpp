@@ -167,6 +167,11 @@ protected:
             {"to the top", [this] { SelectRows({2}); }, [this] { ClickButton(IDC_SCREEN_TOP); }},
             {"up", [this] { SelectRows({2}); }, [this] { ClickButton(IDC_SCREEN_UP); }},
             {"down", [this] { SelectRows({0}); }, [this] { ClickButton(IDC_SCREEN_DOWN); }},
+            {"Ctrl+End in the list", [this] { SelectRows({0}); },
+             [this] {
+                 List().SetFocus();
+                 afx::PressKey(VK_END, MK_CONTROL);
+             }},
             {"to the bottom", [this] { SelectRows({0}); },
              [this] { ClickButton(IDC_SCREEN_BOTTOM); }},
             {"rows dragged within the list",
