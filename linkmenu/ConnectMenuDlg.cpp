@@ -87,6 +87,7 @@ BOOL CConnectMenuDlg::OnInitDialog() {
     InitListColumns();
     LoadConnectMenu();
     CheckLinkMenuReadable();
+    m_history.Open();
     return TRUE;
 }
 
@@ -104,6 +105,8 @@ void CConnectMenuDlg::OnOK() {
 
 // Enter never ends the dialog; in the search field it searches.
 BOOL CConnectMenuDlg::PreTranslateMessage(MSG* pMsg) {
+    if (m_history.TranslateKey(GetSafeHwnd(), *pMsg)) return TRUE;
+    const auto action = m_history.Track(pMsg->message == WM_KEYDOWN);
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
         if (::GetFocus() == m_editSearch.GetSafeHwnd()) Search();
         return TRUE;

@@ -3,8 +3,9 @@
 // list and saved to the user's link menu file.
 //
 // The class is implemented by concern: ConnectMenuDlg.cpp (window, list,
-// buttons, drops, status line, keys), ConnectMenuDlgTree.cpp (the menu tree)
-// and ConnectMenuDlgFile.cpp (the link menu file).
+// buttons, drops, status line, keys), ConnectMenuDlgTree.cpp (the menu tree),
+// ConnectMenuDlgFile.cpp (the link menu file) and ConnectMenuDlgHistory.cpp
+// (undo and redo).
 #pragma once
 
 #include <MenuNode.h>
@@ -14,6 +15,7 @@
 
 #include "dragdrop/DDListCtrl.h"
 #include "dragdrop/DDTreeCtrl.h"
+#include "linkmenu/LinkHistory.h"
 #include "toolbar/MenuSearch.h"
 
 #include <unordered_set>
@@ -37,6 +39,7 @@ protected:
     BOOL ListKey(UINT nKey);
     BOOL OnInitDialog() override;
     void OnOK() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The link list: columns "Inner TR" (hidden, the duplicate key), "No",
     // "TR Code" and "Screen Name".
@@ -103,4 +106,9 @@ private:
     // A new row at nIndex, or at the end when nIndex lies beyond it.
     void InsertRow(const CString& strInnerTR, const CString& strScreenNo, const CString& strName,
                    int nIndex);
+
+    // Undo and redo (ConnectMenuDlgHistory.cpp).
+    CLinkHistory::Hooks HistoryHooks();
+    std::vector<LinkRow> LinkRows() const;
+    CLinkHistory m_history{HistoryHooks()};
 };

@@ -129,6 +129,7 @@ BOOL CSetUserToolDlg::OnInitDialog() {
 
     m_btnPrev.EnableWindow(FALSE);
     m_btnNext.EnableWindow(FALSE);
+    m_history.Open();
     return TRUE;
 }
 
@@ -144,6 +145,8 @@ void CSetUserToolDlg::InsertListColumns() {
 }
 
 BOOL CSetUserToolDlg::PreTranslateMessage(MSG* pMsg) {
+    if (m_history.TranslateKey(GetSafeHwnd(), *pMsg)) return TRUE;
+    const auto action = m_history.Track(pMsg->message == WM_KEYDOWN);
     if (pMsg->message == WM_KEYDOWN) {
         const HWND hFocus = ::GetFocus();
         if (hFocus == m_listTool.GetSafeHwnd() && ListKey(static_cast<UINT>(pMsg->wParam)))

@@ -6,7 +6,8 @@
 // (pictures, menu tree, group-tree items), SetUserToolDlgScreens.cpp (the
 // screens of a group and the drops), SetUserToolDlgFiles.cpp (toolbar and
 // favorites files, the default toolbar import), SetUserToolDlgGroups.cpp
-// (group operations) and SetUserToolDlgSearch.cpp (menu search).
+// (group operations), SetUserToolDlgSearch.cpp (menu search) and
+// SetUserToolDlgHistory.cpp (undo and redo).
 #pragma once
 
 #include <MenuNode.h>
@@ -22,6 +23,7 @@
 #include "dragdrop/DDTreeCtrl.h"
 #include "menu/MenuInfo.h"
 #include "toolbar/MenuSearch.h"
+#include "toolbar/ToolbarHistory.h"
 
 class CProfileDraft;
 
@@ -42,6 +44,7 @@ protected:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL ListKey(UINT nKey);
     BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Window, colours and the notifications that belong to no one operation.
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -154,4 +157,10 @@ private:
     void SelectRow(int nRow);
     std::vector<int> SelectedRows() const;
     void ClickButton(CButton& button);
+
+    // Undo and redo (SetUserToolDlgHistory.cpp).
+    CToolbarHistory::Hooks HistoryHooks();
+    ToolbarView CurrentView() const;
+    void ShowState(const ToolbarContent& groups, const ToolbarView& view);
+    CToolbarHistory m_history{HistoryHooks()};
 };

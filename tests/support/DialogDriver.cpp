@@ -137,4 +137,23 @@ std::vector<std::string> TreeLines(const CTreeCtrl& tree) {
     return lines;
 }
 
+void ExpectUndoneAndRedone(const std::function<std::string()>& shown,
+                           const std::function<void()>& act,
+                           const std::function<void(bool bUndone)>& check) {
+    const std::string strBefore = shown();
+    act();
+    const std::string strAfter = shown();
+    ASSERT_NE(strAfter, strBefore);
+    check(false);
+    for (const int nTimes : {1, 2}) {
+        SCOPED_TRACE(nTimes);
+        afx::PressKey('Z', MK_CONTROL);
+        EXPECT_EQ(shown(), strBefore);
+        check(true);
+    }
+    afx::PressKey('Y', MK_CONTROL);
+    EXPECT_EQ(shown(), strAfter);
+    check(false);
+}
+
 }  // namespace driver

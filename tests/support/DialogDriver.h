@@ -50,4 +50,12 @@ bool Drag(CWnd& source, CPoint from, CWnd& target, CPoint to);
 // indentation, label, "img=N", then "+" (children flag), "open", "sel".
 std::vector<std::string> TreeLines(const CTreeCtrl& tree);
 
+// Does the action, then presses Ctrl+Z twice (the second finds nothing more
+// to undo) and Ctrl+Y, expecting shown() to tell what it told before the
+// action, and then after it, again; check runs after each, told whether the
+// action is undone.
+void ExpectUndoneAndRedone(const std::function<std::string()>& shown,
+                           const std::function<void()>& act,
+                           const std::function<void(bool bUndone)>& check);
+
 }  // namespace driver

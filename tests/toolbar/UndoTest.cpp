@@ -1,0 +1,270 @@
+// Undo and redo in the toolbar dialog: every action done, undone and redone,
+// checked against what the controls show and against the saved file; a
+// session undone to its start saves what the dialog saves when just opened.
+#include <sstream>
+
+#include "TestSupport.h"
+#include "ToolbarDialogFixture.h"
+
+namespace {
+
+constexpr UINT kUndo = 'Z';
+
+class Undo : public ToolbarDialog {
+protected:
+    using Step = std::function<void()>;
+
+    // G1 (1001-1003, selected when the dialog opens), G2 (1010-1011), G3
+    // (1020), and one default toolbar with two screens of the menu.
+    void WriteFiles() {
+        std::string text = "[LIST]\r\nItemCnt=3\r\n01=G1\r\n02=G2\r\n03=G3\r\nCOMBOSEL=1\r\n";
+        for (const auto& [name, first, count] :
+             {std::tuple{"G1", 1001, 3}, {"G2", 1010, 2}, {"G3", 1020, 1}}) {
+            text += std::string("[") + name + "]\r\nItemCnt=0" + std::to_string(count) + "\r\n";
+            for (int j = 1; j <= count; ++j) {
+                const std::string n = std::to_string(first + j - 1);
+                text += "0" + std::to_string(j) + "=" + n + ",S" + n + ",Screen " + n + "\r\n";
+            }
+        }
+        WriteBytes(UserFile(), text);
+        WriteBytes(m_home / "user" / "Toolbar.ini",
+                   "[LIST]\r\nItemCnt=1\r\n01=T1\r\n[T1]\r\nItemCnt=2\r\n"
+                   "01=0102,Ob,Order book\r\n02=0900,Top,Top screen\r\n");
+    }
+    std::filesystem::path UserFile() const { return m_home / "user" / "ToolBar_tester.ini"; }
+
+    // Opens the dialog on fresh files, plays the steps and saves; the bytes saved.
+    std::string SaveAfter(const std::vector<Step>& steps) {
+        WriteFiles();
+        RunToEnd([&] {
+            for (const Step& step : steps) step();
+            ClickButton(IDC_SAVE);
+        });
+        return ReadBytes(UserFile());
+    }
+
+    // What a person sees of the working copy: the group tree, the list's
+    // rows, its selection and its first row in view; and the screens of the
+    // groups that the list does not show.
+    std::string Shown() {
+        std::ostringstream text;
+        const CMenuInfo& root = Dlg().m_groupRoot;
+        for (POSITION pos = root.m_listChild.GetHeadPosition(); pos;) {
+            const CMenuInfo* pGroup = root.m_listChild.GetNext(pos);
+            text << pGroup->m_strName.GetString() << ":";
+            for (const CString& strNo : GroupScreens(pGroup->m_strName)) {
+                text << " " << strNo.GetString();
+            }
+            text << "\n";
+        }
+        for (const std::string& line : driver::TreeLines(Dlg().m_treeGroup)) text << line << "\n";
+        CListCtrl& list = Dlg().m_listTool;
+        for (int nRow = 0; nRow < list.GetItemCount(); ++nRow) {
+            text << list.GetItemText(nRow, 0).GetString() << "|"
+                 << list.GetItemText(nRow, 1).GetString() << "|"
+                 << list.GetItemText(nRow, 2).GetString() << "\n";
+        }
+        for (int nRow : ListSelection()) text << "sel " << nRow << " ";
+        text << "top " << list.GetTopIndex();
+        return text.str();
+    }
+
+    CListCtrl& List() { return Dlg().m_listTool; }
+    CTreeCtrl& Groups() { return Dlg().m_treeGroup; }
+    CTreeCtrl& Menu() { return Dlg().m_treeMenu; }
+    static void Press(UINT vk, UINT keys = MK_CONTROL) { afx::PressKey(vk, keys); }
+
+    void ClickGroup(LPCSTR pszName) { ClickItem(Dlg().m_treeGroup, GroupItem(pszName)); }
+    void RenameSelected(LPCSTR pszName) {
+        ClickButton(IDC_RENAME_GROUP);
+        Dlg().m_treeGroup.GetEditControl()->SetWindowText(pszName);
+        afx::PressKey(VK_RETURN);
+    }
+    void DragRowsTo(CWnd& target, CPoint to) {
+        Drag(Dlg().m_listTool, RowPoint(Dlg().m_listTool, ListSelection().front()), target, to);
+    }
+    void DragMenuTo(CWnd& target, CPoint to) {
+        const HTREEITEM hPrice = MenuItem({"Quotes", "Current price(0101)"});
+        Drag(Dlg().m_treeMenu, ItemPoint(Dlg().m_treeMenu, hPrice), target, to);
+    }
+    // In a selected row; the editor stays open for an empty name.
+    void EditShortName(int nRow, LPCSTR pszName) {
+        CListCtrl& list = Dlg().m_listTool;
+        CRect rc;
+        list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
+        const int x = rc.left + list.GetColumnWidth(0) + list.GetColumnWidth(1) + 5;
+        afx::Click(list.GetSafeHwnd(), CPoint(x, rc.CenterPoint().y));
+        if (!*pszName) return;
+        afx::TypeText(pszName);
+        afx::PressKey(VK_RETURN);
+    }
+    void MoveSelectedRowTo(LPCSTR pszGroup) {
+        OnDialog onMove(IDD_GROUP_MOVE, [&](HWND hMove) {
+            CTreeCtrl& tree = TreeOf(hMove, IDC_GROUP_MOVE_TREE);
+            for (HTREEITEM h = tree.GetRootItem(); h; h = tree.GetNextSiblingItem(h)) {
+                if (tree.GetItemText(h) == pszGroup) driver::ClickItem(tree, h);
+            }
+            ClickControl(hMove, IDC_GROUP_MOVE_OK);
+        });
+        ClickButton(IDC_MOVE_TOOLBAR);
+    }
+    void ImportDefaults() {
+        OnDialog onPicker(IDD_GROUP_EDIT, [](HWND hPicker) {
+            ClickControl(hPicker, IDC_GROUP_EDIT_FIRST_CHECK);
+            ClickControl(hPicker, IDC_GROUP_EDIT_CONFIRM);
+        });
+        ClickButton(IDC_MODIFY_GROUP);
+    }
+
+    struct Action {
+        const char* pszName;
+        Step setup;  // what a person selects before the action
+        Step act;
+    };
+    std::vector<Action> Actions() {
+        const Step none = [] {};
+        return {
+            {"add group", none,
+             [this] {
+                 ClickButton(IDC_ADD_GROUP);
+                 afx::PressKey(VK_RETURN);
+             }},
+            {"rename group", [this] { ClickGroup("G2"); }, [this] { RenameSelected("Mine"); }},
+            {"delete group", [this] { ClickGroup("G2"); },
+             [this] { ClickButton(IDC_DELETE_GROUP); }},
+            {"delete group by key", none, [this] { PressKeyIn(Groups(), VK_DELETE); }},
+            {"delete all groups", [this] { ClickItem(Groups(), Groups().GetRootItem()); },
+             [this] { ClickButton(IDC_DELETE_GROUP); }},
+            {"move dialog", [this] { SelectRows({1}); }, [this] { MoveSelectedRowTo("G3"); }},
+            {"regist",
+             [this] {
+                 ClickItem(Menu(), MenuItem({"Quotes", "Current price(0101)"}));
+             },
+             [this] { ClickButton(IDC_REGIST); }},
+            {"double-click on the menu", none,
+             [this] {
+                 DoubleClickItem(Menu(), MenuItem({"Quotes", "Order book(0102)"}));
+             }},
+            {"menu dropped on the list", none, [this] { DragMenuTo(List(), RowPoint(List(), 1)); }},
+            {"menu dropped on another group", none,
+             [this] { DragMenuTo(Groups(), ItemPoint(Groups(), GroupItem("G2"))); }},
+            {"menu dropped on the group shown", none,
+             [this] { DragMenuTo(Groups(), ItemPoint(Groups(), GroupItem("G1"))); }},
+            {"delete",
+             [this] {
+                 SelectRows({0, 2});
+             },
+             [this] { ClickButton(IDC_DELETE_SCREEN); }},
+            {"delete toolbar", [this] { SelectRows({1}); },
+             [this] { ClickButton(IDC_DELETE_TOOLBAR); }},
+            {"delete key",
+             [this] {
+                 SelectRows({1, 2});
+             },
+             [this] { PressKeyIn(List(), VK_DELETE); }},
+            {"double-click on a row", [this] { SelectRows({1}); }, [this] { DoubleClickRow(1); }},
+            {"delete all", none, [this] { ClickButton(IDC_DELETE_ALL_SCREENS); }},
+            {"to the top", [this] { SelectRows({2}); }, [this] { ClickButton(IDC_SCREEN_TOP); }},
+            {"up", [this] { SelectRows({2}); }, [this] { ClickButton(IDC_SCREEN_UP); }},
+            {"down", [this] { SelectRows({0}); }, [this] { ClickButton(IDC_SCREEN_DOWN); }},
+            {"Ctrl+End in the list", [this] { SelectRows({0}); },
+             [this] {
+                 List().SetFocus();
+                 afx::PressKey(VK_END, MK_CONTROL);
+             }},
+            {"to the bottom", [this] { SelectRows({0}); },
+             [this] { ClickButton(IDC_SCREEN_BOTTOM); }},
+            {"rows dragged within the list",
+             [this] {
+                 SelectRows({0, 1});
+             },
+             [this] { DragRowsTo(List(), RowPoint(List(), 2)); }},
+            {"rows dragged to a group",
+             [this] {
+                 SelectRows({0, 2});
+             },
+             [this] { DragRowsTo(Groups(), ItemPoint(Groups(), GroupItem("G3"))); }},
+            {"rows dropped on the menu", [this] { SelectRows({1}); },
+             [this] { DragRowsTo(Menu(), ItemPoint(Menu(), MenuItem({"Quotes"}))); }},
+            {"short name", [this] { SelectRows({1}); }, [this] { EditShortName(1, "Fast"); }},
+            {"default toolbar import", none, [this] { ImportDefaults(); }},
+        };
+    }
+};
+
+// Each action, undone, shows what was there before it and leaves the working
+// copy unmodified; redone, it shows its outcome again, and the save writes
+// what a save without the undo writes.
+TEST_F(Undo, EveryActionIsUndoneAndRedone) {
+    for (const Action& c : Actions()) {
+        SCOPED_TRACE(c.pszName);
+        const std::string strDone = SaveAfter({c.setup, c.act});
+        WriteFiles();
+        RunToEnd([&] {
+            c.setup();
+            driver::ExpectUndoneAndRedone(
+                [this] { return Shown(); }, c.act,
+                [this](bool bUndone) { EXPECT_EQ(Dlg().m_bModified == FALSE, bUndone); });
+            ClickButton(IDC_SAVE);
+        });
+        EXPECT_EQ(ReadBytes(UserFile()), strDone);
+    }
+}
+
+// A session undone step by step to its start saves the bytes that the
+// dialog saves when just opened; redone, those of the session without undo.
+TEST_F(Undo, ASessionUndoneToItsStartSavesWhatTheOpenedDialogSaves) {
+    std::vector<Step> session;
+    for (const char* pszName :
+         {"regist", "to the bottom", "short name", "rows dragged to a group",
+          "menu dropped on another group", "move dialog", "default toolbar import", "rename group",
+          "add group", "delete group by key", "delete all groups"}) {
+        for (const Action& action : Actions()) {
+            if (std::string(action.pszName) != pszName) continue;
+            session.push_back(action.setup);
+            session.push_back(action.act);
+        }
+    }
+    ASSERT_EQ(session.size(), 22U);
+    const Step undoAll = [] {
+        for (int i = 0; i < 11; ++i) Press(kUndo);
+    };
+    const Step redoAll = [] {
+        for (int i = 0; i < 11; ++i) Press('Z', MK_CONTROL | MK_SHIFT);
+    };
+    const std::string strOpened = SaveAfter({});
+    const std::string strSession = SaveAfter(session);
+    ASSERT_NE(strSession, strOpened);
+    session.push_back(undoAll);
+    EXPECT_EQ(SaveAfter(session), strOpened);
+    session.push_back(redoAll);
+    EXPECT_EQ(SaveAfter(session), strSession);
+}
+
+// The keys act wherever the focus is, but in an open label or short-name
+// editor they are the editor's.
+TEST_F(Undo, TheKeysAreTheEditorsInsideAnEditor) {
+    const struct {
+        const char* pszCase;
+        Step focus;
+        bool bUndone;
+    } cases[] = {
+        {"search field", [this] { Dlg().GetDlgItem(IDC_SEARCH_TEXT)->SetFocus(); }, true},
+        {"menu tree", [this] { Menu().SetFocus(); }, true},
+        {"label editor", [this] { ClickButton(IDC_RENAME_GROUP); }, false},
+        {"short name editor", [this] { EditShortName(0, ""); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        WriteFiles();
+        Run([&] {
+            ClickButton(IDC_DELETE_SCREEN);
+            ASSERT_EQ(ListScreens(), Numbers(1002, 2));
+            c.focus();
+            Press(kUndo);
+            EXPECT_EQ(ListScreens(), c.bUndone ? Numbers(1001, 3) : Numbers(1002, 2));
+        });
+    }
+}
+
+}  // namespace
