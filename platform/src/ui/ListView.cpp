@@ -77,90 +77,36 @@ LRESULT CALLBACK ListView::HeaderProc(HWND hwnd, UINT message, WPARAM wParam, LP
 // ------------------------------------------------------------------ messages
 
 LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = Hwnd();
     const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
     m_model.singleSelection = (Style() & LVS_SINGLESEL) != 0;
     switch (message) {
-        case LVM_INSERTCOLUMNA: {
-            const auto* in = reinterpret_cast<const LVCOLUMNA*>(lParam);
-            if (!in) return -1;
-            ListColumn column;
-            if (in->mask & LVCF_WIDTH) column.width = std::max(0, in->cx);
-            if (in->mask & LVCF_FMT) column.format = in->fmt & LVCFMT_JUSTIFYMASK;
-            if ((in->mask & LVCF_TEXT) && in->pszText) column.text = in->pszText;
-            const int at = m_model.InsertColumn(index, std::move(column));
-            Changed();
-            return at;
-        }
-        case LVM_DELETECOLUMN: {
-            const bool done = m_model.DeleteColumn(index);
-            Changed();
-            return done;
-        }
-        case LVM_GETCOLUMNA: {
-            auto* out = reinterpret_cast<LVCOLUMNA*>(lParam);
-            ListColumn* column = m_model.Column(index);
-            if (!out || !column) return FALSE;
-            if (out->mask & LVCF_WIDTH) out->cx = column->width;
-            if (out->mask & LVCF_FMT) out->fmt = column->format;
-            if (out->mask & LVCF_TEXT) CopyToBuffer(column->text, out->pszText, out->cchTextMax);
-            if (out->mask & LVCF_SUBITEM) out->iSubItem = index;
-            return TRUE;
-        }
-        case LVM_SETCOLUMNA: {
-            const auto* in = reinterpret_cast<const LVCOLUMNA*>(lParam);
-            ListColumn* column = m_model.Column(index);
-            if (!in || !column) return FALSE;
-            if (in->mask & LVCF_WIDTH) column->width = std::max(0, in->cx);
-            if (in->mask & LVCF_FMT) column->format = in->fmt & LVCFMT_JUSTIFYMASK;
-            if ((in->mask & LVCF_TEXT) && in->pszText) column->text = in->pszText;
-            Changed();
-            return TRUE;
-        }
-        case LVM_GETCOLUMNWIDTH: {
-            const ListColumn* column = m_model.Column(index);
-            return column ? column->width : 0;
-        }
-        case LVM_SETCOLUMNWIDTH: {
-            ListColumn* column = m_model.Column(index);
-            if (!column) return FALSE;
-            int width = static_cast<int>(static_cast<SHORT>(LOWORD(lParam)));
-            if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER) {
-                const QFontMetrics metrics(font());
-                width = width == LVSCW_AUTOSIZE_USEHEADER
-                            ? metrics.horizontalAdvance(ToQt(column->text)) + 2 * kTextMargin
-                            : 0;
-                for (int row = 0; row < m_model.RowCount(); ++row) {
-                    width =
-                        std::max(width, metrics.horizontalAdvance(ToQt(m_model.Text(row, index))) +
-                                            2 * kTextMargin);
-                }
-            }
-            column->width = std::max(0, width);
-            Changed();
-            return TRUE;
-        }
+        case LVM_INSERTCOLUMNA:
+            return OnInsertColumn(index, reinterpret_cast<const LVCOLUMNA*>(lParam));
+        case LVM_DELETECOLUMN:
+            return OnDeleteColumn(index);
+        case LVM_GETCOLUMNA:
+            return OnGetColumn(index, reinterpret_cast<LVCOLUMNA*>(lParam));
+        case LVM_SETCOLUMNA:
+            return OnSetColumn(index, reinterpret_cast<const LVCOLUMNA*>(lParam));
+        case LVM_GETCOLUMNWIDTH:
+            return OnGetColumnWidth(index);
+        case LVM_SETCOLUMNWIDTH:
+            return OnSetColumnWidth(index, static_cast<SHORT>(LOWORD(lParam)));
         case LVM_GETHEADER:
             return reinterpret_cast<LRESULT>(m_header);
 
         case LVM_INSERTITEMA:
-            return lParam ? InsertItem(*reinterpret_cast<const LVITEMA*>(lParam)) : -1;
+            return OnInsertItem(reinterpret_cast<const LVITEMA*>(lParam));
         case LVM_SETITEMA:
-            return lParam ? SetItem(*reinterpret_cast<const LVITEMA*>(lParam)) : FALSE;
+            return OnSetItem(reinterpret_cast<const LVITEMA*>(lParam));
         case LVM_GETITEMA:
-            return lParam ? GetItem(*reinterpret_cast<LVITEMA*>(lParam)) : FALSE;
+            return OnGetItem(reinterpret_cast<LVITEMA*>(lParam));
         case LVM_GETITEMTEXTA:
-            return lParam ? GetItemText(index, *reinterpret_cast<LVITEMA*>(lParam)) : 0;
-        case LVM_SETITEMTEXTA: {
-            const auto* in = reinterpret_cast<const LVITEMA*>(lParam);
-            if (!in) return FALSE;
-            const bool done = m_model.SetText(
-                index, in->iSubItem, in->pszText ? std::string(in->pszText) : std::string());
-            update();
-            return done;
-        }
+            return OnGetItemText(index, reinterpret_cast<LVITEMA*>(lParam));
+        case LVM_SETITEMTEXTA:
+            return OnSetItemText(index, reinterpret_cast<const LVITEMA*>(lParam));
         case LVM_DELETEITEM:
-            return DeleteItem(index);
+            return OnDeleteItem(index);
         case LVM_DELETEALLITEMS:
             DeleteAllItems();
             return TRUE;
@@ -168,10 +114,8 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return m_model.RowCount();
         case LVM_GETNEXTITEM:
             return m_model.NextRow(index, LOWORD(lParam));
-        case LVM_SETITEMSTATE: {
-            const auto* in = reinterpret_cast<const LVITEMA*>(lParam);
-            return in ? m_model.SetState(index, in->state, in->stateMask) : FALSE;
-        }
+        case LVM_SETITEMSTATE:
+            return OnSetItemState(index, reinterpret_cast<const LVITEMA*>(lParam));
         case LVM_GETITEMSTATE:
             return m_model.State(index, static_cast<UINT>(lParam));
         case LVM_GETSELECTEDCOUNT:
@@ -181,37 +125,18 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         case LVM_SETSELECTIONMARK:
             return m_model.SetSelectionMark(static_cast<int>(lParam));
 
-        case LVM_GETITEMRECT: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!rect || !m_model.Row(index)) return FALSE;
-            *rect = m_model.ItemRect(index, rect->left);
-            return TRUE;
-        }
-        case LVM_GETITEMPOSITION: {
-            auto* pt = reinterpret_cast<POINT*>(lParam);
-            if (!pt || !m_model.Row(index)) return FALSE;
-            const RECT bounds = m_model.ItemRect(index, LVIR_BOUNDS);
-            *pt = POINT{bounds.left, bounds.top};
-            return TRUE;
-        }
+        case LVM_GETITEMRECT:
+            return OnGetItemRect(index, reinterpret_cast<RECT*>(lParam));
+        case LVM_GETITEMPOSITION:
+            return OnGetItemPosition(index, reinterpret_cast<POINT*>(lParam));
         case LVM_HITTEST:
-        case LVM_SUBITEMHITTEST: {
-            auto* info = reinterpret_cast<LVHITTESTINFO*>(lParam);
-            if (!info) return -1;
-            m_model.HitTest(*info, message == LVM_SUBITEMHITTEST);
-            if (message == LVM_HITTEST) info->iSubItem = 0;
-            return info->iItem;
-        }
-        case LVM_ENSUREVISIBLE: {
-            const bool done = m_model.EnsureVisible(index, lParam != 0);
-            Changed();
-            return done;
-        }
+        case LVM_SUBITEMHITTEST:
+            return OnHitTest(reinterpret_cast<LVHITTESTINFO*>(lParam),
+                             message == LVM_SUBITEMHITTEST);
+        case LVM_ENSUREVISIBLE:
+            return OnEnsureVisible(index, lParam != 0);
         case LVM_SCROLL:
-            m_model.Scroll(static_cast<int>(static_cast<INT_PTR>(wParam)),
-                           static_cast<int>(lParam));
-            Changed();
-            return TRUE;
+            return OnScroll(index, static_cast<int>(lParam));
         case LVM_REDRAWITEMS:
             update();
             return TRUE;
@@ -223,68 +148,178 @@ LRESULT ListView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case LVM_GETEXTENDEDLISTVIEWSTYLE:
             return m_extendedStyle;
-        case LVM_SETEXTENDEDLISTVIEWSTYLE: {
-            const DWORD old = m_extendedStyle;
-            const DWORD mask = wParam ? static_cast<DWORD>(wParam) : 0xFFFFFFFFu;
-            m_extendedStyle = (old & ~mask) | (static_cast<DWORD>(lParam) & mask);
-            m_model.fullRowSelect = (m_extendedStyle & LVS_EX_FULLROWSELECT) != 0;
-            update();
-            return old;
-        }
+        case LVM_SETEXTENDEDLISTVIEWSTYLE:
+            return OnSetExtendedStyle(static_cast<DWORD>(wParam), static_cast<DWORD>(lParam));
         case LVM_GETIMAGELIST:
             return reinterpret_cast<LRESULT>(wParam == LVSIL_STATE ? m_stateImages : m_smallImages);
-        case LVM_SETIMAGELIST: {
-            HIMAGELIST& slot = wParam == LVSIL_STATE ? m_stateImages : m_smallImages;
-            HIMAGELIST old = std::exchange(slot, reinterpret_cast<HIMAGELIST>(lParam));
-            UpdateMetrics();
-            Changed();
-            return reinterpret_cast<LRESULT>(old);
-        }
+        case LVM_SETIMAGELIST:
+            return OnSetImageList(wParam, reinterpret_cast<HIMAGELIST>(lParam));
 
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             OnButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
                          message == WM_LBUTTONDBLCLK);
             return 0;
-        case WM_RBUTTONDOWN: {
-            SetFocus(hwnd);
-            LVHITTESTINFO hit{POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0, -1, 0};
-            m_model.HitTest(hit);
-            if (hit.iItem >= 0 && !m_model.State(hit.iItem, LVIS_SELECTED)) {
-                m_model.Click(hit.iItem, false, false);
-            }
-            NotifyItem(NM_RCLICK, hit.iItem, hit.iSubItem, hit.pt);
+        case WM_RBUTTONDOWN:
+            OnRightButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
-        }
         case WM_KEYDOWN:
             OnKeyDown(static_cast<UINT>(wParam));
             return 0;
-        case WM_CREATE: {
-            const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
-            CreateHeader();
-            MeasureItems();
-            return result;
-        }
+        case WM_CREATE:
+            return OnCreate(wParam, lParam);
         case WM_WINDOWPOSCHANGED:
-            // The owner of an owner-drawn list is asked for the row height
-            // again whenever the window is moved, sized or its frame changes.
-            MeasureItems();
-            return DefWindowProc(hwnd, message, wParam, lParam);
+            return OnWindowPosChanged(wParam, lParam);
         case WM_DESTROY:
-            DeleteAllItems();
-            return DefWindowProc(hwnd, message, wParam, lParam);
+            return OnDestroy(wParam, lParam);
         default: {
             LRESULT result = 0;
             return CommonMessage(message, wParam, lParam, result)
                        ? result
-                       : DefWindowProc(hwnd, message, wParam, lParam);
+                       : DefWindowProc(Hwnd(), message, wParam, lParam);
         }
     }
 }
 
+// ------------------------------------------------------------------ columns
+
+int ListView::OnInsertColumn(int index, const LVCOLUMNA* in) {
+    if (!in) return -1;
+    ListColumn column;
+    if (in->mask & LVCF_WIDTH) column.width = std::max(0, in->cx);
+    if (in->mask & LVCF_FMT) column.format = in->fmt & LVCFMT_JUSTIFYMASK;
+    if ((in->mask & LVCF_TEXT) && in->pszText) column.text = in->pszText;
+    const int at = m_model.InsertColumn(index, std::move(column));
+    Changed();
+    return at;
+}
+
+bool ListView::OnDeleteColumn(int index) {
+    const bool done = m_model.DeleteColumn(index);
+    Changed();
+    return done;
+}
+
+bool ListView::OnGetColumn(int index, LVCOLUMNA* out) {
+    ListColumn* column = m_model.Column(index);
+    if (!out || !column) return false;
+    if (out->mask & LVCF_WIDTH) out->cx = column->width;
+    if (out->mask & LVCF_FMT) out->fmt = column->format;
+    if (out->mask & LVCF_TEXT) CopyToBuffer(column->text, out->pszText, out->cchTextMax);
+    if (out->mask & LVCF_SUBITEM) out->iSubItem = index;
+    return true;
+}
+
+bool ListView::OnSetColumn(int index, const LVCOLUMNA* in) {
+    ListColumn* column = m_model.Column(index);
+    if (!in || !column) return false;
+    if (in->mask & LVCF_WIDTH) column->width = std::max(0, in->cx);
+    if (in->mask & LVCF_FMT) column->format = in->fmt & LVCFMT_JUSTIFYMASK;
+    if ((in->mask & LVCF_TEXT) && in->pszText) column->text = in->pszText;
+    Changed();
+    return true;
+}
+
+int ListView::OnGetColumnWidth(int index) {
+    const ListColumn* column = m_model.Column(index);
+    return column ? column->width : 0;
+}
+
+bool ListView::OnSetColumnWidth(int index, int width) {
+    ListColumn* column = m_model.Column(index);
+    if (!column) return false;
+    if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER) {
+        const QFontMetrics metrics(font());
+        width = width == LVSCW_AUTOSIZE_USEHEADER
+                    ? metrics.horizontalAdvance(ToQt(column->text)) + 2 * kTextMargin
+                    : 0;
+        for (int row = 0; row < m_model.RowCount(); ++row) {
+            width = std::max(
+                width, metrics.horizontalAdvance(ToQt(m_model.Text(row, index))) + 2 * kTextMargin);
+        }
+    }
+    column->width = std::max(0, width);
+    Changed();
+    return true;
+}
+
+// ------------------------------------------------------------------ view
+
+bool ListView::OnGetItemRect(int index, RECT* rect) {
+    if (!rect || !m_model.Row(index)) return false;
+    *rect = m_model.ItemRect(index, rect->left);
+    return true;
+}
+
+bool ListView::OnGetItemPosition(int index, POINT* pt) {
+    if (!pt || !m_model.Row(index)) return false;
+    const RECT bounds = m_model.ItemRect(index, LVIR_BOUNDS);
+    *pt = POINT{bounds.left, bounds.top};
+    return true;
+}
+
+int ListView::OnHitTest(LVHITTESTINFO* info, bool subItems) {
+    if (!info) return -1;
+    m_model.HitTest(*info, subItems);
+    if (!subItems) info->iSubItem = 0;
+    return info->iItem;
+}
+
+bool ListView::OnEnsureVisible(int index, bool partialOk) {
+    const bool done = m_model.EnsureVisible(index, partialOk);
+    Changed();
+    return done;
+}
+
+bool ListView::OnScroll(int dx, int dy) {
+    m_model.Scroll(dx, dy);
+    Changed();
+    return true;
+}
+
+DWORD ListView::OnSetExtendedStyle(DWORD mask, DWORD style) {
+    const DWORD old = m_extendedStyle;
+    if (!mask) mask = 0xFFFFFFFFu;
+    m_extendedStyle = (old & ~mask) | (style & mask);
+    m_model.fullRowSelect = (m_extendedStyle & LVS_EX_FULLROWSELECT) != 0;
+    update();
+    return old;
+}
+
+LRESULT ListView::OnSetImageList(WPARAM which, HIMAGELIST images) {
+    HIMAGELIST& slot = which == LVSIL_STATE ? m_stateImages : m_smallImages;
+    HIMAGELIST old = std::exchange(slot, images);
+    UpdateMetrics();
+    Changed();
+    return reinterpret_cast<LRESULT>(old);
+}
+
+// ------------------------------------------------------------------ lifetime
+
+LRESULT ListView::OnCreate(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefWindowProc(Hwnd(), WM_CREATE, wParam, lParam);
+    CreateHeader();
+    MeasureItems();
+    return result;
+}
+
+LRESULT ListView::OnWindowPosChanged(WPARAM wParam, LPARAM lParam) {
+    // The owner of an owner-drawn list is asked for the row height
+    // again whenever the window is moved, sized or its frame changes.
+    MeasureItems();
+    return DefWindowProc(Hwnd(), WM_WINDOWPOSCHANGED, wParam, lParam);
+}
+
+LRESULT ListView::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    DeleteAllItems();
+    return DefWindowProc(Hwnd(), WM_DESTROY, wParam, lParam);
+}
+
 // ------------------------------------------------------------------ items
 
-int ListView::InsertItem(const LVITEMA& in) {
+int ListView::OnInsertItem(const LVITEMA* item) {
+    if (!item) return -1;
+    const LVITEMA& in = *item;
     if (in.iSubItem != 0) return -1;
     ListRow row;
     if (in.mask & LVIF_TEXT) row.texts.push_back(in.pszText ? std::string(in.pszText) : "");
@@ -297,7 +332,9 @@ int ListView::InsertItem(const LVITEMA& in) {
     return at;
 }
 
-bool ListView::SetItem(const LVITEMA& in) {
+bool ListView::OnSetItem(const LVITEMA* item) {
+    if (!item) return false;
+    const LVITEMA& in = *item;
     ListRow* row = m_model.Row(in.iItem);
     if (!row) return false;
     if ((in.mask & LVIF_TEXT) &&
@@ -313,7 +350,9 @@ bool ListView::SetItem(const LVITEMA& in) {
     return true;
 }
 
-bool ListView::GetItem(LVITEMA& out) const {
+bool ListView::OnGetItem(LVITEMA* item) const {
+    if (!item) return false;
+    LVITEMA& out = *item;
     const ListRow* row = const_cast<ListModel&>(m_model).Row(out.iItem);
     if (!row) return false;
     if (out.mask & LVIF_TEXT)
@@ -324,12 +363,25 @@ bool ListView::GetItem(LVITEMA& out) const {
     return true;
 }
 
-int ListView::GetItemText(int index, LVITEMA& out) const {
+int ListView::OnGetItemText(int index, LVITEMA* out) const {
+    if (!out) return 0;
     return static_cast<int>(
-        CopyToBuffer(m_model.Text(index, out.iSubItem), out.pszText, out.cchTextMax));
+        CopyToBuffer(m_model.Text(index, out->iSubItem), out->pszText, out->cchTextMax));
 }
 
-bool ListView::DeleteItem(int index) {
+bool ListView::OnSetItemText(int index, const LVITEMA* in) {
+    if (!in) return false;
+    const bool done = m_model.SetText(index, in->iSubItem,
+                                      in->pszText ? std::string(in->pszText) : std::string());
+    update();
+    return done;
+}
+
+bool ListView::OnSetItemState(int index, const LVITEMA* in) {
+    return in && m_model.SetState(index, in->state, in->stateMask);
+}
+
+bool ListView::OnDeleteItem(int index) {
     if (!m_model.Row(index)) return false;
     NotifyItem(LVN_DELETEITEM, index, 0, POINT{0, 0});
     const bool done = m_model.DeleteRow(index);
@@ -363,6 +415,16 @@ void ListView::NotifyItem(UINT code, int index, int subItem, POINT pt) {
 }
 
 // ------------------------------------------------------------------ input
+
+void ListView::OnRightButtonDown(POINT pt) {
+    SetFocus(Hwnd());
+    LVHITTESTINFO hit{pt, 0, -1, 0};
+    m_model.HitTest(hit);
+    if (hit.iItem >= 0 && !m_model.State(hit.iItem, LVIS_SELECTED)) {
+        m_model.Click(hit.iItem, false, false);
+    }
+    NotifyItem(NM_RCLICK, hit.iItem, hit.iSubItem, hit.pt);
+}
 
 void ListView::OnButtonDown(WPARAM keys, POINT pt, bool doubleClick) {
     HWND hwnd = Hwnd();

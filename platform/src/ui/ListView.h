@@ -24,18 +24,42 @@ protected:
     void Scrolled(Qt::Orientation orientation, int value) override;
 
 private:
+    // Dispatches each message to the member below that answers it.
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
 
-    int InsertItem(const LVITEMA& in);
-    bool SetItem(const LVITEMA& in);
-    bool GetItem(LVITEMA& out) const;
-    int GetItemText(int index, LVITEMA& out) const;
-    bool DeleteItem(int index);
+    // The answers to the LVM_* messages, named after them; a null structure
+    // answers the message's failure value.
+    int OnInsertColumn(int index, const LVCOLUMNA* in);
+    bool OnDeleteColumn(int index);
+    bool OnGetColumn(int index, LVCOLUMNA* out);
+    bool OnSetColumn(int index, const LVCOLUMNA* in);
+    int OnGetColumnWidth(int index);
+    bool OnSetColumnWidth(int index, int width);
+    int OnInsertItem(const LVITEMA* item);
+    bool OnSetItem(const LVITEMA* item);
+    bool OnGetItem(LVITEMA* item) const;
+    int OnGetItemText(int index, LVITEMA* out) const;
+    bool OnSetItemText(int index, const LVITEMA* in);
+    bool OnSetItemState(int index, const LVITEMA* in);
+    bool OnDeleteItem(int index);
+    bool OnGetItemRect(int index, RECT* rect);
+    bool OnGetItemPosition(int index, POINT* pt);
+    int OnHitTest(LVHITTESTINFO* info, bool subItems);
+    bool OnEnsureVisible(int index, bool partialOk);
+    bool OnScroll(int dx, int dy);
+    DWORD OnSetExtendedStyle(DWORD mask, DWORD style);  // a zero mask means every bit
+    LRESULT OnSetImageList(WPARAM which, HIMAGELIST images);
+
+    // The answers to the window messages.
+    LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+    void OnButtonDown(WPARAM keys, POINT pt, bool doubleClick);
+    void OnRightButtonDown(POINT pt);
+    void OnKeyDown(UINT key);
+
     void DeleteAllItems();
     void NotifyItem(UINT code, int index, int subItem, POINT pt);
-
-    void OnButtonDown(WPARAM keys, POINT pt, bool doubleClick);
-    void OnKeyDown(UINT key);
     void MeasureItems();
     void CreateHeader();
     void Changed() override;

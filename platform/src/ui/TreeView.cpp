@@ -54,118 +54,58 @@ LRESULT CALLBACK TreeView::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 // ------------------------------------------------------------------ messages
 
 LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = Hwnd();
     m_layout.style = Style();  // the styles may have changed since the last message
-    // The window system gives the focus to a clicked tree before its press
-    // arrives: the focus is fresh until the pointer or the keys do anything.
-    if (message == WM_SETFOCUS) {
-        m_freshFocus = true;
-    } else if (message == WM_MOUSEMOVE || message == WM_KEYDOWN || message == WM_KEYUP) {
-        m_freshFocus = false;
-    }
+    NoteFocusFreshness(message);
     switch (message) {
         case TVM_INSERTITEMA:
-            return lParam ? reinterpret_cast<LRESULT>(
-                                Insert(*reinterpret_cast<const TVINSERTSTRUCTA*>(lParam)))
-                          : 0;
-        case TVM_DELETEITEM: {
-            HTREEITEM handle = reinterpret_cast<HTREEITEM>(lParam);
-            if (!handle || handle == TVI_ROOT) return Delete(nullptr);
-            TreeItem* item = Item(handle);
-            return item ? Delete(item) : FALSE;
-        }
+            return reinterpret_cast<LRESULT>(
+                OnInsertItem(reinterpret_cast<const TVINSERTSTRUCTA*>(lParam)));
+        case TVM_DELETEITEM:
+            return OnDeleteItem(reinterpret_cast<HTREEITEM>(lParam));
         case TVM_EXPAND:
             return Expand(Item(reinterpret_cast<HTREEITEM>(lParam)), static_cast<UINT>(wParam),
                           false);
-        case TVM_GETITEMRECT: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!rect) return FALSE;
-            HTREEITEM handle;
-            std::memcpy(&handle, rect, sizeof handle);
-            return ItemRect(Item(handle), wParam != 0, *rect);
-        }
+        case TVM_GETITEMRECT:
+            return OnGetItemRect(wParam != 0, reinterpret_cast<RECT*>(lParam));
         case TVM_GETCOUNT:
             return m_model.Count();
         case TVM_GETINDENT:
             return m_layout.indent;
         case TVM_SETINDENT:
-            m_layout.indent = std::max(static_cast<int>(wParam), 0);
-            Changed();
+            OnSetIndent(static_cast<int>(wParam));
             return 0;
         case TVM_GETIMAGELIST:
             return reinterpret_cast<LRESULT>(wParam == TVSIL_STATE ? m_stateImages
                                                                    : m_normalImages);
-        case TVM_SETIMAGELIST: {
-            HIMAGELIST& slot = wParam == TVSIL_STATE ? m_stateImages : m_normalImages;
-            HIMAGELIST old = std::exchange(slot, reinterpret_cast<HIMAGELIST>(lParam));
-            UpdateMetrics();
-            Changed();
-            return reinterpret_cast<LRESULT>(old);
-        }
+        case TVM_SETIMAGELIST:
+            return reinterpret_cast<LRESULT>(
+                OnSetImageList(wParam, reinterpret_cast<HIMAGELIST>(lParam)));
         case TVM_GETNEXTITEM:
-            return reinterpret_cast<LRESULT>(Handle(m_model.Recent(
-                Next(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam)))));
-        case TVM_SELECTITEM: {
-            TreeItem* item = Item(reinterpret_cast<HTREEITEM>(lParam));
-            if (lParam && !item) return FALSE;
-            switch (wParam & 0xFF) {
-                case TVGN_CARET:
-                    return SelectCaret(item, TVC_UNKNOWN);
-                case TVGN_DROPHILITE:
-                    SetDropHilite(item);
-                    return TRUE;
-                case TVGN_FIRSTVISIBLE:
-                    if (!item || m_model.RowOf(*item) < 0) return FALSE;
-                    m_layout.SetTopRow(m_model.RowOf(*item));
-                    Changed();
-                    return TRUE;
-                default:
-                    return FALSE;
-            }
-        }
+            return reinterpret_cast<LRESULT>(
+                OnGetNextItem(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam)));
+        case TVM_SELECTITEM:
+            return OnSelectItem(static_cast<UINT>(wParam & 0xFF),
+                                reinterpret_cast<HTREEITEM>(lParam));
         case TVM_GETITEMA:
-            return lParam ? GetItem(*reinterpret_cast<TVITEMA*>(lParam)) : FALSE;
-        case TVM_SETITEMA: {
-            auto* in = reinterpret_cast<const TVITEMA*>(lParam);
-            TreeItem* item = in ? Item(in->hItem) : nullptr;
-            if (!item) return FALSE;
-            Apply(*item, *in);
-            Changed();
-            return TRUE;
-        }
-        case TVM_GETITEMSTATE: {
-            const TreeItem* item = Item(reinterpret_cast<HTREEITEM>(wParam));
-            return item ? item->state & static_cast<UINT>(lParam) : 0;
-        }
+            return OnGetItem(reinterpret_cast<TVITEMA*>(lParam));
+        case TVM_SETITEMA:
+            return OnSetItem(reinterpret_cast<const TVITEMA*>(lParam));
+        case TVM_GETITEMSTATE:
+            return OnGetItemState(reinterpret_cast<HTREEITEM>(wParam), static_cast<UINT>(lParam));
         case TVM_EDITLABELA:
             return reinterpret_cast<LRESULT>(EditLabel(Item(reinterpret_cast<HTREEITEM>(lParam))));
         case TVM_GETEDITCONTROL:
             return reinterpret_cast<LRESULT>(m_edit);
         case TVM_ENDEDITLABELNOW:
-            if (!m_edit) return FALSE;
-            EndEdit(wParam != 0);
-            return TRUE;
+            return OnEndEditLabelNow(wParam != 0);
         case TVM_GETVISIBLECOUNT:
             return m_layout.VisibleCount();
-        case TVM_HITTEST: {
-            auto* info = reinterpret_cast<TVHITTESTINFO*>(lParam);
-            if (!info) return 0;
-            info->hItem = Handle(m_layout.HitTest(info->pt, info->flags));
-            return reinterpret_cast<LRESULT>(info->hItem);
-        }
-        case TVM_ENSUREVISIBLE: {
-            TreeItem* item = Item(reinterpret_cast<HTREEITEM>(lParam));
-            if (!item) return FALSE;
-            Reveal(*item);
-            return TRUE;
-        }
-        case TVM_SETITEMHEIGHT: {
-            const int old = m_layout.itemHeight;
-            m_fixedItemHeight = static_cast<int>(static_cast<SHORT>(wParam));
-            UpdateMetrics();
-            Changed();
-            return old;
-        }
+        case TVM_HITTEST:
+            return reinterpret_cast<LRESULT>(OnHitTest(reinterpret_cast<TVHITTESTINFO*>(lParam)));
+        case TVM_ENSUREVISIBLE:
+            return OnEnsureVisible(reinterpret_cast<HTREEITEM>(lParam));
+        case TVM_SETITEMHEIGHT:
+            return OnSetItemHeight(static_cast<SHORT>(wParam));
         case TVM_GETITEMHEIGHT:
             return m_layout.itemHeight;
 
@@ -173,38 +113,147 @@ LRESULT TreeView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             OnButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_LBUTTONDBLCLK:
-            CancelClickEdit();
             OnDoubleClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_TIMER:
-            if (wParam != kEditTimer) return DefWindowProc(hwnd, message, wParam, lParam);
-            if (TreeItem* item = std::exchange(m_clickEditItem, nullptr)) {
-                KillTimer(hwnd, kEditTimer);
-                if (item == m_caret && !m_edit && m_model.Find(item)) EditLabel(item);
-            }
+            return OnTimer(wParam, lParam);
+        case WM_RBUTTONDOWN:
+            OnRightButtonDown();
             return 0;
-        case WM_RBUTTONDOWN: {
-            NMHDR header{};
-            Notify(NM_RCLICK, header);
-            return 0;
-        }
         case WM_KEYDOWN:
-            CancelClickEdit();
             OnKeyDown(static_cast<UINT>(wParam));
             return 0;
         case WM_DESTROY:
-            CancelClickEdit();
-            // The parent hears of every item, as when they are deleted one by one.
-            if (m_edit) EndEdit(true);
-            Delete(nullptr);
-            return DefWindowProc(hwnd, message, wParam, lParam);
+            return OnDestroy(wParam, lParam);
         default: {
             LRESULT result = 0;
             return CommonMessage(message, wParam, lParam, result)
                        ? result
-                       : DefWindowProc(hwnd, message, wParam, lParam);
+                       : DefWindowProc(Hwnd(), message, wParam, lParam);
         }
     }
+}
+
+void TreeView::NoteFocusFreshness(UINT message) {
+    // The window system gives the focus to a clicked tree before its press
+    // arrives: the focus is fresh until the pointer or the keys do anything.
+    if (message == WM_SETFOCUS) {
+        m_freshFocus = true;
+    } else if (message == WM_MOUSEMOVE || message == WM_KEYDOWN || message == WM_KEYUP) {
+        m_freshFocus = false;
+    }
+}
+
+bool TreeView::OnDeleteItem(HTREEITEM handle) {
+    if (!handle || handle == TVI_ROOT) return Delete(nullptr);
+    TreeItem* item = Item(handle);
+    return item && Delete(item);
+}
+
+bool TreeView::OnGetItemRect(bool textOnly, RECT* rect) const {
+    if (!rect) return false;
+    // The item's handle arrives in the first bytes of the rectangle.
+    HTREEITEM handle;
+    std::memcpy(&handle, rect, sizeof handle);
+    return ItemRect(Item(handle), textOnly, *rect);
+}
+
+void TreeView::OnSetIndent(int indent) {
+    m_layout.indent = std::max(indent, 0);
+    Changed();
+}
+
+HIMAGELIST TreeView::OnSetImageList(WPARAM which, HIMAGELIST images) {
+    HIMAGELIST& slot = which == TVSIL_STATE ? m_stateImages : m_normalImages;
+    HIMAGELIST old = std::exchange(slot, images);
+    UpdateMetrics();
+    Changed();
+    return old;
+}
+
+HTREEITEM TreeView::OnGetNextItem(UINT code, HTREEITEM handle) {
+    return Handle(m_model.Recent(Next(code, handle)));
+}
+
+bool TreeView::OnSelectItem(UINT code, HTREEITEM handle) {
+    TreeItem* item = Item(handle);
+    if (handle && !item) return false;
+    switch (code) {
+        case TVGN_CARET:
+            return SelectCaret(item, TVC_UNKNOWN);
+        case TVGN_DROPHILITE:
+            SetDropHilite(item);
+            return true;
+        case TVGN_FIRSTVISIBLE:
+            if (!item || m_model.RowOf(*item) < 0) return false;
+            m_layout.SetTopRow(m_model.RowOf(*item));
+            Changed();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool TreeView::OnSetItem(const TVITEMA* in) {
+    TreeItem* item = in ? Item(in->hItem) : nullptr;
+    if (!item) return false;
+    Apply(*item, *in);
+    Changed();
+    return true;
+}
+
+UINT TreeView::OnGetItemState(HTREEITEM handle, UINT mask) const {
+    const TreeItem* item = Item(handle);
+    return item ? item->state & mask : 0;
+}
+
+bool TreeView::OnEndEditLabelNow(bool cancel) {
+    if (!m_edit) return false;
+    EndEdit(cancel);
+    return true;
+}
+
+HTREEITEM TreeView::OnHitTest(TVHITTESTINFO* info) const {
+    if (!info) return nullptr;
+    info->hItem = Handle(m_layout.HitTest(info->pt, info->flags));
+    return info->hItem;
+}
+
+bool TreeView::OnEnsureVisible(HTREEITEM handle) {
+    TreeItem* item = Item(handle);
+    if (!item) return false;
+    Reveal(*item);
+    return true;
+}
+
+int TreeView::OnSetItemHeight(int height) {
+    const int old = m_layout.itemHeight;
+    m_fixedItemHeight = height;
+    UpdateMetrics();
+    Changed();
+    return old;
+}
+
+LRESULT TreeView::OnTimer(WPARAM id, LPARAM lParam) {
+    if (id != kEditTimer) return DefWindowProc(Hwnd(), WM_TIMER, id, lParam);
+    if (TreeItem* item = std::exchange(m_clickEditItem, nullptr)) {
+        KillTimer(Hwnd(), kEditTimer);
+        if (item == m_caret && !m_edit && m_model.Find(item)) EditLabel(item);
+    }
+    return 0;
+}
+
+void TreeView::OnRightButtonDown() {
+    NMHDR header{};
+    Notify(NM_RCLICK, header);
+}
+
+LRESULT TreeView::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    CancelClickEdit();
+    // The parent hears of every item, as when they are deleted one by one.
+    if (m_edit) EndEdit(true);
+    Delete(nullptr);
+    return DefWindowProc(Hwnd(), WM_DESTROY, wParam, lParam);
 }
 
 // ------------------------------------------------------------------ items
@@ -220,7 +269,9 @@ void TreeView::Fill(TVITEMA& out, const TreeItem* item, UINT mask) const {
     out.cChildren = item ? item->ChildrenFlag() : 0;
 }
 
-HTREEITEM TreeView::Insert(const TVINSERTSTRUCTA& insert) {
+HTREEITEM TreeView::OnInsertItem(const TVINSERTSTRUCTA* in) {
+    if (!in) return nullptr;
+    const TVINSERTSTRUCTA& insert = *in;
     TreeItem* parent = nullptr;
     if (insert.hParent && insert.hParent != TVI_ROOT) {
         parent = Item(insert.hParent);
@@ -260,7 +311,9 @@ void TreeView::Apply(TreeItem& item, const TVITEMA& in) {
     }
 }
 
-bool TreeView::GetItem(TVITEMA& out) const {
+bool TreeView::OnGetItem(TVITEMA* query) const {
+    if (!query) return false;
+    TVITEMA& out = *query;
     const TreeItem* item = Item(out.hItem);
     if (!item) return false;
     if (out.mask & TVIF_TEXT) CopyToBuffer(item->Text(), out.pszText, out.cchTextMax);
@@ -584,6 +637,7 @@ void TreeView::OnButtonDown(WPARAM, POINT pt) {
 }
 
 void TreeView::OnDoubleClick(POINT pt) {
+    CancelClickEdit();
     UINT flags = 0;
     TreeItem* item = m_layout.HitTest(pt, flags);
     if (item && (flags & TVHT_ONITEMBUTTON)) {
@@ -596,6 +650,7 @@ void TreeView::OnDoubleClick(POINT pt) {
 }
 
 void TreeView::OnKeyDown(UINT key) {
+    CancelClickEdit();
     NMTVKEYDOWN down{};
     down.wVKey = static_cast<WORD>(key);
     Notify(TVN_KEYDOWN, down.hdr);  // its answer only matters for incremental search

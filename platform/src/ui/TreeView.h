@@ -22,7 +22,34 @@ protected:
     void Scrolled(Qt::Orientation orientation, int value) override;
 
 private:
+    // Dispatches each message to the member that answers it.
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
+    void NoteFocusFreshness(UINT message);
+
+    // The answers to the TVM_* messages, named after them; a null structure
+    // answers the message's failure value.
+    HTREEITEM OnInsertItem(const TVINSERTSTRUCTA* in);
+    bool OnDeleteItem(HTREEITEM handle);  // null or TVI_ROOT deletes every item
+    bool OnGetItemRect(bool textOnly, RECT* rect) const;
+    void OnSetIndent(int indent);
+    HIMAGELIST OnSetImageList(WPARAM which, HIMAGELIST images);
+    HTREEITEM OnGetNextItem(UINT code, HTREEITEM handle);
+    bool OnSelectItem(UINT code, HTREEITEM handle);
+    bool OnGetItem(TVITEMA* query) const;
+    bool OnSetItem(const TVITEMA* in);
+    UINT OnGetItemState(HTREEITEM handle, UINT mask) const;
+    bool OnEndEditLabelNow(bool cancel);
+    HTREEITEM OnHitTest(TVHITTESTINFO* info) const;
+    bool OnEnsureVisible(HTREEITEM handle);
+    int OnSetItemHeight(int height);
+
+    // The answers to the window messages.
+    LRESULT OnTimer(WPARAM id, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+    void OnButtonDown(WPARAM keys, POINT pt);
+    void OnDoubleClick(POINT pt);
+    void OnRightButtonDown();
+    void OnKeyDown(UINT key);
 
     TreeItem* Item(HTREEITEM handle) const { return m_model.Find(handle); }
     static HTREEITEM Handle(const TreeItem* item) {
@@ -30,9 +57,7 @@ private:
     }
     void Fill(TVITEMA& out, const TreeItem* item, UINT mask) const;
 
-    HTREEITEM Insert(const TVINSERTSTRUCTA& insert);
     void Apply(TreeItem& item, const TVITEMA& in);
-    bool GetItem(TVITEMA& out) const;
     bool Delete(TreeItem* item);  // null deletes every item
     TreeItem* Next(UINT code, HTREEITEM handle) const;
     bool Expand(TreeItem* item, UINT code, bool byUser);
@@ -46,10 +71,7 @@ private:
     void EndEdit(bool cancel);
     static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    void OnButtonDown(WPARAM keys, POINT pt);
     void CancelClickEdit();
-    void OnDoubleClick(POINT pt);
-    void OnKeyDown(UINT key);
     void Changed() override;
     void UpdateMetrics() override;
 
