@@ -16,7 +16,7 @@
 #include "dragdrop/DDListCtrl.h"
 #include "dragdrop/DDTreeCtrl.h"
 #include "linkmenu/LinkHistory.h"
-#include "toolbar/MenuSearch.h"
+#include "menutree/MenuSearch.h"
 
 #include <unordered_set>
 

@@ -11,7 +11,7 @@
 
 #include "ConnectMenuDlg.h"
 #include "linkmenu/LinkMenuFile.h"
-#include "menu/ProfileDraft.h"
+#include "editing/ProfileDraft.h"
 
 namespace {
 

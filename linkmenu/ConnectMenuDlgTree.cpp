@@ -1,8 +1,8 @@
 // The menu tree of the link dialog: every screen the user may link, labelled
 // "[number] name" at every level, in folders that hold something to link.
 #include "ConnectMenuDlg.h"
-#include "toolbar/FindScreenItem.h"
-#include "toolbar/TreePictures.h"
+#include "menutree/FindScreenItem.h"
+#include "menutree/TreePictures.h"
 
 #include <utility>
 #include <vector>

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "toolbar/EditHistory.h"
+#include "editing/EditHistory.h"
 
 struct LinkRow {
     CString strInnerTR;

@@ -1,7 +1,7 @@
 #include "GroupMoveDlg.h"
 
 #include "GroupName.h"
-#include "TreePictures.h"
+#include "menutree/TreePictures.h"
 #include "res/resource.h"
 
 // Enter and Cancel keep the framework's handling: Enter ends the dialog with

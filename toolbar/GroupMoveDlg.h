@@ -6,7 +6,7 @@
 #include <VoDialog.h>
 #include <afxcmn.h>
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 class CGroupMoveDlg : public CVoDialog {
 public:

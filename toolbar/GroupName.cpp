@@ -1,6 +1,6 @@
 #include "GroupName.h"
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include "dragdrop/DDListCtrl.h"
 #include "GroupEditDlg.h"
 #include "dragdrop/DDTreeCtrl.h"
-#include "menu/MenuInfo.h"
-#include "toolbar/MenuSearch.h"
+#include "toolbar/MenuInfo.h"
+#include "menutree/MenuSearch.h"
 #include "toolbar/ToolbarHistory.h"
 
 class CProfileDraft;

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "SetUserToolDlg.h"
-#include "TreePictures.h"
-#include "menu/ProfileDraft.h"
+#include "menutree/TreePictures.h"
+#include "editing/ProfileDraft.h"
 #include "menu/ShortName.h"
 #include "toolbar/ToolbarFileReader.h"
 #include "toolbar/ToolbarFileFormat.h"

@@ -1,8 +1,8 @@
 // The dialog's two trees: their pictures, the menu tree built from the
 // dialog's copy of the terminal's menu, and the items of the group tree.
-#include "FindScreenItem.h"
+#include "menutree/FindScreenItem.h"
 #include "SetUserToolDlg.h"
-#include "TreePictures.h"
+#include "menutree/TreePictures.h"
 
 void CSetUserToolDlg::BuildImageList() {
     CreateTreeImages(m_imageList);

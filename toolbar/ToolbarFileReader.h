@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 // Appends the groups of the user's toolbar file, each with its screens, to
 // root's children.

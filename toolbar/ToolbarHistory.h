@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "menu/MenuInfo.h"
-#include "toolbar/EditHistory.h"
+#include "toolbar/MenuInfo.h"
+#include "editing/EditHistory.h"
 
 struct ToolbarRecord {
     CString strScreenNo;

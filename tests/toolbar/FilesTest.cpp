@@ -17,7 +17,7 @@
 #include "TestSupport.h"
 #include "ToolbarDialogFixture.h"
 #include "dragdrop/DragDropMessages.h"
-#include "menu/ProfileDraft.h"
+#include "editing/ProfileDraft.h"
 #include "terminal/Flyout/FileDownObserver.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "DialogDriver.h"
 #include "ToolbarDialogFixture.h"
-#include "toolbar/FindScreenItem.h"
+#include "menutree/FindScreenItem.h"
 #include "dragdrop/DragDropMessages.h"
 
 namespace {

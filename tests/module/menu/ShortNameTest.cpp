@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 #include "menu/ShortName.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "menu/ProfileDraft.h"
+#include "editing/ProfileDraft.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 #include <MenuNode.h>
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 namespace {
 

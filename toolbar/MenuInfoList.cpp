@@ -1,6 +1,6 @@
 #include <afxcmn.h>
 
-#include "menu/MenuInfo.h"
+#include "toolbar/MenuInfo.h"
 
 void CMenuInfo::FillListCtrl(CListCtrl& list) const {
     for (POSITION pos = m_listChild.GetHeadPosition(); pos != nullptr;) {

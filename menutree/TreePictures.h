@@ -1,8 +1,9 @@
-// The pictures of the toolbar editor's trees (the settings dialog's group and
-// menu trees and the group move dialog's tree) and the one way their items
-// are inserted: at the end of their parent, collapsed and unselected, with a
-// state picture. The trees have no normal image list, but each item keeps
-// the normal image indices that stand beside its picture.
+// The pictures of both dialogs' trees (the toolbar settings dialog's group
+// and menu trees, the group move dialog's tree and the link menu dialog's
+// menu tree) and the one way their items are inserted: at the end of their
+// parent, collapsed and unselected, with a state picture. The trees have no
+// normal image list, but each item keeps the normal image indices that stand
+// beside its picture.
 #pragma once
 
 #include <MenuNode.h>
