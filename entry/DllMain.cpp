@@ -12,7 +12,9 @@ AFX_EXTENSION_MODULE g_extensionModule = {};
 
 }  // namespace
 
-HINSTANCE ModuleInstance() { return g_hModuleInstance; }
+HINSTANCE ModuleInstance() {
+    return g_hModuleInstance;
+}
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/) {
     g_hModuleInstance = hInstance;

@@ -74,8 +74,8 @@ const afx::DialogControl kLinkMenuControls[] = {
     {IDOK, "Button", "OK", kPush, 171, 216, 42, 17},
     {IDCANCEL, "Button", "Cancel", kPush, 215, 216, 42, 17},
 };
-AFX_DIALOG_RESOURCE(kLinkMenu, IDD_LINK_MENU, "Register link menu", kModalDialog, "Tahoma", 9, 0,
-                    0, 427, 237, kLinkMenuControls);
+AFX_DIALOG_RESOURCE(kLinkMenu, IDD_LINK_MENU, "Register link menu", kModalDialog, "Tahoma", 9, 0, 0,
+                    427, 237, kLinkMenuControls);
 
 // The group move dialog: a tree of the groups.
 const afx::DialogControl kGroupMoveControls[] = {

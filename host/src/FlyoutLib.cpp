@@ -13,7 +13,9 @@ typedef int (*ShowFileDownDlgFn)(int nMode, CStringArray* pCodes, CStringArray* 
 
 }  // namespace
 
-CFlyoutLib::CFlyoutLib() { LoadFromMainDir(); }
+CFlyoutLib::CFlyoutLib() {
+    LoadFromMainDir();
+}
 
 CFlyoutLib::~CFlyoutLib() {
     if (m_hModule) {

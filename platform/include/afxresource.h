@@ -8,8 +8,8 @@
 // rectangle in dialog units, the font by face and point size:
 //
 //     const afx::DialogControl kMoveControls[] = {
-//         {1034, "SysTreeView32", "Tree1", WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS, 7, 7, 131, 150},
-//         {1018, "Button", "OK", BS_PUSHBUTTON | WS_TABSTOP, 36, 160, 32, 14},
+//         {1034, "SysTreeView32", "Tree1", WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS, 7, 7, 131,
+//         150}, {1018, "Button", "OK", BS_PUSHBUTTON | WS_TABSTOP, 36, 160, 32, 14},
 //     };
 //     AFX_DIALOG_RESOURCE(kMove, 1704, "Move", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
 //                         "Tahoma", 9, 0, 0, 145, 180, kMoveControls);
@@ -92,9 +92,10 @@ private:
 #define DLL_THREAD_DETACH 3
 #define APIENTRY WINAPI
 
-#define AFX_DIALOG_RESOURCE(name, id, caption, style, font, pointSize, x, y, cx, cy, controls) \
-    static const ::afx::ResourceRegistrar name##Registrar(                                    \
+#define AFX_DIALOG_RESOURCE(name, id, caption, style, font, pointSize, x, y, cx, cy, controls)     \
+    static const ::afx::ResourceRegistrar name##Registrar(                                         \
         ::afx::DialogTemplate{(id), (caption), (style), (font), (pointSize), (x), (y), (cx), (cy), \
                               std::span<const ::afx::DialogControl>(controls)})
-#define AFX_BITMAP_RESOURCE(name, id, bytes) \
-    static const ::afx::ResourceRegistrar name##Registrar((id), std::span<const unsigned char>(bytes))
+#define AFX_BITMAP_RESOURCE(name, id, bytes)                    \
+    static const ::afx::ResourceRegistrar name##Registrar((id), \
+                                                          std::span<const unsigned char>(bytes))

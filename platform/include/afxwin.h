@@ -44,7 +44,7 @@ class CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
-    CRect(const RECT& srcRect) : RECT(srcRect) {}  // NOLINT: implicit, as in the framework
+    CRect(const RECT& srcRect) : RECT(srcRect) {}   // NOLINT: implicit, as in the framework
     CRect(LPCRECT lpSrcRect) : RECT(*lpSrcRect) {}  // NOLINT: implicit, as in the framework
     CRect(POINT point, SIZE size) : RECT{point.x, point.y, point.x + size.cx, point.y + size.cy} {}
     CRect(POINT topLeft, POINT bottomRight)
@@ -81,11 +81,13 @@ public:
         if (left > right) std::swap(left, right);
         if (top > bottom) std::swap(top, bottom);
     }
-    BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) { return ::IntersectRect(this, lpRect1, lpRect2); }
+    BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) {
+        return ::IntersectRect(this, lpRect1, lpRect2);
+    }
     BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) { return ::UnionRect(this, lpRect1, lpRect2); }
 
-    operator LPRECT() { return this; }               // NOLINT: implicit, as in the framework
-    operator LPCRECT() const { return this; }        // NOLINT: implicit, as in the framework
+    operator LPRECT() { return this; }         // NOLINT: implicit, as in the framework
+    operator LPCRECT() const { return this; }  // NOLINT: implicit, as in the framework
     friend bool operator==(const CRect& a, const CRect& b) {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
     }
@@ -196,7 +198,9 @@ public:
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
-    BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetricsA(m_hDC, lpMetrics); }
+    BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const {
+        return ::GetTextMetricsA(m_hDC, lpMetrics);
+    }
 
     HDC m_hDC = nullptr;
 };
@@ -239,80 +243,93 @@ struct AFX_NOTIFY {
 
 #define afx_msg
 
-#define DECLARE_MESSAGE_MAP()                      \
-protected:                                         \
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
     static const AFX_MSGMAP* GetThisMessageMap(); \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                          \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
-        typedef theClass ThisClass;                                                   \
-        typedef baseClass TheBaseClass;                                               \
-        static_assert(std::is_base_of_v<TheBaseClass, ThisClass>);                    \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {            \
+        return GetThisMessageMap();                                \
+    }                                                              \
+    const AFX_MSGMAP* theClass::GetThisMessageMap() {              \
+        typedef theClass ThisClass;                                \
+        typedef baseClass TheBaseClass;                            \
+        static_assert(std::is_base_of_v<TheBaseClass, ThisClass>); \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-#define END_MESSAGE_MAP()                                                                      \
-    {0, 0, 0, 0, nullptr}};                                                                    \
+#define END_MESSAGE_MAP()                                                                         \
+    { 0, 0, 0, 0, nullptr }                                                                       \
+    }                                                                                             \
+    ;                                                                                             \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-    return &messageMap;                                                                        \
+    return &messageMap;                                                                           \
     }
 
 #define AFX_MSG_ENTRY(message, code, id, lastId, signature, memberFxn) \
-    {(message), (code), (id), (lastId),                                \
-     &::afx::msg::Dispatch<static_cast<signature>(memberFxn)>},
-#define AFX_WM_ENTRY(message, signature, memberFxn) AFX_MSG_ENTRY(message, 0, 0, 0, signature, memberFxn)
+    {(message), (code), (id), (lastId), &::afx::msg::Dispatch<static_cast<signature>(memberFxn)>},
+#define AFX_WM_ENTRY(message, signature, memberFxn) \
+    AFX_MSG_ENTRY(message, 0, 0, 0, signature, memberFxn)
 
 #define ON_COMMAND(id, memberFxn) \
     AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(id), void (ThisClass::*)(), memberFxn)
-#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                \
+#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                    \
     AFX_MSG_ENTRY(WM_COMMAND, (WORD)(wNotifyCode), (WORD)(id), (WORD)(id), void (ThisClass::*)(), \
                   memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
-#define ON_CONTROL_REFLECT(wNotifyCode, memberFxn) \
-    AFX_MSG_ENTRY(WM_COMMAND + WM_REFLECT_BASE, (WORD)(wNotifyCode), 0, 0, void (ThisClass::*)(), memberFxn)
-#define ON_NOTIFY(wNotifyCode, id, memberFxn)                                        \
-    AFX_MSG_ENTRY(WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(id),        \
+#define ON_CONTROL_REFLECT(wNotifyCode, memberFxn)                                               \
+    AFX_MSG_ENTRY(WM_COMMAND + WM_REFLECT_BASE, (WORD)(wNotifyCode), 0, 0, void(ThisClass::*)(), \
+                  memberFxn)
+#define ON_NOTIFY(wNotifyCode, id, memberFxn)                                  \
+    AFX_MSG_ENTRY(WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(id), \
                   void (ThisClass::*)(NMHDR*, LRESULT*), memberFxn)
-#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                                \
-    AFX_MSG_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, (WORD)(int)(wNotifyCode), 0, 0,   \
-                  void (ThisClass::*)(NMHDR*, LRESULT*), memberFxn)
+#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                              \
+    AFX_MSG_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, (WORD)(int)(wNotifyCode), 0, 0, \
+                  void(ThisClass::*)(NMHDR*, LRESULT*), memberFxn)
 // The handler returns TRUE to keep the notification from the parent.
-#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn)                             \
-    AFX_MSG_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, (WORD)(int)(wNotifyCode), 0, 0,   \
-                  BOOL (ThisClass::*)(NMHDR*, LRESULT*), memberFxn)
+#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn)                           \
+    AFX_MSG_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, (WORD)(int)(wNotifyCode), 0, 0, \
+                  BOOL(ThisClass::*)(NMHDR*, LRESULT*), memberFxn)
 #define ON_MESSAGE(message, memberFxn) \
     AFX_WM_ENTRY(message, LRESULT (ThisClass::*)(WPARAM, LPARAM), memberFxn)
 
-#define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, int (ThisClass::*)(LPCREATESTRUCT), &ThisClass::OnCreate)
+#define ON_WM_CREATE() \
+    AFX_WM_ENTRY(WM_CREATE, int (ThisClass::*)(LPCREATESTRUCT), &ThisClass::OnCreate)
 #define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, void (ThisClass::*)(), &ThisClass::OnDestroy)
 #define ON_WM_NCDESTROY() AFX_WM_ENTRY(WM_NCDESTROY, void (ThisClass::*)(), &ThisClass::OnNcDestroy)
 #define ON_WM_CLOSE() AFX_WM_ENTRY(WM_CLOSE, void (ThisClass::*)(), &ThisClass::OnClose)
 #define ON_WM_PAINT() AFX_WM_ENTRY(WM_PAINT, void (ThisClass::*)(), &ThisClass::OnPaint)
-#define ON_WM_ERASEBKGND() AFX_WM_ENTRY(WM_ERASEBKGND, BOOL (ThisClass::*)(CDC*), &ThisClass::OnEraseBkgnd)
+#define ON_WM_ERASEBKGND() \
+    AFX_WM_ENTRY(WM_ERASEBKGND, BOOL (ThisClass::*)(CDC*), &ThisClass::OnEraseBkgnd)
 #define ON_WM_SIZE() AFX_WM_ENTRY(WM_SIZE, void (ThisClass::*)(UINT, int, int), &ThisClass::OnSize)
 #define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, void (ThisClass::*)(UINT_PTR), &ThisClass::OnTimer)
 #define ON_WM_CTLCOLOR() \
     AFX_WM_ENTRY(WM_CTLCOLOR, HBRUSH (ThisClass::*)(CDC*, CWnd*, UINT), &ThisClass::OnCtlColor)
 #define ON_WM_DRAWITEM() \
     AFX_WM_ENTRY(WM_DRAWITEM, void (ThisClass::*)(int, LPDRAWITEMSTRUCT), &ThisClass::OnDrawItem)
-#define ON_WM_MEASUREITEM() \
-    AFX_WM_ENTRY(WM_MEASUREITEM, void (ThisClass::*)(int, LPMEASUREITEMSTRUCT), &ThisClass::OnMeasureItem)
+#define ON_WM_MEASUREITEM()                                                     \
+    AFX_WM_ENTRY(WM_MEASUREITEM, void (ThisClass::*)(int, LPMEASUREITEMSTRUCT), \
+                 &ThisClass::OnMeasureItem)
 // An owner-drawn control answers its owner's WM_MEASUREITEM itself.
-#define ON_WM_MEASUREITEM_REFLECT()                                                       \
-    AFX_WM_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, void (ThisClass::*)(LPMEASUREITEMSTRUCT), \
+#define ON_WM_MEASUREITEM_REFLECT()                                                         \
+    AFX_WM_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, void(ThisClass::*)(LPMEASUREITEMSTRUCT), \
                  &ThisClass::MeasureItem)
-#define ON_WM_GETDLGCODE() AFX_WM_ENTRY(WM_GETDLGCODE, UINT (ThisClass::*)(), &ThisClass::OnGetDlgCode)
-#define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, void (ThisClass::*)(CWnd*), &ThisClass::OnSetFocus)
-#define ON_WM_KILLFOCUS() AFX_WM_ENTRY(WM_KILLFOCUS, void (ThisClass::*)(CWnd*), &ThisClass::OnKillFocus)
-#define AFX_WM_MOUSE_ENTRY(message, fn) AFX_WM_ENTRY(message, void (ThisClass::*)(UINT, CPoint), &ThisClass::fn)
+#define ON_WM_GETDLGCODE() \
+    AFX_WM_ENTRY(WM_GETDLGCODE, UINT (ThisClass::*)(), &ThisClass::OnGetDlgCode)
+#define ON_WM_SETFOCUS() \
+    AFX_WM_ENTRY(WM_SETFOCUS, void (ThisClass::*)(CWnd*), &ThisClass::OnSetFocus)
+#define ON_WM_KILLFOCUS() \
+    AFX_WM_ENTRY(WM_KILLFOCUS, void (ThisClass::*)(CWnd*), &ThisClass::OnKillFocus)
+#define AFX_WM_MOUSE_ENTRY(message, fn) \
+    AFX_WM_ENTRY(message, void (ThisClass::*)(UINT, CPoint), &ThisClass::fn)
 #define ON_WM_MOUSEMOVE() AFX_WM_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_LBUTTONDOWN() AFX_WM_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_WM_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_WM_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_WM_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_WM_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
-#define AFX_WM_KEY_ENTRY(message, fn) AFX_WM_ENTRY(message, void (ThisClass::*)(UINT, UINT, UINT), &ThisClass::fn)
+#define AFX_WM_KEY_ENTRY(message, fn) \
+    AFX_WM_ENTRY(message, void (ThisClass::*)(UINT, UINT, UINT), &ThisClass::fn)
 #define ON_WM_KEYDOWN() AFX_WM_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
 #define ON_WM_KEYUP() AFX_WM_KEY_ENTRY(WM_KEYUP, OnKeyUp)
 #define ON_WM_CHAR() AFX_WM_KEY_ENTRY(WM_CHAR, OnChar)
@@ -678,10 +695,9 @@ BOOL Dispatch(CCmdTarget* pTarget, UINT nMessage, WPARAM wParam, LPARAM lParam, 
     } else if constexpr (std::is_same_v<Fn, LRESULT (C::*)(WPARAM, LPARAM)>) {
         *pResult = (self->*F)(wParam, lParam);
     } else if constexpr (std::is_same_v<Fn, HBRUSH (C::*)(CDC*, CWnd*, UINT)>) {
-        *pResult = reinterpret_cast<LRESULT>(
-            (self->*F)(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
-                       CWnd::FromHandle(reinterpret_cast<HWND>(lParam)),
-                       nMessage - WM_CTLCOLORMSGBOX));
+        *pResult = reinterpret_cast<LRESULT>((self->*F)(
+            CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
+            CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), nMessage - WM_CTLCOLORMSGBOX));
     } else if constexpr (std::is_same_v<Fn, int (C::*)(LPCREATESTRUCT)>) {
         *pResult = (self->*F)(reinterpret_cast<LPCREATESTRUCT>(lParam));
     } else if constexpr (std::is_same_v<Fn, BOOL (C::*)(CDC*)>) {

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 BEGIN_MESSAGE_MAP(CInPlaceEdit, CEdit)
-    ON_WM_CREATE()
-    ON_WM_KILLFOCUS()
+ON_WM_CREATE()
+ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 CInPlaceEdit::CInPlaceEdit(int nRow, int nColumn, CString strInitText)
@@ -57,4 +57,6 @@ void CInPlaceEdit::EndEdit(bool bCancelled) {
     DestroyWindow();
 }
 
-void CInPlaceEdit::PostNcDestroy() { delete this; }
+void CInPlaceEdit::PostNcDestroy() {
+    delete this;
+}

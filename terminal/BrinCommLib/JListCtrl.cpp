@@ -21,7 +21,7 @@ UINT AlignmentOf(int nFormat) {
 IMPLEMENT_DYNAMIC(CJListCtrl, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CJListCtrl, CListCtrl)
-    ON_WM_MEASUREITEM_REFLECT()
+ON_WM_MEASUREITEM_REFLECT()
 END_MESSAGE_MAP()
 
 CJListCtrl::CJListCtrl() = default;
@@ -58,8 +58,9 @@ void CJListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
         CRect rcCell(nLeft, rcRow.top, nLeft + column.cx, rcRow.bottom);
         nLeft += column.cx;
         rcCell.DeflateRect(kTextMargin, 0);
-        pDC->DrawText(GetItemText(nRow, nColumn), rcCell,
-                      AlignmentOf(column.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        pDC->DrawText(
+            GetItemText(nRow, nColumn), rcCell,
+            AlignmentOf(column.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     if (lpDrawItemStruct->itemState & ODS_FOCUS) pDC->DrawFocusRect(rcRow);
 }

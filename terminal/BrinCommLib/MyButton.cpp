@@ -58,7 +58,8 @@ void CMyButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     if (GetStyle() & BS_MULTILINE) {
         // Wrapped lines cannot be centred vertically by DrawText itself.
         CRect measured = textRect;
-        const int nHeight = pDC->DrawText(strText, measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+        const int nHeight =
+            pDC->DrawText(strText, measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
         textRect.top += (textRect.Height() - nHeight) / 2;
         pDC->DrawText(strText, textRect, DT_CENTER | DT_WORDBREAK);
     } else {

@@ -10,7 +10,7 @@ constexpr COLORREF kFaceColor = RGB(240, 242, 247);
 IMPLEMENT_DYNAMIC(CVoDialog, CDialog)
 
 BEGIN_MESSAGE_MAP(CVoDialog, CDialog)
-    ON_WM_CTLCOLOR()
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CVoDialog::CVoDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}

@@ -22,12 +22,12 @@ extern "C" __attribute__((visibility("default"))) void SetFileDownObserver(
 // Hands the files of paths over under the codes of the same position. The
 // result counts the files handed over.
 extern "C" __attribute__((visibility("default"))) int ShowFileDownDlg(int nMode,
-                                                                       CStringArray* pCodes,
-                                                                       CStringArray* pPaths,
-                                                                       int /*nReserved*/) {
+                                                                      CStringArray* pCodes,
+                                                                      CStringArray* pPaths,
+                                                                      int /*nReserved*/) {
     if (!pCodes || !pPaths) return 0;
-    const INT_PTR nFiles = pCodes->GetSize() < pPaths->GetSize() ? pCodes->GetSize()
-                                                                  : pPaths->GetSize();
+    const INT_PTR nFiles =
+        pCodes->GetSize() < pPaths->GetSize() ? pCodes->GetSize() : pPaths->GetSize();
     for (INT_PTR i = 0; i < nFiles; ++i) {
         if (g_pfnObserver)
             g_pfnObserver(g_pObserverContext, nMode, pCodes->GetAt(i), pPaths->GetAt(i));

@@ -65,12 +65,10 @@ MainWindow::MainWindow(TerminalSession& session)
     resize(900, 600);
 
     auto* settings = menuBar()->addMenu("&Settings");
-    QAction* toolbarAction = settings->addAction("Toolbar Settings", this, [this] {
-        OpenToolbarSettings();
-    });
-    QAction* linkAction = settings->addAction("Register link menu", this, [this] {
-        OpenLinkMenu();
-    });
+    QAction* toolbarAction =
+        settings->addAction("Toolbar Settings", this, [this] { OpenToolbarSettings(); });
+    QAction* linkAction =
+        settings->addAction("Register link menu", this, [this] { OpenLinkMenu(); });
     settings->addSeparator();
     settings->addAction("&Quit", this, &QWidget::close);
     QToolBar* commands = addToolBar("Commands");
@@ -101,10 +99,10 @@ MainWindow::MainWindow(TerminalSession& session)
 
     FillMenuTree();
     session.SetHandOverListener([this](const HandOver& handOver) { ShowHandOver(handOver); });
-    statusBar()->showMessage(QString("User %1, home %2")
-                                 .arg(FromCp949(session.User()),
-                                      QDir::toNativeSeparators(
-                                          QString::fromStdString(session.Home().Root()))));
+    statusBar()->showMessage(
+        QString("User %1, home %2")
+            .arg(FromCp949(session.User()),
+                 QDir::toNativeSeparators(QString::fromStdString(session.Home().Root()))));
     Refresh();
 }
 
@@ -140,10 +138,9 @@ void MainWindow::Refresh() {
         for (const ToolbarButton& button : toolbar.buttons) {
             const QString screenNo = FromCp949(button.strScreenNo);
             const QString name = FromCp949(button.strScreenName);
-            QAction* action = bar->addAction(FromCp949(button.strShortName), this,
-                                             [this, screenNo, name] {
-                                                 SelectScreen(screenNo, name);
-                                             });
+            QAction* action =
+                bar->addAction(FromCp949(button.strShortName), this,
+                               [this, screenNo, name] { SelectScreen(screenNo, name); });
             action->setToolTip(screenNo + " " + name);
         }
         addToolBar(Qt::TopToolBarArea, bar);

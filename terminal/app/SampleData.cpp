@@ -17,6 +17,8 @@ std::span<const SampleFile> SampleFiles() {
     return files;
 }
 
-std::string_view SampleMenu() { return sample::sample_menu_txt; }
+std::string_view SampleMenu() {
+    return sample::sample_menu_txt;
+}
 
 }  // namespace host

@@ -8,7 +8,7 @@
 namespace host {
 
 struct SampleFile {
-    const char* dir;   // below the home directory
+    const char* dir;  // below the home directory
     const char* name;
     std::string_view text;
 };

@@ -84,20 +84,43 @@ TEST_F(EntryTest, DialogsShowEveryControlOfTheirTemplates) {
         std::vector<std::pair<int, const char*>> controls;
     } dialogs[] = {
         {2,
-         {{IDC_ADD_GROUP, "Add new group"}, {IDC_RENAME_GROUP, "Change group name"},
-          {IDC_DELETE_GROUP, "Delete group"}, {IDC_MODIFY_GROUP, "Modify Group"},
-          {IDC_GROUP_TREE, ""}, {IDC_TOOL_LIST, ""}, {IDC_REGIST, "Regist"},
-          {IDC_DELETE_SCREEN, "Delete"}, {IDC_DELETE_ALL_SCREENS, ">>"}, {IDC_SCREEN_TOP, "AA"},
-          {IDC_SCREEN_UP, "A"}, {IDC_SCREEN_DOWN, "V"}, {IDC_SCREEN_BOTTOM, "VV"},
-          {IDC_SEARCH_TEXT, ""}, {IDC_SEARCH, "Search"}, {IDC_HIT_COUNT, "(0/0)"},
-          {IDC_PREV_HIT, "<"}, {IDC_NEXT_HIT, ">"}, {IDC_MENU_TREE, ""},
-          {IDC_DELETE_TOOLBAR, "Delete Toolbar"}, {IDC_MOVE_TOOLBAR, "Move Toolbar"},
-          {IDC_SAVE, "Save"}, {IDCANCEL, "Cancel"}}},
+         {{IDC_ADD_GROUP, "Add new group"},
+          {IDC_RENAME_GROUP, "Change group name"},
+          {IDC_DELETE_GROUP, "Delete group"},
+          {IDC_MODIFY_GROUP, "Modify Group"},
+          {IDC_GROUP_TREE, ""},
+          {IDC_TOOL_LIST, ""},
+          {IDC_REGIST, "Regist"},
+          {IDC_DELETE_SCREEN, "Delete"},
+          {IDC_DELETE_ALL_SCREENS, ">>"},
+          {IDC_SCREEN_TOP, "AA"},
+          {IDC_SCREEN_UP, "A"},
+          {IDC_SCREEN_DOWN, "V"},
+          {IDC_SCREEN_BOTTOM, "VV"},
+          {IDC_SEARCH_TEXT, ""},
+          {IDC_SEARCH, "Search"},
+          {IDC_HIT_COUNT, "(0/0)"},
+          {IDC_PREV_HIT, "<"},
+          {IDC_NEXT_HIT, ">"},
+          {IDC_MENU_TREE, ""},
+          {IDC_DELETE_TOOLBAR, "Delete Toolbar"},
+          {IDC_MOVE_TOOLBAR, "Move Toolbar"},
+          {IDC_SAVE, "Save"},
+          {IDCANCEL, "Cancel"}}},
         {4,
-         {{IDC_LINK_SEARCH_TEXT, ""}, {IDC_LINK_SEARCH, "Search"}, {IDC_LINK_HIT_COUNT, "(0/0)"},
-          {IDC_LINK_PREV_HIT, "<"}, {IDC_LINK_NEXT_HIT, ">"}, {IDC_LINK_MENU_TREE, ""},
-          {IDC_LINK_ADD, "Add"}, {IDC_LINK_DELETE, "Delete"}, {IDC_LINK_DELETE_ALL, "Delete All"},
-          {IDC_LINK_LIST, ""}, {IDC_LINK_STATUS, ""}, {IDOK, "OK"}, {IDCANCEL, "Cancel"}}},
+         {{IDC_LINK_SEARCH_TEXT, ""},
+          {IDC_LINK_SEARCH, "Search"},
+          {IDC_LINK_HIT_COUNT, "(0/0)"},
+          {IDC_LINK_PREV_HIT, "<"},
+          {IDC_LINK_NEXT_HIT, ">"},
+          {IDC_LINK_MENU_TREE, ""},
+          {IDC_LINK_ADD, "Add"},
+          {IDC_LINK_DELETE, "Delete"},
+          {IDC_LINK_DELETE_ALL, "Delete All"},
+          {IDC_LINK_LIST, ""},
+          {IDC_LINK_STATUS, ""},
+          {IDOK, "OK"},
+          {IDCANCEL, "Cancel"}}},
     };
     for (const auto& dialog : dialogs) {
         SCOPED_TRACE(dialog.nMode);
@@ -155,9 +178,8 @@ TEST_F(EntryTest, SavedFilesGoToThePopUpLibraryForServiceOneAndGradeOne) {
         bool bLibrary;
         bool bHandedOver;
     } cases[] = {
-        {1, "1", true, true},   {1, "1B", true, true},  {1, "2", true, false},
-        {1, "", true, false},   {0, "1", true, false},  {2, "1", true, false},
-        {1, "1", false, false},
+        {1, "1", true, true},  {1, "1B", true, true}, {1, "2", true, false},  {1, "", true, false},
+        {0, "1", true, false}, {2, "1", true, false}, {1, "1", false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.nService) + " " + c.pszGrade + (c.bLibrary ? "" : " none"));
@@ -226,8 +248,8 @@ TEST(Exports, OnlyTheThreeEntryPointsLeaveTheModule) {
         if (fields >> address >> type >> name && !name.starts_with("_")) names.insert(name);
     }
     EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(names, (std::set<std::string>{"CallTabulo", "ConnectMenuDlgStart",
-                                            "UserToolbarDlgStart"}));
+    EXPECT_EQ(names,
+              (std::set<std::string>{"CallTabulo", "ConnectMenuDlgStart", "UserToolbarDlgStart"}));
 }
 
 }  // namespace

@@ -26,9 +26,10 @@ std::string ReadFile(const fs::path& path) {
 class HomeDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_root = fs::temp_directory_path() /
-                 ("tabulo-home-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_root =
+            fs::temp_directory_path() /
+            ("tabulo-home-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_root);
     }
     void TearDown() override { fs::remove_all(m_root); }
@@ -40,7 +41,8 @@ TEST_F(HomeDirTest, FirstRunCreatesTheDirectoriesAndTheSampleFilesOnly) {
     home.Prepare("kim01");
     for (const char* dir : {"user", "data", "users/kim01"})
         EXPECT_TRUE(fs::is_directory(m_root / dir)) << dir;
-    for (const char* file : {"user/Toolbar.ini", "user/9101.FAF", "user/9102.FAF", "data/ShortID.dat"})
+    for (const char* file :
+         {"user/Toolbar.ini", "user/9101.FAF", "user/9102.FAF", "data/ShortID.dat"})
         EXPECT_TRUE(fs::is_regular_file(m_root / file)) << file;
     // The user's own files appear only when the module saves them.
     EXPECT_FALSE(fs::exists(m_root / "user/ToolBar_kim01.ini"));

@@ -19,10 +19,8 @@ TEST(VoMessageBox, ShowsTheFrameworksBoxAndAnswersOneForOk) {
         UINT uShownType;
         const char* pszShownText;
     } cases[] = {
-        {0, nullptr, IDOK, MB_OK, "Text"},
-        {1, nullptr, IDOK, MB_OKCANCEL, "Text"},
-        {1, nullptr, IDCANCEL, MB_OKCANCEL, "Text"},
-        {0, "", IDOK, MB_OK, "Text"},
+        {0, nullptr, IDOK, MB_OK, "Text"},           {1, nullptr, IDOK, MB_OKCANCEL, "Text"},
+        {1, nullptr, IDCANCEL, MB_OKCANCEL, "Text"}, {0, "", IDOK, MB_OK, "Text"},
         {0, "More", IDOK, MB_OK, "Text\nMore"},
     };
     for (const auto& c : cases) {

@@ -22,8 +22,8 @@ const afx::DialogControl kControls[] = {
     {kListId, WC_LISTVIEWA, "", WS_VISIBLE | WS_BORDER | LVS_REPORT, 5, 5, 150, 80},
     {IDOK, "Button", "OK", WS_VISIBLE | BS_PUSHBUTTON, 5, 90, 40, 14},
 };
-AFX_DIALOG_RESOURCE(kEditDialog, kDialogId, "Edit", DS_SETFONT | WS_POPUP | WS_CAPTION, "Tahoma",
-                    9, 0, 0, 160, 110, kControls);
+AFX_DIALOG_RESOURCE(kEditDialog, kDialogId, "Edit", DS_SETFONT | WS_POPUP | WS_CAPTION, "Tahoma", 9,
+                    0, 0, 160, 110, kControls);
 
 // A list that keeps what the end of an edit reported, as a list control
 // hears it: reflected back from its parent.
@@ -38,16 +38,16 @@ public:
 protected:
     afx_msg void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult) {
         const auto* pInfo = reinterpret_cast<NMLVDISPINFO*>(pNMHDR);
-        m_reports.push_back({pInfo->item.iItem, pInfo->item.iSubItem,
-                             pInfo->item.pszText ? std::optional<CString>(pInfo->item.pszText)
-                                                 : std::nullopt});
+        m_reports.push_back(
+            {pInfo->item.iItem, pInfo->item.iSubItem,
+             pInfo->item.pszText ? std::optional<CString>(pInfo->item.pszText) : std::nullopt});
         *pResult = 0;
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CReportingList, CListCtrl)
-    ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, &CReportingList::OnEndLabelEdit)
+ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, &CReportingList::OnEndLabelEdit)
 END_MESSAGE_MAP()
 
 TEST(InPlaceEdit, EndsOnEnterEscapeOrLostFocusReportsToTheListAndGoesAway) {
@@ -70,8 +70,8 @@ TEST(InPlaceEdit, EndsOnEnterEscapeOrLostFocusReportsToTheListAndGoesAway) {
         dialog.ShowWindow(SW_SHOW);
 
         auto* pEdit = new CInPlaceEdit(3, 2, "Old");
-        ASSERT_TRUE(pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 80, 30), &list,
-                                  1002));
+        ASSERT_TRUE(
+            pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 80, 30), &list, 1002));
         const HWND hEdit = pEdit->GetSafeHwnd();
         EXPECT_EQ(CWnd::GetFocus(), pEdit);
         char text[16] = {};

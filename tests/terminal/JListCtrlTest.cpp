@@ -42,7 +42,8 @@ TEST(JListCtrl, RowsTakeTheSetHeightWhenTheFrameChanges) {
     for (int i = 0; i < 3; ++i) list.SetItemText(list.InsertItem(i, "0101"), 1, "Price");
     const int nOwnHeight = RowHeight(list);
     const auto reframe = [&list] {
-        list.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        list.SetWindowPos(nullptr, 0, 0, 0, 0,
+                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     };
 
     const struct {
@@ -51,8 +52,7 @@ TEST(JListCtrl, RowsTakeTheSetHeightWhenTheFrameChanges) {
         int nExpected;
     } steps[] = {
         {22, false, nOwnHeight},  // stored, not yet applied
-        {22, true, 22},
-        {30, true, 30},
+        {22, true, 22},          {30, true, 30},
         {0, true, nOwnHeight},  // back to the list's own height
         {-5, true, nOwnHeight},
     };

@@ -131,7 +131,8 @@ TEST(MenuFile, SampleMenuCoversTheTerminal) {
     std::function<void(const std::vector<MenuFileNode>&, int)> walk =
         [&](const std::vector<MenuFileNode>& nodes, int depth) {
             for (const MenuFileNode& node : nodes) {
-                if (node.name == "SEPARATOR") (depth == 0 ? separators : deepSeparators)++;
+                if (node.name == "SEPARATOR")
+                    (depth == 0 ? separators : deepSeparators)++;
                 else if (node.kind == 1) {
                     ++screens;
                     EXPECT_EQ(node.screenNo.size(), 4u) << node.name;

@@ -83,7 +83,8 @@ void SendMouse(HWND hwnd, POINT point, QEvent::Type type, Qt::MouseButton button
         }
     }
     if (target == nullptr) return;
-    QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Modifiers(keys));
+    QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons,
+                      Modifiers(keys));
     QCoreApplication::sendEvent(target, &event);
 }
 
@@ -98,9 +99,11 @@ void SendWheel(HWND hwnd, POINT point, int notches, UINT keys) {
     const QPoint global = client->mapToGlobal(pos);
     QCursor::setPos(global);
     QWidget* child = client->childAt(pos);
-    for (QPointer<QWidget> w = child != nullptr ? child : client; w != nullptr; w = w->parentWidget()) {
-        QWheelEvent event(w->mapFromGlobal(global), global, QPoint(), QPoint(0, notches * WHEEL_DELTA),
-                          Buttons(keys), Modifiers(keys), Qt::NoScrollPhase, false);
+    for (QPointer<QWidget> w = child != nullptr ? child : client; w != nullptr;
+         w = w->parentWidget()) {
+        QWheelEvent event(w->mapFromGlobal(global), global, QPoint(),
+                          QPoint(0, notches * WHEEL_DELTA), Buttons(keys), Modifiers(keys),
+                          Qt::NoScrollPhase, false);
         if (QCoreApplication::sendEvent(w, &event) && event.isAccepted()) break;
         if (w == nullptr || w->isWindow() || w->testAttribute(Qt::WA_NoMousePropagation)) break;
     }
@@ -276,7 +279,8 @@ void PressKey(UINT vk, UINT keys) {
         UINT flag;
         UINT vk;
     };
-    constexpr Modifier kModifiers[] = {{MK_CONTROL, VK_CONTROL}, {MK_SHIFT, VK_SHIFT}, {MK_ALT, VK_MENU}};
+    constexpr Modifier kModifiers[] = {
+        {MK_CONTROL, VK_CONTROL}, {MK_SHIFT, VK_SHIFT}, {MK_ALT, VK_MENU}};
     // A modifier's own event carries the modifiers held before it, as the
     // window system reports them; Qt's event adds or drops the key's own.
     UINT held = 0;
@@ -299,7 +303,8 @@ void TypeText(LPCSTR text) {
     for (const QChar c : unicode) {
         const QString typed(c);
         const bool letterOrDigit = c.unicode() < 0x80 && c.isLetterOrNumber();
-        const int qtKey = letterOrDigit ? c.toUpper().unicode() : (c == QLatin1Char(' ') ? Qt::Key_Space : 0);
+        const int qtKey =
+            letterOrDigit ? c.toUpper().unicode() : (c == QLatin1Char(' ') ? Qt::Key_Space : 0);
         const Qt::KeyboardModifiers modifiers = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
         detail::SendKey(QEvent::KeyPress, qtKey, modifiers, typed);
         detail::SendKey(QEvent::KeyRelease, qtKey, modifiers, QString());
@@ -309,7 +314,8 @@ void TypeText(LPCSTR text) {
 bool ControlTextColor(HWND control, UINT nCtlColor, COLORREF* color) {
     detail::Window* window = detail::Window::FromHandle(control);
     if (window == nullptr || !window->IsChild() || color == nullptr) return false;
-    const detail::ControlColors colors = detail::AskControlColors(*window, WM_CTLCOLORMSGBOX + nCtlColor, nullptr);
+    const detail::ControlColors colors =
+        detail::AskControlColors(*window, WM_CTLCOLORMSGBOX + nCtlColor, nullptr);
     if (!colors.textChosen) return false;
     *color = detail::FromQColor(colors.text);
     return true;

@@ -56,10 +56,12 @@ protected:
         if (isDown()) state |= ODS_SELECTED;
         if (hasFocus()) state |= ODS_FOCUS;
         if (!isEnabled()) state |= ODS_DISABLED;
-        DRAWITEMSTRUCT item{ODT_BUTTON, window.id, 0, ODA_DRAWENTIRE, state, window.Handle(), dc.Handle(),
-                            RECT{0, 0, width(), height()}, 0};
+        DRAWITEMSTRUCT item{ODT_BUTTON, window.id,       0,           ODA_DRAWENTIRE,
+                            state,      window.Handle(), dc.Handle(), RECT{0, 0, width(), height()},
+                            0};
         if (window.IsChild()) {
-            SendMessageA(window.parent->Handle(), WM_DRAWITEM, window.id, reinterpret_cast<LPARAM>(&item));
+            SendMessageA(window.parent->Handle(), WM_DRAWITEM, window.id,
+                         reinterpret_cast<LPARAM>(&item));
         }
     }
 };
@@ -71,7 +73,8 @@ public:
 protected:
     void nextCheckState() override {
         // Only an automatic check box ticks itself when clicked.
-        if (m_window != nullptr && TypeOf(*m_window) == BS_AUTOCHECKBOX) QCheckBox::nextCheckState();
+        if (m_window != nullptr && TypeOf(*m_window) == BS_AUTOCHECKBOX)
+            QCheckBox::nextCheckState();
     }
     // The whole window takes the click, not only the box and its text.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
@@ -119,27 +122,34 @@ QWidget* MakeButton(Window& window, QWidget* parent) {
 
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* window = Window::FromHandle(hwnd);
-    auto* button = window != nullptr ? qobject_cast<QAbstractButton*>(window->widget.data()) : nullptr;
+    auto* button =
+        window != nullptr ? qobject_cast<QAbstractButton*>(window->widget.data()) : nullptr;
     const DWORD type = window != nullptr ? TypeOf(*window) : 0;
     switch (message) {
         case WM_GETDLGCODE:
             if (type == BS_GROUPBOX) return DLGC_STATIC;
             if (IsCheckBox(type)) return DLGC_BUTTON;
-            return DLGC_BUTTON | (type == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+            return DLGC_BUTTON |
+                   (type == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
         case WM_SETTEXT: {
             const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
             if (button != nullptr) button->setText(ToQt(window->text));
-            if (auto* box = qobject_cast<QGroupBox*>(window->widget.data())) box->setTitle(ToQt(window->text));
+            if (auto* box = qobject_cast<QGroupBox*>(window->widget.data()))
+                box->setTitle(ToQt(window->text));
             return result;
         }
         case BM_GETCHECK:
-            return button != nullptr && button->isCheckable() && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+            return button != nullptr && button->isCheckable() && button->isChecked()
+                       ? BST_CHECKED
+                       : BST_UNCHECKED;
         case BM_SETCHECK:
-            if (button != nullptr && button->isCheckable()) button->setChecked(wParam == BST_CHECKED);
+            if (button != nullptr && button->isCheckable())
+                button->setChecked(wParam == BST_CHECKED);
             return 0;
         case BM_GETSTATE: {
             if (button == nullptr) return 0;
-            LRESULT state = button->isCheckable() && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+            LRESULT state =
+                button->isCheckable() && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
             if (button->isDown()) state |= BST_PUSHED;
             if (button->hasFocus()) state |= BST_FOCUS;
             return state;
@@ -149,7 +159,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         case BM_SETSTYLE:
             window->style = (window->style & ~0xFFFFu) | LOWORD(wParam);
-            if (auto* push = qobject_cast<QPushButton*>(button)) push->setDefault(TypeOf(*window) == BS_DEFPUSHBUTTON);
+            if (auto* push = qobject_cast<QPushButton*>(button))
+                push->setDefault(TypeOf(*window) == BS_DEFPUSHBUTTON);
             if (button != nullptr && lParam != 0) button->update();
             return 0;
         case BM_CLICK:
@@ -160,7 +171,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-const WindowClassRegistrar kButtonClass(WindowClass{"Button", &ButtonProc, &MakeButton, CS_DBLCLKS});
+const WindowClassRegistrar kButtonClass(WindowClass{"Button", &ButtonProc, &MakeButton,
+                                                    CS_DBLCLKS});
 
 }  // namespace
 }  // namespace afx::detail

@@ -46,7 +46,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
-    const UINT message = HIWORD(static_cast<UINT>(nCode)) == 0 ? WM_COMMAND : HIWORD(static_cast<UINT>(nCode));
+    const UINT message =
+        HIWORD(static_cast<UINT>(nCode)) == 0 ? WM_COMMAND : HIWORD(static_cast<UINT>(nCode));
     const UINT code = LOWORD(static_cast<UINT>(nCode));
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, code, nID);
     if (entry == nullptr) return FALSE;
@@ -54,9 +55,11 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
     LRESULT unused = 0;
     if (message == WM_NOTIFY || message == WM_NOTIFY + WM_REFLECT_BASE) {
         auto* notify = static_cast<AFX_NOTIFY*>(pExtra);
-        LRESULT* pResult = notify != nullptr && notify->pResult != nullptr ? notify->pResult : &unused;
+        LRESULT* pResult =
+            notify != nullptr && notify->pResult != nullptr ? notify->pResult : &unused;
         return entry->pfn(this, message, 0,
-                          reinterpret_cast<LPARAM>(notify != nullptr ? notify->pNMHDR : nullptr), pResult);
+                          reinterpret_cast<LPARAM>(notify != nullptr ? notify->pNMHDR : nullptr),
+                          pResult);
     }
     return entry->pfn(this, message, 0, 0, &unused);
 }

@@ -5,7 +5,8 @@ IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
-BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                     UINT nID) {
     return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 
@@ -33,6 +34,7 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
     nEndChar = static_cast<int>(end);
 }
 
-BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                     UINT nID) {
     return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
 }

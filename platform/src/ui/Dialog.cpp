@@ -16,12 +16,13 @@ const afx::detail::DialogTemplateData* FindTemplate(UINT id, HINSTANCE* instance
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, &CDialog::OnOK)
-    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-    ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 CDialog::~CDialog() {
     if (m_hWnd != nullptr) DestroyWindow();
@@ -32,7 +33,8 @@ BOOL CDialog::CreateFromTemplate(CWnd* pOwner) {
     const afx::detail::DialogTemplateData* dialogTemplate = FindTemplate(m_nIDTemplate, &instance);
     if (dialogTemplate == nullptr) return FALSE;
     afx::detail::SetCreatingWindow(this);
-    const HWND hWnd = afx::detail::CreateDialogFromTemplate(*dialogTemplate, instance, pOwner != nullptr ? pOwner->m_hWnd : nullptr);
+    const HWND hWnd = afx::detail::CreateDialogFromTemplate(
+        *dialogTemplate, instance, pOwner != nullptr ? pOwner->m_hWnd : nullptr);
     afx::detail::SetCreatingWindow(nullptr);
     return hWnd != nullptr ? TRUE : FALSE;
 }
@@ -42,7 +44,8 @@ INT_PTR CDialog::DoModal() {
     if (FindTemplate(m_nIDTemplate, &instance) == nullptr) return -1;
     // The owner is the parent's top-level window, or the active window; it
     // takes no input while the dialog runs.
-    CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd->GetTopLevelParent() : CWnd::FromHandle(::GetActiveWindow());
+    CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd->GetTopLevelParent()
+                                          : CWnd::FromHandle(::GetActiveWindow());
     const HWND hWndOwner = owner != nullptr ? owner->m_hWnd : nullptr;
     const bool enableOwner = hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner);
     if (enableOwner) ::EnableWindow(hWndOwner, FALSE);
@@ -84,7 +87,8 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
     if (::IsWindow(m_hWnd) && (GetStyle() & (WS_VISIBLE | WS_CHILD)) == 0) {
         GetWindowRect(after);
         const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-        if (after.TopLeft() == before.TopLeft() && (owner == nullptr || !::IsWindowEnabled(owner))) {
+        if (after.TopLeft() == before.TopLeft() &&
+            (owner == nullptr || !::IsWindowEnabled(owner))) {
             CenterWindow();
         }
     }
@@ -116,7 +120,8 @@ void CDialog::PrevDlgCtrl() const {
 }
 
 void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
-    if (pWndCtrl != nullptr) SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), 1);
+    if (pWndCtrl != nullptr)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), 1);
 }
 
 void CDialog::SetDefID(UINT nID) {

@@ -33,7 +33,8 @@ int MulDivRound(int number, int numerator, int denominator);
 // Creates a dialog with its controls from a template, sends WM_INITDIALOG,
 // gives the first tab stop the focus when it returns TRUE, and shows it when
 // the template says WS_VISIBLE. Null when a window cannot be made.
-HWND CreateDialogFromTemplate(const DialogTemplateData& dialogTemplate, HINSTANCE instance, HWND owner);
+HWND CreateDialogFromTemplate(const DialogTemplateData& dialogTemplate, HINSTANCE instance,
+                              HWND owner);
 // Shows the dialog and runs its modal loop until EndDialog; the value given
 // to EndDialog, or -1 when the dialog was destroyed without it.
 INT_PTR RunModalLoop(HWND dialog);

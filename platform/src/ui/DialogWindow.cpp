@@ -72,7 +72,8 @@ LRESULT CALLBACK DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
                 MessageBeep(0);
                 return 0;
             }
-            PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(cancel));
+            PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(cancel));
             return 0;
         }
         default:

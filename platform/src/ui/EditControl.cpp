@@ -32,13 +32,16 @@ private:
 
 class EditWidget : public Backed<QLineEdit> {
 public:
-    EditWidget(Window& window, QWidget* parent) : Backed<QLineEdit>(window, parent), m_validator(*this) {
+    EditWidget(Window& window, QWidget* parent)
+        : Backed<QLineEdit>(window, parent), m_validator(*this) {
         setValidator(&m_validator);
         setFrame((window.style & WS_BORDER) != 0 || (window.exStyle & WS_EX_CLIENTEDGE) != 0);
         setReadOnly((window.style & ES_READONLY) != 0);
         if ((window.style & ES_PASSWORD) != 0) setEchoMode(QLineEdit::Password);
         const DWORD align = window.style & (ES_CENTER | ES_RIGHT);
-        setAlignment((align == ES_CENTER ? Qt::AlignHCenter : align == ES_RIGHT ? Qt::AlignRight : Qt::AlignLeft) |
+        setAlignment((align == ES_CENTER  ? Qt::AlignHCenter
+                      : align == ES_RIGHT ? Qt::AlignRight
+                                          : Qt::AlignLeft) |
                      Qt::AlignVCenter);
         SetProgramText(ToQt(window.text));
         m_bytes = Cp949Length(text());
@@ -115,7 +118,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             window->text = FromQt(edit->text());
             return DefWindowProcA(hwnd, message, wParam, lParam);
         case EM_LIMITTEXT:
-            edit->limit = wParam == 0 ? kMaximumLimit : static_cast<int>(std::min<WPARAM>(wParam, kMaximumLimit));
+            edit->limit = wParam == 0 ? kMaximumLimit
+                                      : static_cast<int>(std::min<WPARAM>(wParam, kMaximumLimit));
             return 0;
         case EM_GETLIMITTEXT:
             return edit->limit;
@@ -134,7 +138,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case EM_GETSEL: {
             const QString text = edit->text();
             const bool selected = edit->hasSelectedText();
-            const int from = selected ? static_cast<int>(edit->selectionStart()) : edit->cursorPosition();
+            const int from =
+                selected ? static_cast<int>(edit->selectionStart()) : edit->cursorPosition();
             const int to = selected ? from + static_cast<int>(edit->selectedText().size()) : from;
             const auto start = static_cast<DWORD>(Cp949Length(text.left(from)));
             const auto end = static_cast<DWORD>(Cp949Length(text.left(to)));
@@ -147,7 +152,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case EM_SETREADONLY:
             edit->setReadOnly(wParam != 0);
-            window->style = wParam != 0 ? window->style | ES_READONLY : window->style & ~ES_READONLY;
+            window->style =
+                wParam != 0 ? window->style | ES_READONLY : window->style & ~ES_READONLY;
             return TRUE;
         default:
             return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -155,7 +161,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 const WindowClassRegistrar kEditClass(WindowClass{
-    "Edit", &EditProc, [](Window& window, QWidget* parent) -> QWidget* { return new EditWidget(window, parent); },
+    "Edit", &EditProc,
+    [](Window& window, QWidget* parent) -> QWidget* { return new EditWidget(window, parent); },
     CS_DBLCLKS});
 
 }  // namespace

@@ -109,7 +109,8 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource) {
     const HINSTANCE instance = AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_BITMAP);
     const std::vector<unsigned char>* bytes = afx::detail::FindBitmap(instance, nIDResource);
     QImage image;
-    if (bytes == nullptr || !image.loadFromData(bytes->data(), static_cast<int>(bytes->size()))) return FALSE;
+    if (bytes == nullptr || !image.loadFromData(bytes->data(), static_cast<int>(bytes->size())))
+        return FALSE;
     return Attach(afx::detail::CreateBitmap(std::move(image)));
 }
 

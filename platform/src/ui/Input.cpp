@@ -73,15 +73,24 @@ struct KeyName {
 };
 
 constexpr std::array<KeyName, 19> kKeys{{
-    {VK_BACK, Qt::Key_Backspace, '\b'}, {VK_TAB, Qt::Key_Tab, '\t'},
-    {VK_RETURN, Qt::Key_Return, '\r'},  {VK_ESCAPE, Qt::Key_Escape, '\x1b'},
-    {VK_SPACE, Qt::Key_Space, ' '},     {VK_PRIOR, Qt::Key_PageUp, 0},
-    {VK_NEXT, Qt::Key_PageDown, 0},     {VK_END, Qt::Key_End, 0},
-    {VK_HOME, Qt::Key_Home, 0},         {VK_LEFT, Qt::Key_Left, 0},
-    {VK_UP, Qt::Key_Up, 0},             {VK_RIGHT, Qt::Key_Right, 0},
-    {VK_DOWN, Qt::Key_Down, 0},         {VK_INSERT, Qt::Key_Insert, 0},
-    {VK_DELETE, Qt::Key_Delete, 0},     {VK_SHIFT, Qt::Key_Shift, 0},
-    {VK_CONTROL, Qt::Key_Control, 0},   {VK_MENU, Qt::Key_Alt, 0},
+    {VK_BACK, Qt::Key_Backspace, '\b'},
+    {VK_TAB, Qt::Key_Tab, '\t'},
+    {VK_RETURN, Qt::Key_Return, '\r'},
+    {VK_ESCAPE, Qt::Key_Escape, '\x1b'},
+    {VK_SPACE, Qt::Key_Space, ' '},
+    {VK_PRIOR, Qt::Key_PageUp, 0},
+    {VK_NEXT, Qt::Key_PageDown, 0},
+    {VK_END, Qt::Key_End, 0},
+    {VK_HOME, Qt::Key_Home, 0},
+    {VK_LEFT, Qt::Key_Left, 0},
+    {VK_UP, Qt::Key_Up, 0},
+    {VK_RIGHT, Qt::Key_Right, 0},
+    {VK_DOWN, Qt::Key_Down, 0},
+    {VK_INSERT, Qt::Key_Insert, 0},
+    {VK_DELETE, Qt::Key_Delete, 0},
+    {VK_SHIFT, Qt::Key_Shift, 0},
+    {VK_CONTROL, Qt::Key_Control, 0},
+    {VK_MENU, Qt::Key_Alt, 0},
     {VK_RETURN, Qt::Key_Enter, '\r'},
 }};
 

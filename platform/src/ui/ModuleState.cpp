@@ -48,7 +48,8 @@ void AfxSetResourceHandle(HINSTANCE hInstResource) {
 
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType) {
     const UINT id = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpszName));
-    if (afx::detail::HasResource(AfxGetResourceHandle(), lpszType, id)) return AfxGetResourceHandle();
+    if (afx::detail::HasResource(AfxGetResourceHandle(), lpszType, id))
+        return AfxGetResourceHandle();
     for (const CDynLinkLibrary* library : State().libraries) {
         if (!library->m_bSystem && library->m_hResource != nullptr &&
             afx::detail::HasResource(library->m_hResource, lpszType, id)) {

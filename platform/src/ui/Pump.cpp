@@ -57,8 +57,8 @@ protected:
         auto it = timers.find(event->timerId());
         if (it == timers.end()) return;
         const TimerEntry entry = it->second;
-        MSG msg{entry.hwnd, WM_TIMER, entry.id, reinterpret_cast<LPARAM>(entry.proc), TickCount(),
-                CursorPos()};
+        MSG msg{entry.hwnd,  WM_TIMER,   entry.id, reinterpret_cast<LPARAM>(entry.proc),
+                TickCount(), CursorPos()};
         PumpMessage(msg);
     }
 };

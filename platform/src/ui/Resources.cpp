@@ -71,12 +71,13 @@ void RegisterDialogTemplate(HINSTANCE module, const DialogTemplate& t) {
                                     detail::DialogRect(t.x, t.y, t.cx, t.cy),
                                     {}};
     for (const DialogControl& c : t.controls) {
-        data.items.push_back(detail::DialogItemData{
-            c.id, c.className != nullptr ? c.className : "",
-            Utf8ToCp949(c.text != nullptr ? c.text : ""), c.style, c.exStyle,
-            detail::DialogRect(c.x, c.y, c.cx, c.cy)});
+        data.items.push_back(detail::DialogItemData{c.id, c.className != nullptr ? c.className : "",
+                                                    Utf8ToCp949(c.text != nullptr ? c.text : ""),
+                                                    c.style, c.exStyle,
+                                                    detail::DialogRect(c.x, c.y, c.cx, c.cy)});
     }
-    detail::Resources().dialogs.insert_or_assign(detail::KeyOf(module, RT_DIALOG, t.id), std::move(data));
+    detail::Resources().dialogs.insert_or_assign(detail::KeyOf(module, RT_DIALOG, t.id),
+                                                 std::move(data));
 }
 
 void RegisterBitmap(HINSTANCE module, UINT id, std::span<const unsigned char> imageFile) {

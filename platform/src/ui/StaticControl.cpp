@@ -35,7 +35,9 @@ void DrawSunken(QPainter& painter, const QRect& r) {
 
 int TextFlags(DWORD style) {
     const DWORD type = style & SS_TYPEMASK;
-    int flags = type == SS_CENTER ? Qt::AlignHCenter : type == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+    int flags = type == SS_CENTER  ? Qt::AlignHCenter
+                : type == SS_RIGHT ? Qt::AlignRight
+                                   : Qt::AlignLeft;
     if ((style & SS_CENTERIMAGE) != 0) {
         flags |= Qt::AlignVCenter | Qt::TextSingleLine;
     } else {
@@ -100,7 +102,8 @@ protected:
         const int flags = TextFlags(window.style);
         painter.setFont(font());
         if (colors.opaqueText && !text.isEmpty()) {
-            painter.fillRect(painter.boundingRect(textRect, flags, text) & textRect, colors.textBackground);
+            painter.fillRect(painter.boundingRect(textRect, flags, text) & textRect,
+                             colors.textBackground);
         }
         painter.setPen(colors.text);
         painter.drawText(textRect, flags, text);
@@ -114,7 +117,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             return DLGC_STATIC;
         case WM_SETTEXT: {
             const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-            if (const Window* window = Window::FromHandle(hwnd); window != nullptr && window->widget != nullptr) {
+            if (const Window* window = Window::FromHandle(hwnd);
+                window != nullptr && window->widget != nullptr) {
                 window->widget->update();
             }
             return result;
@@ -126,7 +130,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 const WindowClassRegistrar kStaticClass(WindowClass{
     "Static", &StaticProc,
-    [](Window& window, QWidget* parent) -> QWidget* { return new StaticWidget(window, parent); }, 0});
+    [](Window& window, QWidget* parent) -> QWidget* { return new StaticWidget(window, parent); },
+    0});
 
 }  // namespace
 }  // namespace afx::detail

@@ -39,7 +39,8 @@ LRESULT CALLBACK ToolTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
         case TTM_ADDTOOLA:
         case TTM_UPDATETIPTEXTA: {
-            if (tool == nullptr || (message == TTM_UPDATETIPTEXTA && state.tools.count(tool) == 0)) return FALSE;
+            if (tool == nullptr || (message == TTM_UPDATETIPTEXTA && state.tools.count(tool) == 0))
+                return FALSE;
             const std::string text = info->lpszText != nullptr ? info->lpszText : "";
             state.tools[tool] = text;
             Show(tool, text, state.active);
@@ -65,7 +66,8 @@ LRESULT CALLBACK ToolTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 const WindowClassRegistrar kToolTipClass(WindowClass{
     TOOLTIPS_CLASSA, &ToolTipProc,
-    [](Window& window, QWidget* parent) -> QWidget* { return new Backed<QWidget>(window, parent); }, 0});
+    [](Window& window, QWidget* parent) -> QWidget* { return new Backed<QWidget>(window, parent); },
+    0});
 
 }  // namespace
 }  // namespace afx::detail

@@ -501,8 +501,8 @@ HWND TreeView::EditLabel(TreeItem* item) {
     ItemRect(item, true, label);
     const int width = std::max<int>(label.right - label.left + 40, 60);
     // The edit exists before TVN_BEGINLABELEDIT, so the parent can limit it.
-    HWND edit = CreateWindowEx(0, "Edit", item->Text().c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
-                               label.left - 2, label.top,
+    HWND edit = CreateWindowEx(0, "Edit", item->Text().c_str(),
+                               WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, label.left - 2, label.top,
                                std::min(width, std::max(60, ClientWidth() - label.left + 2)),
                                label.bottom - label.top, Hwnd(), nullptr, nullptr, nullptr);
     if (!edit) return nullptr;

@@ -10,7 +10,7 @@ namespace afx::detail {
 namespace {
 
 struct ThreadState {
-    MSG lastSent{};         // the message the innermost window procedure runs
+    MSG lastSent{};  // the message the innermost window procedure runs
     CWnd* creating = nullptr;
 };
 
@@ -57,10 +57,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_NCDESTROY()
+ON_WM_CTLCOLOR()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 CWnd::~CWnd() {
@@ -102,7 +102,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
 }
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    const HWND hWndControl = pParent != nullptr ? ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)) : nullptr;
+    const HWND hWndControl =
+        pParent != nullptr ? ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)) : nullptr;
     return hWndControl != nullptr ? SubclassWindow(hWndControl) : FALSE;
 }
 
@@ -120,7 +121,8 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT&) {
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, lpParam);
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
+                    lpParam);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -134,8 +136,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                     int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                     LPVOID lpParam) {
-    CREATESTRUCT cs{lpParam, AfxGetInstanceHandle(), nIDorHMenu, hWndParent, nHeight, nWidth, y, x,
-                    static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
+    CREATESTRUCT cs{
+        lpParam, AfxGetInstanceHandle(),     nIDorHMenu,     hWndParent,    nHeight,  nWidth, y,
+        x,       static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
     if (!PreCreateWindow(cs)) {
         PostNcDestroy();
         return FALSE;
@@ -229,14 +232,16 @@ BOOL CWnd::IsChild(const CWnd* pWnd) const {
 }
 
 CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const {
-    return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl != nullptr ? pWndCtl->m_hWnd : nullptr, bPrevious));
+    return FromHandle(
+        ::GetNextDlgTabItem(m_hWnd, pWndCtl != nullptr ? pWndCtl->m_hWnd : nullptr, bPrevious));
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     CRect window;
     GetWindowRect(window);
     CRect area;
-    const HWND owner = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
+    const HWND owner =
+        pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
     if (owner != nullptr && ::IsWindowVisible(owner)) {
         ::GetWindowRect(owner, area);
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -264,7 +269,8 @@ BOOL ModifyLong(HWND hWnd, int index, DWORD dwRemove, DWORD dwAdd, UINT nFlags) 
     if (style == newStyle) return FALSE;
     ::SetWindowLongPtrA(hWnd, index, static_cast<LONG>(newStyle));
     if (nFlags != 0) {
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     }
     return TRUE;
 }
@@ -361,12 +367,13 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x, y,
-                          cx, cy, nFlags);
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x,
+                          y, cx, cy, nFlags);
 }
 
 void CWnd::Invalidate(BOOL bErase) {
@@ -386,7 +393,8 @@ int CWnd::GetScrollPos(int nBar) const {
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr), bRedraw);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr),
+                bRedraw);
 }
 
 CFont* CWnd::GetFont() const {
@@ -426,7 +434,8 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
 }
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
-    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(), nType);
+    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(),
+                         nType);
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
@@ -442,7 +451,8 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
     return result;
 }
 
@@ -454,7 +464,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         result = handled;
     } else if (message == WM_NOTIFY) {
         const auto* nmhdr = reinterpret_cast<const NMHDR*>(lParam);
-        handled = nmhdr != nullptr && nmhdr->hwndFrom != nullptr && OnNotify(wParam, lParam, &result);
+        handled =
+            nmhdr != nullptr && nmhdr->hwndFrom != nullptr && OnNotify(wParam, lParam, &result);
     } else {
         // Every control colour request goes to the one WM_CTLCOLOR handler.
         const bool ctlColor = message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
@@ -466,7 +477,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_pfnSuper != nullptr) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    if (m_pfnSuper != nullptr)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
@@ -502,8 +514,9 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     switch (message) {
         case WM_COMMAND:
-            if (CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)),
-                                     nullptr, nullptr)) {
+            if (CCmdTarget::OnCmdMsg(
+                    0, static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)),
+                    nullptr, nullptr)) {
                 if (pResult != nullptr) *pResult = 1;
                 return TRUE;
             }
@@ -511,8 +524,9 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         case WM_NOTIFY: {
             auto* nmhdr = reinterpret_cast<NMHDR*>(lParam);
             AFX_NOTIFY notify{pResult, nmhdr};
-            return CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(nmhdr->code, WM_REFLECT_BASE + WM_NOTIFY)),
-                                        &notify, nullptr);
+            return CCmdTarget::OnCmdMsg(
+                0, static_cast<int>(MAKELONG(nmhdr->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify,
+                nullptr);
         }
         case WM_DRAWITEM:
         case WM_MEASUREITEM:
@@ -585,7 +599,8 @@ void CWnd::OnTimer(UINT_PTR) {
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
     LRESULT result = 0;
-    if (pWnd != nullptr && pWnd->SendChildNotifyLastMsg(&result)) return reinterpret_cast<HBRUSH>(result);
+    if (pWnd != nullptr && pWnd->SendChildNotifyLastMsg(&result))
+        return reinterpret_cast<HBRUSH>(result);
     return reinterpret_cast<HBRUSH>(Default());
 }
 

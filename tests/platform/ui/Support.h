@@ -12,7 +12,8 @@
 
 class ScopedModalHook {
 public:
-    explicit ScopedModalHook(afx::ModalHook hook) : m_previous(afx::SetModalHook(std::move(hook))) {}
+    explicit ScopedModalHook(afx::ModalHook hook)
+        : m_previous(afx::SetModalHook(std::move(hook))) {}
     ~ScopedModalHook() { afx::SetModalHook(std::move(m_previous)); }
     ScopedModalHook(const ScopedModalHook&) = delete;
     ScopedModalHook& operator=(const ScopedModalHook&) = delete;

@@ -8,9 +8,10 @@ namespace {
 AFX_EXTENSION_MODULE g_extension = {FALSE, nullptr, nullptr};
 HINSTANCE g_instance = nullptr;
 
-const afx::DialogControl kControls[] = {{IDOK, "Button", "OK", WS_VISIBLE | BS_DEFPUSHBUTTON, 5, 5, 40, 14}};
-AFX_DIALOG_RESOURCE(kExtensionDialog, 5101, "Extension dialog", WS_POPUP | WS_CAPTION, "Tahoma", 9, 0, 0, 60, 30,
-                    kControls);
+const afx::DialogControl kControls[] = {
+    {IDOK, "Button", "OK", WS_VISIBLE | BS_DEFPUSHBUTTON, 5, 5, 40, 14}};
+AFX_DIALOG_RESOURCE(kExtensionDialog, 5101, "Extension dialog", WS_POPUP | WS_CAPTION, "Tahoma", 9,
+                    0, 0, 60, 30, kControls);
 
 }  // namespace
 
