@@ -3,7 +3,7 @@
 # and only those that are missing; silent when everything is present.
 set -eu
 packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev fonts-nanum fonts-wine ccache xvfb xdotool x11-apps"
+          qt6-base-dev libgl-dev fonts-nanum fonts-wine ccache clang-format xvfb xdotool x11-apps"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
