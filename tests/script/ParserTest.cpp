@@ -249,7 +249,7 @@ TEST(ScriptParser, RefusesBadLinesNamingTheLine) {
             ParseScript(std::string("note \"first\"\n# comment\n") + c.line + "\nclick 1\n");
             ADD_FAILURE() << "accepted: " << c.line;
         } catch (const ScriptError& error) {
-            EXPECT_EQ(error.line(), 3) << c.line;
+            EXPECT_EQ(error.Line(), 3) << c.line;
             EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos)
                 << c.line << " -> " << error.what();
         }
@@ -278,7 +278,7 @@ TEST(ScriptParser, RefusesTextThatIsNotUtf8NamingTheLine) {
             ParseScript(c.text);
             ADD_FAILURE() << "accepted: " << c.message;
         } catch (const ScriptError& error) {
-            EXPECT_EQ(error.line(), c.line) << c.message;
+            EXPECT_EQ(error.Line(), c.line) << c.message;
             EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos)
                 << c.message << " -> " << error.what();
         }

@@ -324,7 +324,7 @@ int RunScriptFile(Session session, const std::function<void(Runner&)>& prepare, 
         if (prepare) prepare(runner);
         return runner.Run();
     } catch (const ScriptError& error) {
-        err << file << ":" << error.line() << ": " << error.what() << std::endl;
+        err << file << ":" << error.Line() << ": " << error.what() << std::endl;
         return 1;
     }
 }

@@ -11,7 +11,7 @@ class ScriptError : public std::runtime_error {
 public:
     ScriptError(int line, const std::string& message) : std::runtime_error(message), m_line(line) {}
 
-    int line() const { return m_line; }
+    int Line() const { return m_line; }
 
 private:
     int m_line;
