@@ -26,18 +26,8 @@ CString FromUtf8(LPCSTR pszUtf8) {
     return afx::Utf8ToCp949(pszUtf8).c_str();
 }
 
-int ReadInt(LPCSTR pszSection, LPCSTR pszKey, int nDefault, LPCSTR pszFile) {
-    return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, nDefault, pszFile));
-}
-
 bool IsLeadByte(char c) {
     return ::IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
-}
-
-// A short name cut after 8 bytes may end in the first half of a character,
-// and a name from the short-name table may hold a comma.
-void RepairShortName(CString& strShort) {
-    strShort = StorableShortName(strShort);
 }
 
 // A screen entry holds at most 99 bytes; a longer one loses the end of its
@@ -143,7 +133,7 @@ void CSetUserToolDlg::SaveToolbarFile() {
     }
     if (m_bModified && !Ask("Do you want to save the changes you have made?")) return;
     if (bWrite) {
-        const int nDefaults = ReadInt(kList, kItemCount, 0, m_strDefaultFile);
+        const int nDefaults = ReadCount(kList, kItemCount, m_strDefaultFile);
         CProfileDraft file(m_strUserFile, !m_bModified);
         if (m_bModified) {
             WriteToolbarFile(file, nDefaults);
@@ -170,7 +160,7 @@ void CSetUserToolDlg::WriteToolbarFile(CProfileDraft& file, int nDefaults) {
             int j = 0;
             for (POSITION pos = pGroup->m_listChild.GetHeadPosition(); pos;) {
                 CMenuInfo* pScreen = pGroup->m_listChild.GetNext(pos);
-                RepairShortName(pScreen->m_strShortName);
+                pScreen->m_strShortName = StorableShortName(pScreen->m_strShortName);
                 file.Write(pGroup->m_strName, Key(++j), ScreenEntry(*pScreen));
             }
             file.Write(pGroup->m_strName, kItemCount, j, "%02d");

@@ -4,12 +4,18 @@
 #pragma once
 
 #include <afx.h>
+#include <windows.h>
 
 namespace toolbar_file {
 
 inline constexpr LPCSTR kList = "LIST";
 inline constexpr LPCSTR kItemCount = "ItemCnt";
 inline constexpr LPCSTR kComboSel = "COMBOSEL";
+
+// A count as the file holds it; 0 when it is missing.
+inline int ReadCount(LPCSTR pszSection, LPCSTR pszKey, LPCSTR pszFile) {
+    return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, 0, pszFile));
+}
 
 inline CString Key(int n) {
     CString strKey;

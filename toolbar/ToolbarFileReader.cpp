@@ -25,10 +25,6 @@ CString ReadString(LPCSTR pszSection, LPCSTR pszKey, int nBytes, LPCSTR pszFile)
     return strValue;
 }
 
-int ReadInt(LPCSTR pszSection, LPCSTR pszKey, LPCSTR pszFile) {
-    return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszKey, 0, pszFile));
-}
-
 const CMenuNode* Lookup(const CMapStringToPtr* pIndex, const CString& strCode) {
     void* pValue = nullptr;
     if (!pIndex || !pIndex->Lookup(strCode, pValue)) return nullptr;
@@ -45,7 +41,7 @@ const CMenuNode* Lookup(const CMapStringToPtr* pIndex, const CString& strCode) {
 // so it is left out, by the rule the dialog applies to names typed.
 void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
     std::unordered_set<std::string> taken;
-    const int nGroups = ReadInt(kList, kItemCount, pszFile);
+    const int nGroups = ReadCount(kList, kItemCount, pszFile);
     for (const int i : NumberedNames(kList, pszFile, 1, nGroups)) {
         const CString strName = ReadString(kList, Key(i), kGroupNameBytes, pszFile);
         if (!GroupNameFault(strName).IsEmpty() ||
@@ -54,7 +50,7 @@ void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
         auto* pGroup = new CMenuInfo;
         pGroup->m_strName = strName;
         root.m_listChild.AddTail(pGroup);
-        const int nScreens = ReadInt(strName, kItemCount, pszFile);
+        const int nScreens = ReadCount(strName, kItemCount, pszFile);
         for (const int j : NumberedNames(strName, pszFile, 1, nScreens)) {
             const CString strEntry = ReadString(strName, Key(j), kEntryBytes, pszFile);
             const auto fields = SplitEntryFields(strEntry);
@@ -70,9 +66,9 @@ void ReadToolbarFile(LPCSTR pszFile, CMenuInfo& root) {
 
 // The counts may be anything an int holds, so the sums are taken wider.
 int ReadSelectedToolbar(LPCSTR pszUserFile, LPCSTR pszDefaultFile) {
-    const long long nSelected = ReadInt(kList, kComboSel, pszUserFile);
-    const long long nDefaults = ReadInt(kList, kItemCount, pszDefaultFile);
-    const long long nUser = ReadInt(kList, kItemCount, pszUserFile);
+    const long long nSelected = ReadCount(kList, kComboSel, pszUserFile);
+    const long long nDefaults = ReadCount(kList, kItemCount, pszDefaultFile);
+    const long long nUser = ReadCount(kList, kItemCount, pszUserFile);
     if (nSelected < nDefaults || nSelected >= nDefaults + nUser) return -1;
     return static_cast<int>(nSelected - nDefaults);
 }
@@ -88,7 +84,7 @@ std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToo
     std::vector<const CMenuNode*> screens;
     const CString strToolbar = ReadString(kList, Key(nToolbar), kEntryBytes, pszDefaultFile);
     if (strToolbar.IsEmpty()) return screens;
-    const int nScreens = ReadInt(strToolbar, kItemCount, pszDefaultFile);
+    const int nScreens = ReadCount(strToolbar, kItemCount, pszDefaultFile);
     for (const int j : NumberedNames(strToolbar, pszDefaultFile, 1, nScreens)) {
         const CString strEntry = ReadString(strToolbar, Key(j), kEntryBytes, pszDefaultFile);
         if (strEntry.IsEmpty()) continue;
@@ -100,7 +96,7 @@ std::vector<const CMenuNode*> ReadDefaultToolbar(LPCSTR pszDefaultFile, int nToo
 
 std::optional<std::vector<const CMenuNode*>> ReadFavorites(LPCSTR pszFile,
                                                            const CMapStringToPtr* pIndex) {
-    const int nCount = ReadInt("TOTCOUNT", "CNT", pszFile);
+    const int nCount = ReadCount("TOTCOUNT", "CNT", pszFile);
     if (nCount == 0) return std::nullopt;
     std::vector<const CMenuNode*> screens;
     if (nCount < 0) return screens;
