@@ -26,7 +26,7 @@ TerminalFixture::~TerminalFixture() {
 }
 
 host::TerminalSession& TerminalFixture::Session() {
-    return Session(host::BuildMenu(host::ParseMenuFile(host::SampleMenu())));
+    return Session(host::ParseMenuFile(host::SampleMenu()));
 }
 
 host::TerminalSession& TerminalFixture::Session(CMenuNode menu) {

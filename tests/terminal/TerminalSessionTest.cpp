@@ -28,11 +28,11 @@ CString Cp949(const char* pszUtf8) {
 }
 
 TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
-    const CMenuNode root = host::BuildMenu(
-        host::ParseMenuFile("folder \"시세\"\n"
-                            "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
-                            "  separator\n"
-                            "node \"Odd\" kind=7\n"));
+    const CMenuNode root = host::ParseMenuFile(
+        "folder \"시세\"\n"
+        "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
+        "  separator\n"
+        "node \"Odd\" kind=7\n");
     EXPECT_EQ(root.m_nKind, MENU_NODE_FOLDER);
     EXPECT_EQ(root.m_pScreen, nullptr);
     ASSERT_EQ(root.GetChildCount(), 2);
@@ -56,10 +56,10 @@ TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
 }
 
 TEST(BuildMenu, TheScreenIndexFindsTheFirstNodeOfANumber) {
-    CMenuNode root =
-        host::BuildMenu(host::ParseMenuFile("folder \"a\"\n"
-                                            "  screen \"first\" no=0101\n"
-                                            "screen \"second\" no=0101\n"));
+    CMenuNode root = host::ParseMenuFile(
+        "folder \"a\"\n"
+        "  screen \"first\" no=0101\n"
+        "screen \"second\" no=0101\n");
     CMapStringToPtr index;
     terminal::BuildScreenIndex(root, index);
     void* pNode = nullptr;
@@ -90,15 +90,12 @@ TEST(BuildMenu, AMenuNestedThirtyThousandLevelsDeepIsBuiltIndexedCopiedAndFreed)
     OnSmallStack([] {
         constexpr int kDepth = 30000;
         CMenuNode root;
-        {
-            std::vector<host::MenuFileNode> nodes(1);
-            host::MenuFileNode* pNode = &nodes.front();
-            for (int i = 0;; pNode = &pNode->children.emplace_back()) {
-                pNode->name = "f" + std::to_string(i);
-                pNode->screenNo = std::to_string(i);
-                if (++i == kDepth) break;
-            }
-            root = host::BuildMenu(std::move(nodes));
+        CMenuNode* pLast = &root;
+        for (int i = 0; i < kDepth; ++i) {
+            pLast = pLast->AddChild();
+            pLast->m_strName = ("f" + std::to_string(i)).c_str();
+            pLast->m_pScreen = std::make_unique<CScreenRecord>();
+            pLast->m_pScreen->m_strScreenNo = std::to_string(i).c_str();
         }
         CMapStringToPtr index;
         terminal::BuildScreenIndex(root, index);
@@ -163,16 +160,18 @@ CString SelectedLabel(HWND hTree) {
 
 TEST_F(TerminalSessionTest, BothDialogsOpenAndSearchAMenuNestedTwentyThousandLevelsDeep) {
     constexpr int kDepth = 20000;
-    std::vector<host::MenuFileNode> nodes(1);
-    host::MenuFileNode* pNode = &nodes.front();
-    for (int i = 0; i < kDepth; ++i, pNode = &pNode->children.emplace_back()) {
-        pNode->name = "f" + std::to_string(i);
-        pNode->kind = MENU_NODE_FOLDER;
-        pNode->hasScreen = false;
+    CMenuNode root;
+    CMenuNode* pNode = &root;
+    for (int i = 0; i < kDepth; ++i) {
+        pNode = pNode->AddChild();
+        pNode->m_strName = ("f" + std::to_string(i)).c_str();
     }
-    pNode->name = "deep";
-    pNode->screenNo = "0A01";
-    host::TerminalSession& session = Session(host::BuildMenu(std::move(nodes)));
+    pNode = pNode->AddChild();
+    pNode->m_strName = "deep";
+    pNode->m_nKind = MENU_NODE_SCREEN;
+    pNode->m_pScreen = std::make_unique<CScreenRecord>();
+    pNode->m_pScreen->m_strScreenNo = "0A01";
+    host::TerminalSession& session = Session(std::move(root));
     session.SetCurrentScreen("0a01");
 
     const struct {
