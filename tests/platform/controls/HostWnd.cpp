@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QWheelEvent>
-#include <QWidget>
 
 #include <cstdlib>
 
@@ -100,24 +98,6 @@ BOOL HostWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
     notes.push_back(note);
     *pResult = answer ? answer(header) : 0;
     return TRUE;
-}
-
-LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MEASUREITEM && measuredHeight) {
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = measuredHeight;
-        return TRUE;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
-}
-
-void Wheel(HWND hwnd, POINT point, int delta) {
-    ::ClientToScreen(hwnd, &point);
-    const QPoint global(point.x, point.y);
-    QWidget* under = QApplication::widgetAt(global);
-    ASSERT_NE(under, nullptr);
-    QWheelEvent event(under->mapFromGlobal(global), global, QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(under, &event);
 }
 
 void Wait(int milliseconds) {

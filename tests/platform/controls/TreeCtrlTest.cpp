@@ -282,20 +282,6 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
     EXPECT_EQ(Label(A3).top, a2.bottom);
 }
 
-// A label's rectangle follows its text, however it changes, and the font.
-TEST_F(TreeTest, TheLabelIsAsWideAsItsTextInTheCurrentFont) {
-    const int nShort = Label(A2).Width();
-    tree.SetItemText(A2, "A2 and a label many times as long");
-    const int nLong = Label(A2).Width();
-    EXPECT_GT(nLong, 3 * nShort);
-    CFont font;
-    ASSERT_TRUE(font.CreatePointFont(240, "Sans"));
-    tree.SetFont(&font);
-    EXPECT_GT(Label(A2).Width(), nLong * 3 / 2);
-    tree.SetItemText(A2, "A2");
-    EXPECT_LT(Label(A2).Width(), nLong);
-}
-
 TEST_F(TreeTest, DrawsAnExpandButtonExactlyWhereTheFlagIsSet) {
     const int indent = static_cast<int>(tree.GetIndent());
     const QImage image = Grab(tree);
@@ -325,78 +311,6 @@ TEST_F(TreeTest, DropHighlightIsDrawnInTheSelectionColourInsteadOfTheSelection) 
     EXPECT_TRUE(marked(A3));
     EXPECT_FALSE(marked(A1));
     EXPECT_FALSE(marked(A2));
-}
-
-TEST_F(TreeTest, LineScrollingMovesTheFirstVisibleItem) {
-    tree.MoveWindow(0, 0, 240, Label(A).Height() * 3);
-    tree.SendMessage(WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(tree.GetFirstVisibleItem(), A1);
-    EXPECT_EQ(Label(A1).top, 0);
-    tree.SendMessage(WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(tree.GetFirstVisibleItem(), A3);  // the last page: A3, B, C
-    tree.SendMessage(WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(tree.GetFirstVisibleItem(), A2);
-    EXPECT_EQ(tree.GetVisibleCount(), 3u);
-}
-
-// A notch scrolls the system's wheel lines (three rows); finer turns add up
-// until they make a row.
-TEST_F(TreeTest, TheWheelOverTheItemsScrollsByTheSystemsWheelLines) {
-    tree.MoveWindow(0, 0, 240, Label(A).Height() * 2);  // two of six rows
-    const struct {
-        int delta;
-        HTREEITEM top;
-    } turns[] = {{-WHEEL_DELTA, A3}, {WHEEL_DELTA, A},      {-20, A},
-                 {-20, A1},          {-WHEEL_DELTA * 5, B}, {WHEEL_DELTA * 5, A}};
-    for (const auto& turn : turns) {
-        Wheel(tree, POINT{Label(A).left + 2, 2}, turn.delta);
-        EXPECT_EQ(Name(tree.GetFirstVisibleItem()), Name(turn.top)) << turn.delta;
-    }
-    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
-}
-
-// With nothing selected a focused tree shows the focus on its first visible
-// item, which the keys start from, and selects nothing.
-TEST_F(TreeTest, AFocusedTreeWithoutASelectionShowsTheFocusOnTheFirstItem) {
-    auto cue = [this] {
-        const QImage image = Grab(tree);
-        const CRect a = Label(A);
-        int dark = 0;
-        for (int x = a.left; x < a.right; ++x)
-            dark += image.pixelColor(x, a.bottom - 1).value() < 80;
-        return dark;
-    };
-    EXPECT_EQ(cue(), 0);
-    tree.SetFocus();
-    EXPECT_GT(cue(), 3);
-    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
-}
-
-// The scroll bars tell where the tree stands: the first visible row down,
-// pixels across; a bar that is not shown, or a window without bars, says 0.
-TEST_F(TreeTest, ScrollPositionsAreTheFirstRowDownAndPixelsAcross) {
-    EXPECT_EQ(tree.GetScrollPos(SB_VERT), 0);  // everything fits: no bars
-    EXPECT_EQ(tree.GetScrollPos(SB_HORZ), 0);
-    tree.MoveWindow(0, 0, 30, Label(A).Height() * 3);
-    const struct {
-        UINT message;
-        UINT code;
-        int vert;
-    } steps[] = {
-        {WM_VSCROLL, SB_LINEDOWN, 1}, {WM_VSCROLL, SB_LINEDOWN, 2}, {WM_VSCROLL, SB_BOTTOM, 3},
-        {WM_VSCROLL, SB_LINEUP, 2},   {WM_VSCROLL, SB_TOP, 0},
-    };
-    for (const auto& step : steps) {
-        tree.SendMessage(step.message, step.code);
-        EXPECT_EQ(tree.GetScrollPos(SB_VERT), step.vert) << step.code;
-    }
-    const int left = Label(A).left;
-    tree.SendMessage(WM_HSCROLL, SB_LINERIGHT);
-    EXPECT_GT(tree.GetScrollPos(SB_HORZ), 0);
-    EXPECT_EQ(left - Label(A).left, tree.GetScrollPos(SB_HORZ));
-    EXPECT_EQ(tree.GetScrollPos(SB_CTL), 0);
-    EXPECT_EQ(host.GetScrollPos(SB_VERT), 0);
-    EXPECT_EQ(::GetScrollPos(nullptr, SB_VERT), 0);
 }
 
 TEST_F(TreeTest, MouseSelectsExpandsAndReportsClicks) {
