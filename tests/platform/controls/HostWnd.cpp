@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -98,12 +97,6 @@ BOOL HostWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
     notes.push_back(note);
     *pResult = answer ? answer(header) : 0;
     return TRUE;
-}
-
-void Wait(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 QImage Grab(HWND hwnd) {

@@ -42,8 +42,6 @@ protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-// Runs the event loop for a while, as time passes for a person.
-void Wait(int milliseconds);
 // The window as drawn now.
 QImage Grab(HWND hwnd);
 QColor SysColour(int index);

@@ -1,6 +1,6 @@
-// Text handed back into a caller's buffer: a window's text, a list item's and
-// a column's, a tree item's. Each message cuts a text that does not fit by the
-// same rule and keeps its own documented result.
+// Text handed back into a caller's buffer: a window's text and a tree item's.
+// Each message cuts a text that does not fit by the same rule and keeps its
+// own documented result.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -28,17 +28,12 @@ class TextBufferTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1));
-        ASSERT_TRUE(
-            list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 100, 100, 200), &host, 2));
         hItem = tree.InsertItem(kText.c_str());
-        list.InsertColumn(0, kText.c_str(), LVCFMT_LEFT, 80);
-        list.InsertItem(0, kText.c_str());
         host.SetWindowText(kText.c_str());
     }
 
     HostWnd host;
     CTreeCtrl tree;
-    CListCtrl list;
     HTREEITEM hItem = nullptr;
 };
 
@@ -56,24 +51,6 @@ TEST_F(TextBufferTest, AFullBufferKeepsWholeCharactersAndEachMessageItsResult) {
                                      reinterpret_cast<LPARAM>(buffer));
          },
          true},
-        {"LVM_GETITEMTEXT",
-         [&](char* buffer, int size) {
-             auto item = Asking<LVITEM>(buffer, size, 0);
-             return list.SendMessage(LVM_GETITEMTEXT, 0, reinterpret_cast<LPARAM>(&item));
-         },
-         true},
-        {"LVM_GETITEM",
-         [&](char* buffer, int size) {
-             auto item = Asking<LVITEM>(buffer, size, LVIF_TEXT);
-             return list.SendMessage(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
-         },
-         false},
-        {"LVM_GETCOLUMN",
-         [&](char* buffer, int size) {
-             auto column = Asking<LVCOLUMN>(buffer, size, LVCF_TEXT);
-             return list.SendMessage(LVM_GETCOLUMN, 0, reinterpret_cast<LPARAM>(&column));
-         },
-         false},
         {"TVM_GETITEM",
          [&](char* buffer, int size) {
              auto item = Asking<TVITEM>(buffer, size, TVIF_TEXT | TVIF_HANDLE);

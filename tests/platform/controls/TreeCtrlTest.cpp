@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -282,23 +281,6 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
     EXPECT_EQ(Label(A3).top, a2.bottom);
 }
 
-TEST_F(TreeTest, DrawsAnExpandButtonExactlyWhereTheFlagIsSet) {
-    const int indent = static_cast<int>(tree.GetIndent());
-    const QImage image = Grab(tree);
-    ASSERT_FALSE(image.isNull());
-    const QColor window = SysColour(COLOR_WINDOW);
-    for (HTREEITEM item : {A, A1, A2, A3, B, C}) {
-        const CRect label = Label(item);
-        // The button's box has its left edge four pixels left of the centre of
-        // the button column, the indent left of the label; nothing else is
-        // drawn there.
-        const int x = label.left - indent + indent / 2 - 4;
-        const int y = (label.top + label.bottom) / 2 - 2;
-        const bool drawn = !Near(image.pixelColor(x, y), window);
-        EXPECT_EQ(drawn, tree.ItemHasChildren(item) != 0) << Name(item);
-    }
-}
-
 TEST_F(TreeTest, DropHighlightIsDrawnInTheSelectionColourInsteadOfTheSelection) {
     tree.SelectItem(A1);
     tree.SelectDropTarget(A3);
@@ -422,45 +404,6 @@ TEST_F(LabelEditTest, EnterReportsTheTypedTextAndEscapeReportsNone) {
     edit->SetWindowText("A3 new");
     afx::PressKey(VK_RETURN);
     EXPECT_EQ(Name(A3), "A3 new");
-}
-
-// A second click on the selected label edits it once the double-click time
-// has passed; a first click, a double click and the click that brings the
-// focus back to the tree do not.
-TEST_F(LabelEditTest, ASecondClickOnTheSelectedLabelEditsIt) {
-    const int pause = static_cast<int>(GetDoubleClickTime()) + 150;
-    const CRect a1 = Label(A1);
-    const CPoint label(a1.left + 3, a1.CenterPoint().y);
-    CEdit elsewhere;
-    ASSERT_TRUE(elsewhere.Create(WS_CHILD | WS_VISIBLE, CRect(250, 0, 300, 20), &host, 1040));
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        bool edits;
-    } steps[] = {
-        {"first click", [&] { afx::Click(tree, label); }, false},
-        {"double click", [&] { afx::DoubleClick(tree, label); }, false},
-        {"focus elsewhere",
-         [&] {
-             elsewhere.SetFocus();
-             afx::Click(tree, label);
-         },
-         false},
-        {"second click", [&] { afx::Click(tree, label); }, true},
-    };
-    for (const auto& step : steps) {
-        host.Clear();
-        step.act();
-        EXPECT_EQ(tree.GetEditControl(), nullptr) << step.what;  // not before the time
-        Wait(pause);
-        EXPECT_EQ(tree.GetEditControl() != nullptr, step.edits) << step.what;
-        EXPECT_EQ(tree.GetSelectedItem(), A1);
-    }
-    ASSERT_FALSE(host.notes.empty());
-    EXPECT_EQ(host.notes.back().code, TVN_BEGINLABELEDIT);
-    EXPECT_EQ(host.notes.back().item, A1);
-    afx::PressKey(VK_ESCAPE);
-    EXPECT_EQ(tree.GetEditControl(), nullptr);
 }
 
 TEST_F(LabelEditTest, TheParentCanRefuseOrLimitTheEditInBytes) {
