@@ -37,27 +37,15 @@ protected:
     HostWnd host;
 };
 
-TEST_F(StateImagesTest, AddingStripsCountsTheirPictures) {
-    EXPECT_EQ(images.GetImageCount(), 0);
+TEST_F(StateImagesTest, ATreeShowsThePictureOfEachStateIndex) {
     EXPECT_EQ(images.Add(&first, RGB(9, 0, 0)), 0);
     EXPECT_EQ(images.Add(&second, RGB(0, 128, 128)), 2);
     EXPECT_EQ(images.GetImageCount(), 7);
-    EXPECT_EQ(CImageList::FromHandle(images), &images);
     // A bitmap that did not load adds nothing.
     CBitmap missing;
     EXPECT_FALSE(missing.LoadBitmap(4711));
     EXPECT_EQ(images.Add(&missing, RGB(0, 0, 0)), -1);
     EXPECT_EQ(images.GetImageCount(), 7);
-
-    EXPECT_TRUE(images.DeleteImageList());
-    EXPECT_EQ(images.GetSafeHandle(), nullptr);
-    EXPECT_EQ(images.GetImageCount(), 0);
-    EXPECT_FALSE(images.DeleteImageList());
-}
-
-TEST_F(StateImagesTest, ATreeShowsThePictureOfEachStateIndex) {
-    images.Add(&first, RGB(9, 0, 0));
-    images.Add(&second, RGB(0, 128, 128));
     CTreeCtrl tree;
     ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT,
                             CRect(0, 0, 200, 200), &host, 1034));

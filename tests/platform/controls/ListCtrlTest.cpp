@@ -1,6 +1,6 @@
 // The list-view control in report view through CListCtrl and its messages:
-// columns, rows, hit testing and scrolling in a short window, the selection by
-// mouse with its mark, the drop highlight as drawn, owner-drawn rows.
+// hit testing and scrolling in a short window, the selection by mouse with its
+// mark, owner-drawn rows that their list measures.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -175,28 +175,6 @@ TEST_F(ListTest, ASingleSelectionListKeepsOneRow) {
     EXPECT_EQ(Selected(), (std::set<int>{3}));
     afx::Click(list, Inside(4), MK_SHIFT);
     EXPECT_EQ(Selected(), (std::set<int>{4}));
-}
-
-TEST_F(ListTest, TheDropHighlightMarksExactlyOneRow) {
-    auto marked = [this] {
-        const QImage image = Grab(list);
-        const QColor highlight = SysColour(COLOR_HIGHLIGHT);
-        std::vector<int> rows;
-        for (int row = 0; row < list.GetCountPerPage(); ++row) {
-            const CRect rect = Row(row);
-            if (Near(image.pixelColor(rect.right - 3, rect.top + 2), highlight))
-                rows.push_back(row);
-        }
-        return rows;
-    };
-    EXPECT_TRUE(marked().empty());
-    list.SetItemState(3, LVIS_DROPHILITED, LVIS_DROPHILITED);
-    EXPECT_EQ(marked(), std::vector<int>{3});
-    list.SetItemState(3, 0, LVIS_DROPHILITED);
-    list.SetItemState(1, LVIS_DROPHILITED, LVIS_DROPHILITED);
-    list.RedrawItems(1, 3);
-    EXPECT_EQ(marked(), std::vector<int>{1});
-    EXPECT_EQ(list.GetNextItem(-1, LVNI_DROPHILITED), 1);
 }
 
 // An owner-drawn list whose rows its owner measures and draws.

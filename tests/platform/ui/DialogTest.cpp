@@ -207,14 +207,6 @@ TEST(Dialog, TheCloseBoxEndsWithIdCancel) {
     EXPECT_EQ(1, dlg.m_nCancel);
 }
 
-TEST(Dialog, AMissingTemplateGivesMinusOne) {
-    CTestDlg dlg(4999);
-    int shown = 0;
-    ScopedModalHook hook([&](const afx::ModalInfo&) { ++shown; });
-    EXPECT_EQ(-1, dlg.DoModal());
-    EXPECT_EQ(0, shown);
-}
-
 TEST(Dialog, NotificationsAreReflectedToTheControlFirst) {
     CTestDlg dlg;
     ScopedModalHook hook([&](const afx::ModalInfo& info) {
