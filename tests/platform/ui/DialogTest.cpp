@@ -1,5 +1,5 @@
 // A dialog of the module's shape, driven through the automation hooks: its
-// message map, data exchange, keys, reflection, close box and modal result.
+// message map, data exchange, keys, close box and modal result.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,42 +10,18 @@
 namespace {
 
 constexpr UINT kTestDialog = 5001;
-constexpr UINT kModuleDialog = 5002;
 constexpr UINT kPrivateMessage = WM_APP + 7;
-constexpr UINT kPing = 0x4242;  // a notification code of the test's own
 
 const afx::DialogControl kTestControls[] = {
     {1001, "Button", "Apply", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 7, 7, 50, 14},
     {1002, "Button", "Save", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 60, 7, 50, 14},
     {IDCANCEL, "Button", "Cancel", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 113, 7, 50, 14},
     {1003, "Edit", "", WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 7, 26, 100, 14},
-    {1004, "Static", "Status line", WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, 7, 44, 156,
-     14},
     {1006, "Button", "Option", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 7, 76, 60, 10},
 };
 AFX_DIALOG_RESOURCE(kTest, kTestDialog, "Test dialog",
                     DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, "Tahoma", 9, 0, 0, 170, 96,
                     kTestControls);
-
-// A static that answers a notification before its parent; with bKeep it
-// keeps it from the parent.
-class CReflectingStatic : public CStatic {
-public:
-    BOOL m_bKeep = FALSE;
-    int m_nReflected = 0;
-
-protected:
-    afx_msg BOOL OnPing(NMHDR*, LRESULT* pResult) {
-        ++m_nReflected;
-        *pResult = 11;
-        return m_bKeep;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CReflectingStatic, CStatic)
-ON_NOTIFY_REFLECT_EX(kPing, &CReflectingStatic::OnPing)
-END_MESSAGE_MAP()
 
 class CTestDlg : public CDialog {
 public:
@@ -59,14 +35,12 @@ public:
     int m_nPing = 0;
     CEdit m_edit;
     CButton m_btnApply;
-    CReflectingStatic m_status;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
         CDialog::DoDataExchange(pDX);
         DDX_Control(pDX, 1003, m_edit);
         DDX_Control(pDX, 1001, m_btnApply);
-        DDX_Control(pDX, 1004, m_status);
     }
     BOOL PreTranslateMessage(MSG* pMsg) override {
         if (m_bSwallowKeys && pMsg->message == WM_KEYDOWN &&
@@ -88,10 +62,6 @@ protected:
         ++m_nSave;
         EndDialog(7);
     }
-    afx_msg void OnPingStatus(NMHDR*, LRESULT* pResult) {
-        ++m_nPing;
-        *pResult = 22;
-    }
     afx_msg LRESULT OnPrivate(WPARAM wParam, LPARAM lParam) {
         return static_cast<LRESULT>(wParam) + lParam;
     }
@@ -101,7 +71,6 @@ protected:
 BEGIN_MESSAGE_MAP(CTestDlg, CDialog)
 ON_BN_CLICKED(1001, &CTestDlg::OnApply)
 ON_BN_CLICKED(1002, &CTestDlg::OnSave)
-ON_NOTIFY(kPing, 1004, &CTestDlg::OnPingStatus)
 ON_MESSAGE(kPrivateMessage, &CTestDlg::OnPrivate)
 END_MESSAGE_MAP()
 
@@ -205,69 +174,6 @@ TEST(Dialog, TheCloseBoxEndsWithIdCancel) {
     ScopedModalHook hook([](const afx::ModalInfo& info) { afx::ClickCloseBox(info.hwnd); });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(1, dlg.m_nCancel);
-}
-
-TEST(Dialog, NotificationsAreReflectedToTheControlFirst) {
-    CTestDlg dlg;
-    ScopedModalHook hook([&](const afx::ModalInfo& info) {
-        NMHDR nmhdr{Item(info.hwnd, 1004), 1004, kPing};
-        const auto send = [&] {
-            return ::SendMessageA(info.hwnd, WM_NOTIFY, 1004, reinterpret_cast<LPARAM>(&nmhdr));
-        };
-        // The _EX handler returns FALSE: the parent's handler runs after it.
-        EXPECT_EQ(22, send());
-        EXPECT_EQ(1, dlg.m_status.m_nReflected);
-        EXPECT_EQ(1, dlg.m_nPing);
-        // Now it keeps the notification: the parent sees nothing.
-        dlg.m_status.m_bKeep = TRUE;
-        EXPECT_EQ(11, send());
-        EXPECT_EQ(2, dlg.m_status.m_nReflected);
-        EXPECT_EQ(1, dlg.m_nPing);
-        afx::EndModal(IDOK);
-    });
-    dlg.DoModal();
-}
-
-TEST(Dialog, ResourceHandleAndExtensionChainFindTemplates) {
-    static const char moduleTag = 0;
-    const auto module = reinterpret_cast<HINSTANCE>(const_cast<char*>(&moduleTag));
-    const afx::DialogControl controls[] = {
-        {IDOK, "Button", "OK", WS_VISIBLE | BS_DEFPUSHBUTTON, 5, 5, 40, 14}};
-    afx::RegisterDialogTemplate(
-        module, afx::DialogTemplate{kModuleDialog, "Module dialog", WS_POPUP | WS_CAPTION, "Tahoma",
-                                    9, 0, 0, 60, 30, controls});
-    ScopedModalHook hook([](const afx::ModalInfo& info) {
-        EXPECT_EQ(CString("Module dialog"), info.caption);
-        afx::EndModal(3);
-    });
-    const HINSTANCE before = AfxGetResourceHandle();
-    {
-        CTestDlg dlg(kModuleDialog);
-        EXPECT_EQ(-1, dlg.DoModal());  // not in the program's resources
-    }
-    AfxSetResourceHandle(module);
-    {
-        CTestDlg dlg(kModuleDialog);
-        EXPECT_EQ(3, dlg.DoModal());
-        CTestDlg own(kTestDialog);  // the program's own template is not found now
-        EXPECT_EQ(-1, own.DoModal());
-    }
-    AfxSetResourceHandle(before);
-    EXPECT_EQ(before, AfxGetResourceHandle());
-    // An extension module in the chain is searched after the resource handle.
-    AFX_EXTENSION_MODULE extension{FALSE, nullptr, nullptr};
-    ASSERT_TRUE(AfxInitExtensionModule(extension, module));
-    new CDynLinkLibrary(extension);
-    {
-        CTestDlg dlg(kModuleDialog);
-        EXPECT_EQ(3, dlg.DoModal());
-    }
-    AfxTermExtensionModule(extension);
-    {
-        CTestDlg dlg(kModuleDialog);
-        EXPECT_EQ(-1, dlg.DoModal());
-    }
-    afx::UnregisterResource(module, RT_DIALOG, kModuleDialog);
 }
 
 }  // namespace
