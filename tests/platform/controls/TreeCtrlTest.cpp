@@ -281,20 +281,6 @@ TEST_F(TreeTest, HitTestNamesThePartUnderThePoint) {
     EXPECT_EQ(Label(A3).top, a2.bottom);
 }
 
-TEST_F(TreeTest, DropHighlightIsDrawnInTheSelectionColourInsteadOfTheSelection) {
-    tree.SelectItem(A1);
-    tree.SelectDropTarget(A3);
-    const QImage image = Grab(tree);
-    const QColor highlight = SysColour(COLOR_HIGHLIGHT);
-    auto marked = [&](HTREEITEM item) {
-        const CRect label = Label(item);
-        return Near(image.pixelColor(label.right - 2, label.top + 1), highlight);
-    };
-    EXPECT_TRUE(marked(A3));
-    EXPECT_FALSE(marked(A1));
-    EXPECT_FALSE(marked(A2));
-}
-
 TEST_F(TreeTest, MouseSelectsExpandsAndReportsClicks) {
     const CRect a3 = Label(A3);
     afx::Click(tree, CPoint(a3.left + 3, a3.top + 3));

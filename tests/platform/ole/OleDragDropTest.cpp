@@ -254,16 +254,6 @@ TEST_F(OleDragDrop, AScrollZoneAnswersInsteadOfEnterAndOver) {
                           "B scroll 50,1 k1", "B over 50,1 k0", "B dropex 1 1", "B drop 1 50,1"}));
 }
 
-TEST_F(OleDragDrop, AChildWithoutATargetDropsOnItsParentsTarget) {
-    CWnd child;
-    ASSERT_TRUE(child.CreateEx(0, kClassName, "child", WS_CHILD | WS_VISIBLE, 20, 10, 50, 50,
-                               m_b.m_hWnd, nullptr));
-    EXPECT_EQ(Drag({At(430, 120), afx::DragStep::Release()}), DROPEFFECT_COPY);
-    EXPECT_EQ(m_log,
-              (Log{"B enter 30,20 k1", "B over 30,20 k0", "B dropex 1 1", "B drop 1 30,20"}));
-    child.DestroyWindow();
-}
-
 TEST_F(OleDragDrop, RegistrationEndsWithRevokeAndWithTheWindow) {
     LoggingTarget second("second", m_log);
     EXPECT_FALSE(second.Register(&m_b));     // B has a target already
