@@ -78,8 +78,7 @@ BOOL HostWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
                 const auto& info = reinterpret_cast<const NMTVDISPINFOA&>(header);
                 note.item = info.item.hItem;
                 note.lParam = info.item.lParam;
-                note.hasText = info.item.pszText != nullptr;
-                if (note.hasText) note.text = info.item.pszText;
+                if (info.item.pszText) note.text = info.item.pszText;
                 break;
             }
             default:

@@ -19,9 +19,8 @@ struct Note {
     HTREEITEM caret = nullptr;  // the tree's selection when the note arrived
     UINT action = 0;
     LPARAM lParam = 0;
-    bool hasText = false;  // label edits: the text, or none when cancelled
-    std::string text;
-    int row = -1;  // list notifications
+    std::string text;  // label edits
+    int row = -1;      // list notifications
     UINT oldState = 0;
     UINT newState = 0;
 };

@@ -1,6 +1,6 @@
 // The list-view control in report view through CListCtrl and its messages:
 // hit testing and scrolling in a short window, the selection by mouse with its
-// mark, owner-drawn rows that their list measures.
+// mark.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -175,59 +175,6 @@ TEST_F(ListTest, ASingleSelectionListKeepsOneRow) {
     EXPECT_EQ(Selected(), (std::set<int>{3}));
     afx::Click(list, Inside(4), MK_SHIFT);
     EXPECT_EQ(Selected(), (std::set<int>{4}));
-}
-
-// An owner-drawn list whose rows its owner measures and draws.
-class OwnerDrawnList : public CListCtrl {
-public:
-    std::vector<UINT> drawn;
-    void DrawItem(LPDRAWITEMSTRUCT draw) override {
-        drawn.push_back(draw->itemID);
-        CDC::FromHandle(draw->hDC)->FillSolidRect(&draw->rcItem, RGB(0, 200, 0));
-    }
-};
-
-// An owner-drawn list that answers its owner's measure request itself.
-class SelfMeasuringList : public OwnerDrawnList {
-public:
-    UINT rowHeight = 0;
-    int measured = 0;
-    void MeasureItem(LPMEASUREITEMSTRUCT measure) {
-        ++measured;
-        measure->itemHeight = rowHeight;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(SelfMeasuringList, OwnerDrawnList)
-ON_WM_MEASUREITEM_REFLECT()
-END_MESSAGE_MAP()
-
-TEST(OwnerDrawnListTest, AReflectingListMeasuresItsOwnRowsWhenTheFrameChanges) {
-    HostWnd host;  // leaves the request to the framework
-    SelfMeasuringList list;
-    ASSERT_TRUE(list.Create(kListStyle | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 150), &host, 1033));
-    list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
-    for (int i = 0; i < 3; ++i) list.InsertItem(i, "row");
-    CRect before;
-    ASSERT_TRUE(list.GetItemRect(1, &before, LVIR_BOUNDS));
-    ASSERT_NE(before.Height(), 31);
-
-    for (const UINT height : {31U, 17U}) {
-        list.rowHeight = height;
-        const int measured = list.measured;
-        list.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
-        EXPECT_EQ(list.measured, measured + 1);
-        CRect rect;
-        ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_BOUNDS));
-        EXPECT_EQ(rect.Height(), static_cast<int>(height));
-        const int firstRowTop = before.top - before.Height();
-        EXPECT_EQ(rect.top, firstRowTop + 2 * static_cast<int>(height));
-    }
-    // Each row is drawn by the list's owner-draw handler alone.
-    const QImage image = Grab(list);
-    EXPECT_GE(list.drawn.size(), 3u);
-    EXPECT_TRUE(Near(image.pixelColor(5, before.top + 5), QColor(0, 200, 0)));
 }
 
 }  // namespace

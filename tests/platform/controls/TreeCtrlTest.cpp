@@ -349,49 +349,6 @@ protected:
     }
 };
 
-TEST_F(LabelEditTest, EnterReportsTheTypedTextAndEscapeReportsNone) {
-    CEdit* edit = tree.EditLabel(A1);
-    ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(tree.GetEditControl(), edit);
-    EXPECT_EQ(tree.GetSelectedItem(), A1);
-    ASSERT_EQ(host.notes.back().code, TVN_BEGINLABELEDIT);
-    EXPECT_EQ(host.notes.back().text, "A1");
-    // The edit wants Enter and Escape, so no dialog takes them from it.
-    EXPECT_TRUE(edit->SendMessage(WM_GETDLGCODE) & DLGC_WANTALLKEYS);
-
-    HWND editWindow = *edit;
-    edit->SetWindowText("");
-    afx::TypeText("renamed");
-    afx::PressKey(VK_RETURN);
-    const Note* ended = Ended();
-    ASSERT_NE(ended, nullptr);
-    EXPECT_EQ(ended->item, A1);
-    EXPECT_TRUE(ended->hasText);
-    EXPECT_EQ(ended->text, "renamed");
-    EXPECT_EQ(tree.GetEditControl(), nullptr);
-    EXPECT_FALSE(::IsWindow(editWindow));
-    // The parent answered 0, so the label stays.
-    EXPECT_EQ(Name(A1), "A1");
-
-    host.Clear();
-    host.answer = [](const NMHDR& h) -> LRESULT { return h.code == TVN_ENDLABELEDIT; };
-    ASSERT_NE(tree.EditLabel(A3), nullptr);
-    afx::TypeText("x");
-    afx::PressKey(VK_ESCAPE);
-    ended = Ended();
-    ASSERT_NE(ended, nullptr);
-    EXPECT_FALSE(ended->hasText);
-    EXPECT_EQ(Name(A3), "A3");
-
-    // An accepted text becomes the label.
-    host.Clear();
-    edit = tree.EditLabel(A3);
-    ASSERT_NE(edit, nullptr);
-    edit->SetWindowText("A3 new");
-    afx::PressKey(VK_RETURN);
-    EXPECT_EQ(Name(A3), "A3 new");
-}
-
 TEST_F(LabelEditTest, TheParentCanRefuseOrLimitTheEditInBytes) {
     host.answer = [](const NMHDR& h) -> LRESULT { return h.code == TVN_BEGINLABELEDIT; };
     EXPECT_EQ(tree.EditLabel(A1), nullptr);

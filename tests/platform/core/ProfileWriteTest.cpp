@@ -136,6 +136,15 @@ TEST(ProfileFaults, UnreadableFilesSayWhyAndAreNeverWritten) {
         }
     }
     EXPECT_EQ("[S]\r\nk=v\r\nn=1\r\n", dir.Get("u.ini"));
+    // The system's text for such an error, as a message box shows it, or why there is none.
+    char text[64];
+    const DWORD dwFlags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    EXPECT_EQ(19u, FormatMessageA(dwFlags, nullptr, ERROR_ACCESS_DENIED, 0, text, 64, nullptr));
+    EXPECT_STREQ("Access is denied.\r\n", text);
+    EXPECT_EQ(0u, FormatMessageA(dwFlags, nullptr, ERROR_ACCESS_DENIED, 0, text, 19, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(0u, FormatMessageA(dwFlags, nullptr, 4711, 0, text, 64, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MR_MID_NOT_FOUND));
     GetPrivateProfileStringA("S", "k", "-", buffer, sizeof buffer, dir.Path("none.ini").c_str());
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
@@ -176,8 +185,11 @@ TEST(Drafts, AreWrittenInPlaceAndReplaceKeepingModeAndLink) {
     ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tblx", 0, first), 0u);
     ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tbl", 0, second), 0u);
     EXPECT_STRNE(first, second);
+    // A given number names the file without making it; the prefix is three characters at most.
     EXPECT_EQ(GetTempFileNameA("C:\\dir\\", "ab", 0x1abcd, named), 0xabcdu);
     EXPECT_STREQ(named, "C:\\dir\\abABCD.TMP");
+    EXPECT_EQ(GetTempFileNameA("C:\\dir", "abcd", 0x10, named), 0x10u);
+    EXPECT_STREQ(named, "C:\\dir\\abc10.TMP");
     struct stat before {
     }, after{};
     stat(first, &before);

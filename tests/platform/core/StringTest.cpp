@@ -44,11 +44,11 @@ TEST(CString, FindWithStartIndex) {
         int actual;
         int expected;
     } cases[] = {
-        {s.Find('b'), 1},         {s.Find('b', 2), 4},   {s.Find('b', 5), -1},
-        {s.Find('z'), -1},        {s.Find('a', -1), -1}, {s.Find("bc"), 1},
-        {s.Find("bc", 2), 4},     {s.Find("bc", 6), -1}, {s.Find("", 3), 3},
-        {s.Find("abcd"), -1},     {s.Find("c", 7), -1},  {s.ReverseFind('a'), 3},
-        {s.ReverseFind('z'), -1},
+        {s.Find('b'), 1},        {s.Find('b', 2), 4},      {s.Find('b', 5), -1},
+        {s.Find('z'), -1},       {s.Find('a', -1), -1},    {s.Find("bc"), 1},
+        {s.Find("bc", 2), 4},    {s.Find("bc", 6), -1},    {s.Find("", 3), 3},
+        {s.Find("", 6), 6},      {s.Find("abcd"), -1},     {s.Find("c", 7), -1},
+        {s.ReverseFind('a'), 3}, {s.ReverseFind('z'), -1},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, c.actual);
 }
@@ -139,4 +139,7 @@ TEST(CString, ComparisonAndConcatenation) {
     EXPECT_EQ("Apple", s);
     EXPECT_EQ(2, s.Replace("p", "PP"));
     EXPECT_EQ("APPPPle", s);
+    s = "aaaaa";  // matches do not overlap
+    EXPECT_EQ(2, s.Replace("aa", "b"));
+    EXPECT_EQ("bba", s);
 }

@@ -1,6 +1,7 @@
 // Drags driven by scripted paths over real windows with logging drop targets: the calls a
-// drop target receives, in order and in its own client coordinates, and the effects.
-#include <QApplication>
+// drop target receives, in order and in its own client coordinates, the effects, and the
+// registration of targets.
+#include <QGuiApplication>
 #include <QCursor>
 
 #include <gtest/gtest.h>
@@ -73,38 +74,6 @@ private:
     Log& m_log;
 };
 
-// A window that logs its mouse buttons. A press on it that turns into a drag
-// runs one, as the tree and list controls do, unless the window does not start drags.
-class TestWnd : public CWnd {
-public:
-    TestWnd(std::string name, Log& log) : m_name(std::move(name)), m_log(log) {}
-
-    bool startsDrags = true;
-
-protected:
-    afx_msg void OnLButtonDown(UINT, CPoint point) {
-        CPoint screen = point;
-        ClientToScreen(&screen);
-        if (!startsDrags || !DragDetect(m_hWnd, screen)) {
-            m_log.push_back(m_name + " press");
-            return;
-        }
-        COleDataSource source;
-        m_log.push_back(m_name + " dragged " + std::to_string(source.DoDragDrop(DROPEFFECT_COPY)));
-    }
-    afx_msg void OnLButtonUp(UINT, CPoint) { m_log.push_back(m_name + " up"); }
-    DECLARE_MESSAGE_MAP()
-
-private:
-    std::string m_name;
-    Log& m_log;
-};
-
-BEGIN_MESSAGE_MAP(TestWnd, CWnd)
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONUP()
-END_MESSAGE_MAP()
-
 constexpr char kClassName[] = "OleDragDropTestWindow";
 
 void RegisterTestClass() {
@@ -141,8 +110,8 @@ protected:
     }
 
     Log m_log;
-    TestWnd m_a{"A", m_log};
-    TestWnd m_b{"B", m_log};
+    CWnd m_a;
+    CWnd m_b;
     LoggingTarget m_targetA{"A", m_log};
     LoggingTarget m_targetB{"B", m_log};
 };
@@ -262,39 +231,13 @@ TEST_F(OleDragDrop, RegistrationEndsWithRevokeAndWithTheWindow) {
     EXPECT_TRUE(second.Register(&m_b));
     m_b.DestroyWindow();
     // The window took the registration with it: the target is free to serve another window.
-    TestWnd c("C", m_log);
+    CWnd c;
     ASSERT_TRUE(c.CreateEx(0, kClassName, "C", WS_POPUP | WS_VISIBLE, 700, 100, 100, 100, nullptr,
                            nullptr));
     EXPECT_TRUE(second.Register(&c));
     EXPECT_EQ(Drag({At(450, 120), At(710, 120), afx::DragStep::Escape()}), DROPEFFECT_NONE);
     EXPECT_EQ(m_log, (Log{"second enter 10,20 k1", "second leave"}));
     c.DestroyWindow();
-}
-
-TEST_F(OleDragDrop, APressOnTheSourceRunsTheScriptedDrag) {
-    EXPECT_TRUE(afx::DragFrom(m_a, {20, 20}, {At(450, 120), afx::DragStep::Release()}));
-    EXPECT_EQ(m_log, (Log{"B enter 50,20 k1", "B over 50,20 k0", "B dropex 1 1", "B drop 1 50,20",
-                          "A dragged 1"}));
-    // Without a path a click stays a click.
-    m_log.clear();
-    afx::Click(m_a, {20, 20});
-    EXPECT_EQ(m_log, (Log{"A press", "A up"}));
-    // A press that starts no drag leaves the path unused and the button comes up again.
-    m_log.clear();
-    m_b.startsDrags = false;
-    EXPECT_FALSE(afx::DragFrom(m_b, {20, 20}, {At(150, 150), afx::DragStep::Release()}));
-    EXPECT_EQ(m_log, (Log{"B press", "B up"}));
-    EXPECT_FALSE(afx::CancelDragScript());
-}
-
-TEST(OleDragDetect, APendingScriptStartsTheDragAtOnce) {
-    afx::SetDragScript({afx::DragStep::Release()});
-    EXPECT_TRUE(DragDetect(nullptr, {10, 10}));
-    // DragDetect leaves the path to the drag it announces.
-    EXPECT_TRUE(afx::CancelDragScript());
-    EXPECT_FALSE(afx::CancelDragScript());
-    // Without a script and with no button down, a press is no drag.
-    EXPECT_FALSE(DragDetect(nullptr, {10, 10}));
 }
 
 }  // namespace

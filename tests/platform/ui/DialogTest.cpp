@@ -169,11 +169,4 @@ TEST(Dialog, TabMovesBetweenTabStopsInTemplateOrder) {
     EXPECT_EQ((std::vector<int>{1001, 1002, IDCANCEL, 1003, 1006, 1001, 1006}), order);
 }
 
-TEST(Dialog, TheCloseBoxEndsWithIdCancel) {
-    CTestDlg dlg;
-    ScopedModalHook hook([](const afx::ModalInfo& info) { afx::ClickCloseBox(info.hwnd); });
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(1, dlg.m_nCancel);
-}
-
 }  // namespace
