@@ -337,19 +337,8 @@ TEST_F(TreeTest, KeysMoveTheSelectionAndOpenFolders) {
     EXPECT_EQ(tree.GetSelectedItem(), C);
 }
 
-class LabelEditTest : public TreeTest {
-protected:
-    void SetUp() override { Build(kTreeStyle | TVS_EDITLABELS); }
-
-    const Note* Ended() const {
-        for (const Note& note : host.notes) {
-            if (note.code == TVN_ENDLABELEDIT) return &note;
-        }
-        return nullptr;
-    }
-};
-
-TEST_F(LabelEditTest, TheParentCanRefuseOrLimitTheEditInBytes) {
+TEST_F(TreeTest, TheParentCanRefuseOrLimitALabelEditInBytes) {
+    tree.ModifyStyle(0, TVS_EDITLABELS);
     host.answer = [](const NMHDR& h) -> LRESULT { return h.code == TVN_BEGINLABELEDIT; };
     EXPECT_EQ(tree.EditLabel(A1), nullptr);
     EXPECT_EQ(tree.GetEditControl(), nullptr);
@@ -364,9 +353,8 @@ TEST_F(LabelEditTest, TheParentCanRefuseOrLimitTheEditInBytes) {
     edit->SetWindowText("");
     afx::TypeText(afx::Utf8ToCp949("가나다").c_str());  // 6 bytes; the third does not fit
     afx::PressKey(VK_RETURN);
-    const Note* ended = Ended();
-    ASSERT_NE(ended, nullptr);
-    EXPECT_EQ(ended->text, afx::Utf8ToCp949("가나"));
+    ASSERT_EQ(host.notes.back().code, static_cast<UINT>(TVN_ENDLABELEDIT));
+    EXPECT_EQ(host.notes.back().text, afx::Utf8ToCp949("가나"));
 
     // Without TVS_EDITLABELS there is no editing.
     tree.ModifyStyle(TVS_EDITLABELS, 0);

@@ -139,23 +139,6 @@ TEST(Window, EditLimitCountsCp949Bytes) {
         afx::TypeText(afx::Utf8ToCp949(c.typed).c_str());
         EXPECT_EQ(CString(afx::Utf8ToCp949(c.kept)), host.Text()) << c.typed;
     }
-    // Text set by the program may exceed the limit; typing then adds nothing,
-    // deleting still works.
-    EditHost host;
-    host.edit.LimitText(4);
-    EXPECT_EQ(4u, host.edit.GetLimitText());
-    host.edit.SetWindowText(afx::Utf8ToCp949("가나다").c_str());
-    host.edit.SetSel(2, 4);
-    int start = 0;
-    int end = 0;
-    host.edit.GetSel(start, end);
-    EXPECT_EQ(2, start);
-    EXPECT_EQ(4, end);
-    afx::PressKey(VK_END);
-    afx::TypeText("x");
-    EXPECT_EQ(CString(afx::Utf8ToCp949("가나다")), host.Text());
-    afx::PressKey(VK_BACK);
-    EXPECT_EQ(CString(afx::Utf8ToCp949("가나")), host.Text());
 }
 
 }  // namespace
