@@ -60,32 +60,26 @@ BOOL HostWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
             case TVN_SELCHANGING:
             case TVN_SELCHANGED:
             case TVN_ITEMEXPANDING:
-            case TVN_ITEMEXPANDED:
-            case TVN_BEGINDRAG: {
+            case TVN_ITEMEXPANDED: {
                 const auto& nm = reinterpret_cast<const NMTREEVIEWA&>(header);
                 note.action = nm.action;
                 note.item = TreeItemOf(header, true).hItem;
                 note.old = TreeItemOf(header, false).hItem;
-                note.lParam = TreeItemOf(header, true).lParam;
                 break;
             }
             case TVN_DELETEITEM:
                 note.item = TreeItemOf(header, false).hItem;
                 note.lParam = TreeItemOf(header, false).lParam;
                 break;
-            case TVN_BEGINLABELEDIT:
             case TVN_ENDLABELEDIT: {
                 const auto& info = reinterpret_cast<const NMTVDISPINFOA&>(header);
-                note.item = info.item.hItem;
-                note.lParam = info.item.lParam;
                 if (info.item.pszText) note.text = info.item.pszText;
                 break;
             }
             default:
                 break;
         }
-    } else if (header.code == LVN_ITEMCHANGED || header.code == LVN_BEGINDRAG ||
-               header.code == LVN_DELETEITEM || header.code == LVN_INSERTITEM) {
+    } else if (header.code == LVN_ITEMCHANGED) {
         const auto& nm = reinterpret_cast<const NMLISTVIEW&>(header);
         note.row = nm.iItem;
         note.oldState = nm.uOldState;

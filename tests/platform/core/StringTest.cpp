@@ -101,21 +101,19 @@ TEST(CString, TrimSets) {
     EXPECT_EQ("a", s.TrimRight('.'));
 }
 
+// The text ends at the first NUL written into the buffer, or at the length given.
 TEST(CString, GetBufferAndReleaseBuffer) {
     CString s("abc");
-    char* p = s.GetBuffer(10);
-    std::snprintf(p, 11, "%s", "0123456789");
+    std::snprintf(s.GetBuffer(10), 11, "%s", "0123456789");
     s.ReleaseBuffer();
     EXPECT_EQ("0123456789", s);
-    p = s.GetBuffer(0);
-    p[3] = '\0';
+    s.GetBuffer(0)[3] = '\0';
     s.ReleaseBuffer();
     EXPECT_EQ("012", s);
-    p = s.GetBuffer(8);
-    std::snprintf(p, 9, "%s", "abcdefgh");
+    std::snprintf(s.GetBuffer(8), 9, "%s", "abcdefgh");
     s.ReleaseBuffer(5);
     EXPECT_EQ("abcde", s);
-    p = s.GetBufferSetLength(2);
+    s.GetBufferSetLength(2);
     s.ReleaseBuffer();
     EXPECT_EQ("ab", s);
 }
