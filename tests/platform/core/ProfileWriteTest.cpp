@@ -70,6 +70,7 @@ TEST(ProfileWrite, CopyFileCopiesBytesAndKeepsATargetOnlyWhenAsked) {
     EXPECT_FALSE(CopyFileA(dir.Path("missing.ini").c_str(), dir.Path("new.ini").c_str(), FALSE));
     EXPECT_FALSE(dir.Get("new.ini"));
     EXPECT_FALSE(CopyFileA(dir.Path("").c_str(), dir.Path("new.ini").c_str(), FALSE));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));  // a folder is no file
 
     const std::string windowsStyle = dir.Path("") + "\\from.ini";
     EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL), GetFileAttributesA(windowsStyle.c_str()));
