@@ -80,9 +80,7 @@ HWND Item(HWND hDlg, int id) {
 
 TEST(Dialog, ClicksReachTheMappedHandlersAndEndDialogGivesTheResult) {
     CTestDlg dlg;
-    int shown = 0;
     ScopedModalHook hook([&](const afx::ModalInfo& info) {
-        ++shown;
         EXPECT_EQ(CString("Test dialog"), info.caption);
         afx::Click(Item(info.hwnd, 1001), Middle(Item(info.hwnd, 1001)));
         afx::Click(Item(info.hwnd, 1001), Middle(Item(info.hwnd, 1001)));
@@ -95,7 +93,6 @@ TEST(Dialog, ClicksReachTheMappedHandlersAndEndDialogGivesTheResult) {
         afx::Click(Item(info.hwnd, 1002), Middle(Item(info.hwnd, 1002)));
     });
     EXPECT_EQ(7, dlg.DoModal());
-    EXPECT_EQ(1, shown);
     EXPECT_EQ(1, dlg.m_nSave);
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(nullptr, dlg.m_edit.m_hWnd);  // the bound controls let go of their windows
@@ -140,6 +137,11 @@ TEST(Dialog, EnterWithoutADefaultButtonSendsIdOkAndAFocusedButtonIsPressed) {
         ::SetFocus(Item(info.hwnd, 1001));
         afx::PressKey(VK_RETURN);
         EXPECT_EQ(1, dlg.m_nApply);
+        // A disabled default button takes no Enter.
+        ::EnableWindow(Item(info.hwnd, 1002), FALSE);
+        ::SetFocus(Item(info.hwnd, 1003));
+        afx::PressKey(VK_RETURN);
+        EXPECT_EQ(0, dlg.m_nSave + dlg.m_nOk);
         // With the default button made an ordinary one, Enter in the edit is IDOK.
         ::SendMessageA(Item(info.hwnd, 1002), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
         EXPECT_EQ(0, dlg.GetDefID());
