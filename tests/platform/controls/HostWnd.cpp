@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QWheelEvent>
-#include <QWidget>
 
 #include <cstdlib>
 
@@ -63,33 +60,26 @@ BOOL HostWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
             case TVN_SELCHANGING:
             case TVN_SELCHANGED:
             case TVN_ITEMEXPANDING:
-            case TVN_ITEMEXPANDED:
-            case TVN_BEGINDRAG: {
+            case TVN_ITEMEXPANDED: {
                 const auto& nm = reinterpret_cast<const NMTREEVIEWA&>(header);
                 note.action = nm.action;
                 note.item = TreeItemOf(header, true).hItem;
                 note.old = TreeItemOf(header, false).hItem;
-                note.lParam = TreeItemOf(header, true).lParam;
                 break;
             }
             case TVN_DELETEITEM:
                 note.item = TreeItemOf(header, false).hItem;
                 note.lParam = TreeItemOf(header, false).lParam;
                 break;
-            case TVN_BEGINLABELEDIT:
             case TVN_ENDLABELEDIT: {
                 const auto& info = reinterpret_cast<const NMTVDISPINFOA&>(header);
-                note.item = info.item.hItem;
-                note.lParam = info.item.lParam;
-                note.hasText = info.item.pszText != nullptr;
-                if (note.hasText) note.text = info.item.pszText;
+                if (info.item.pszText) note.text = info.item.pszText;
                 break;
             }
             default:
                 break;
         }
-    } else if (header.code == LVN_ITEMCHANGED || header.code == LVN_BEGINDRAG ||
-               header.code == LVN_DELETEITEM || header.code == LVN_INSERTITEM) {
+    } else if (header.code == LVN_ITEMCHANGED) {
         const auto& nm = reinterpret_cast<const NMLISTVIEW&>(header);
         note.row = nm.iItem;
         note.oldState = nm.uOldState;
@@ -100,30 +90,6 @@ BOOL HostWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
     notes.push_back(note);
     *pResult = answer ? answer(header) : 0;
     return TRUE;
-}
-
-LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MEASUREITEM && measuredHeight) {
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = measuredHeight;
-        return TRUE;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
-}
-
-void Wheel(HWND hwnd, POINT point, int delta) {
-    ::ClientToScreen(hwnd, &point);
-    const QPoint global(point.x, point.y);
-    QWidget* under = QApplication::widgetAt(global);
-    ASSERT_NE(under, nullptr);
-    QWheelEvent event(under->mapFromGlobal(global), global, QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(under, &event);
-}
-
-void Wait(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 QImage Grab(HWND hwnd) {

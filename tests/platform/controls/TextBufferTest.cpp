@@ -1,105 +1,46 @@
-// Text handed back into a caller's buffer: a window's text, a list item's and
-// a column's, a tree item's. Each message cuts a text that does not fit by the
-// same rule and keeps its own documented result.
+// Text handed back into a caller's buffer: a window's text and a tree item's.
+// Each message cuts a text that does not fit by the same rule, never inside a
+// double-byte character, and keeps its own documented result.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cstdio>
 #include <string>
 
 #include "HostWnd.h"
 #include "afxcodepage.h"
 
-namespace {
-
-// "a", a double-byte character, "b": four bytes.
-const std::string kText = "a" + afx::Utf8ToCp949("가") + "b";
-
-// A request for an item's or a column's text into the buffer.
-template <class T>
-T Asking(char* buffer, int size, UINT mask) {
-    T request{};
-    request.mask = mask;
-    request.pszText = buffer;
-    request.cchTextMax = size;
-    return request;
-}
-
-class TextBufferTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1));
-        ASSERT_TRUE(
-            list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 100, 100, 200), &host, 2));
-        hItem = tree.InsertItem(kText.c_str());
-        list.InsertColumn(0, kText.c_str(), LVCFMT_LEFT, 80);
-        list.InsertItem(0, kText.c_str());
-        host.SetWindowText(kText.c_str());
-    }
-
+TEST(TextBuffer, AFullBufferKeepsWholeCharactersAndEachMessageItsResult) {
+    // "a", a double-byte character, "b": four bytes.
+    const std::string text = "a" + afx::Utf8ToCp949("가") + "b";
     HostWnd host;
     CTreeCtrl tree;
-    CListCtrl list;
-    HTREEITEM hItem = nullptr;
-};
-
-TEST_F(TextBufferTest, AFullBufferKeepsWholeCharactersAndEachMessageItsResult) {
-    // Each message as sent for a buffer of the given size; the result is its own.
-    struct Message {
-        const char* name;
-        std::function<LRESULT(char*, int)> send;
-        bool resultIsLength;  // else TRUE whatever was cut
-    };
-    const Message messages[] = {
-        {"WM_GETTEXT",
-         [&](char* buffer, int size) {
-             return host.SendMessage(WM_GETTEXT, static_cast<WPARAM>(size),
-                                     reinterpret_cast<LPARAM>(buffer));
-         },
-         true},
-        {"LVM_GETITEMTEXT",
-         [&](char* buffer, int size) {
-             auto item = Asking<LVITEM>(buffer, size, 0);
-             return list.SendMessage(LVM_GETITEMTEXT, 0, reinterpret_cast<LPARAM>(&item));
-         },
-         true},
-        {"LVM_GETITEM",
-         [&](char* buffer, int size) {
-             auto item = Asking<LVITEM>(buffer, size, LVIF_TEXT);
-             return list.SendMessage(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
-         },
-         false},
-        {"LVM_GETCOLUMN",
-         [&](char* buffer, int size) {
-             auto column = Asking<LVCOLUMN>(buffer, size, LVCF_TEXT);
-             return list.SendMessage(LVM_GETCOLUMN, 0, reinterpret_cast<LPARAM>(&column));
-         },
-         false},
-        {"TVM_GETITEM",
-         [&](char* buffer, int size) {
-             auto item = Asking<TVITEM>(buffer, size, TVIF_TEXT | TVIF_HANDLE);
-             item.hItem = hItem;
-             return tree.SendMessage(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
-         },
-         false},
-    };
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1));
+    const HTREEITEM hItem = tree.InsertItem(text.c_str());
+    host.SetWindowText(text.c_str());
     // Buffer size, what it holds afterwards; with no room nothing is written.
     const struct {
         int size;
         std::string text;
     } cases[] = {
-        {0, "untouched"},        {1, ""},    {2, "a"},    {3, "a"},
-        {4, kText.substr(0, 3)}, {5, kText}, {64, kText},
+        {0, "untouched"},       {1, ""},   {2, "a"},   {3, "a"},
+        {4, text.substr(0, 3)}, {5, text}, {64, text},
     };
-    for (const Message& message : messages) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(message.name) + " into " + std::to_string(c.size) + " bytes");
-            char buffer[64] = "untouched";
-            const LRESULT result = message.send(buffer, c.size);
-            EXPECT_EQ(std::string(buffer), c.text);
-            const auto length = c.size == 0 ? 0 : static_cast<LRESULT>(c.text.size());
-            EXPECT_EQ(result, message.resultIsLength ? length : TRUE);
-        }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        char buffer[64] = "untouched";
+        // WM_GETTEXT answers the length copied.
+        EXPECT_EQ(host.SendMessage(WM_GETTEXT, static_cast<WPARAM>(c.size),
+                                   reinterpret_cast<LPARAM>(buffer)),
+                  c.size == 0 ? 0 : static_cast<LRESULT>(c.text.size()));
+        EXPECT_EQ(std::string(buffer), c.text);
+        // TVM_GETITEM answers TRUE whatever was cut.
+        std::snprintf(buffer, sizeof buffer, "untouched");
+        TVITEM item{};
+        item.mask = TVIF_TEXT | TVIF_HANDLE;
+        item.hItem = hItem;
+        item.pszText = buffer;
+        item.cchTextMax = c.size;
+        EXPECT_EQ(tree.SendMessage(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item)), TRUE);
+        EXPECT_EQ(std::string(buffer), c.text);
     }
 }
-
-}  // namespace

@@ -5,13 +5,9 @@
 
 #include <string>
 
-TEST(CodePage, LeadBytes) {
-    EXPECT_FALSE(IsDBCSLeadByte(0x80));
-    EXPECT_TRUE(IsDBCSLeadByte(0x81));
-    EXPECT_TRUE(IsDBCSLeadByte(0xB0));
-    EXPECT_TRUE(IsDBCSLeadByte(0xFE));
-    EXPECT_FALSE(IsDBCSLeadByte(0xFF));
-    EXPECT_FALSE(IsDBCSLeadByte('a'));
+TEST(CodePage, LeadBytesRunFrom0x81To0xFE) {
+    for (const BYTE b : {0x81, 0xB0, 0xFE}) EXPECT_TRUE(IsDBCSLeadByte(b)) << int{b};
+    for (const BYTE b : {0x80, 0xFF, 0x61}) EXPECT_FALSE(IsDBCSLeadByte(b)) << int{b};
 }
 
 TEST(CodePage, MakeUpperChangesWholeCharactersOnly) {

@@ -1,5 +1,6 @@
 // Plays the call scripts in profile-cases/ through the profile functions and
-// compares every answer with the one Windows gives (NAME.expected). A script
+// compares every answer with NAME.expected: the one Windows gives, or where
+// Windows leaves it open, the one that keeps every byte it can. A script
 // line is a call with TAB-separated fields, NULL for a null pointer and the
 // escapes \r \n \t \\ \xHH in strings:
 //   W file section key value    WritePrivateProfileStringA   -> W <BOOL>

@@ -9,20 +9,11 @@
 #include <cerrno>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "TempDir.h"
 
 namespace {
-
-struct WriteCase {
-    std::optional<std::string> before;  // nothing: the file does not exist
-    const char* section;
-    const char* key;
-    const char* value;
-    std::optional<std::string> after;
-};
 
 std::size_t FileCount(const TempDir& dir) {
     const auto entries = std::filesystem::directory_iterator(std::filesystem::path(dir.Path("")));
@@ -30,56 +21,6 @@ std::size_t FileCount(const TempDir& dir) {
 }
 
 }  // namespace
-
-TEST(ProfileWrite, EditsChangeOneLineAndKeepEveryOtherByte) {
-    const WriteCase cases[] = {
-        // where Windows' answer is not known, an edit keeps every byte it can: a new
-        // section or key
-        {"[S]\r\nk=v\r\n\r\n", "T", "k", "v", "[S]\r\nk=v\r\n\r\n[T]\r\nk=v\r\n"},
-        {"", "T", "k", "v", "[T]\r\nk=v\r\n"},
-        // a new key follows the section's last key, before other lines
-        {"[S]\r\nk=v\r\n\r\n;c\r\n[T]\r\n", "S", "n", "2",
-         "[S]\r\nk=v\r\nn=2\r\n\r\n;c\r\n[T]\r\n"},
-        {"[S]\r\n\r\n[T]\r\n", "S", "n", "2", "[S]\r\nn=2\r\n\r\n[T]\r\n"},
-        {"[S]\r\nk=v", "S", "n", "2", "[S]\r\nk=v\r\nn=2\r\n"},
-        {"[S]", "S", "n", "2", "[S]\r\nn=2\r\n"},
-        {"[S]\nnote\n", "s", "n", "2", "[S]\nn=2\r\nnote\n"},
-        // a value is replaced in place: spelling, blanks around it and line break stay
-        {"[S]\nKey=old\n", "s", "KEY", "new", "[S]\nKey=new\n"},
-        {"[S]\r\n  k = old  \r\n", "S", "k", "new", "[S]\r\n  k = new  \r\n"},
-        {"[S]\r\nk=\"q\"\r\n", "S", "k", "v", "[S]\r\nk=v\r\n"},
-        {"[S]\r\nk=v\r\n", "S", "k", "v", "[S]\r\nk=v\r\n"},
-        // a NULL value deletes the key's line
-        {"[S]\na=1\nb=2\n", "S", "A", nullptr, "[S]\nb=2\n"},
-        {"[S]\r\na=1\r\nb=2", "S", "b", nullptr, "[S]\r\na=1\r\n"},
-        // a NULL key deletes the header and the lines up to the last key or text line
-        {"[A]\r\n;c\r\na=1\r\n\r\n[B]\r\nb=1\r\n", "a", nullptr, "x", "\r\n[B]\r\nb=1\r\n"},
-        {"[A]\r\na=1\r\n[B]\r\nb=1", "B", nullptr, nullptr, "[A]\r\na=1\r\n"},
-    };
-    for (const WriteCase& c : cases) {
-        TempDir dir;
-        if (c.before) dir.Put("w.ini", *c.before);
-        const std::string file = dir.Path("w.ini");
-        EXPECT_TRUE(WritePrivateProfileStringA(c.section, c.key, c.value, file.c_str()))
-            << c.before.value_or("-");
-        EXPECT_EQ(c.after, dir.Get("w.ini")) << c.before.value_or("-");
-        EXPECT_EQ(c.after ? 1u : 0u, FileCount(dir)) << "no temporary file stays behind";
-    }
-}
-
-TEST(ProfileWrite, FlushAndRefusedCalls) {
-    TempDir dir;
-    const std::string file = dir.Path("f.ini");
-    dir.Put("f.ini", "[S]\r\nk=v\r\n");
-    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str()));
-    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, "k", "v", file.c_str()));
-    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", nullptr));
-    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", dir.Path("no/such/dir.ini").c_str()));
-    EXPECT_EQ("[S]\r\nk=v\r\n", dir.Get("f.ini"));
-    EXPECT_FALSE(
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, dir.Path("missing.ini").c_str()));
-    EXPECT_FALSE(dir.Get("missing.ini"));
-}
 
 TEST(ProfileWrite, BackslashesSeparateDirectories) {
     TempDir dir;
@@ -129,6 +70,7 @@ TEST(ProfileWrite, CopyFileCopiesBytesAndKeepsATargetOnlyWhenAsked) {
     EXPECT_FALSE(CopyFileA(dir.Path("missing.ini").c_str(), dir.Path("new.ini").c_str(), FALSE));
     EXPECT_FALSE(dir.Get("new.ini"));
     EXPECT_FALSE(CopyFileA(dir.Path("").c_str(), dir.Path("new.ini").c_str(), FALSE));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));  // a folder is no file
 
     const std::string windowsStyle = dir.Path("") + "\\from.ini";
     EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL), GetFileAttributesA(windowsStyle.c_str()));
@@ -195,6 +137,15 @@ TEST(ProfileFaults, UnreadableFilesSayWhyAndAreNeverWritten) {
         }
     }
     EXPECT_EQ("[S]\r\nk=v\r\nn=1\r\n", dir.Get("u.ini"));
+    // The system's text for such an error, as a message box shows it, or why there is none.
+    char text[64];
+    const DWORD dwFlags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    EXPECT_EQ(19u, FormatMessageA(dwFlags, nullptr, ERROR_ACCESS_DENIED, 0, text, 64, nullptr));
+    EXPECT_STREQ("Access is denied.\r\n", text);
+    EXPECT_EQ(0u, FormatMessageA(dwFlags, nullptr, ERROR_ACCESS_DENIED, 0, text, 19, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(0u, FormatMessageA(dwFlags, nullptr, 4711, 0, text, 64, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MR_MID_NOT_FOUND));
     GetPrivateProfileStringA("S", "k", "-", buffer, sizeof buffer, dir.Path("none.ini").c_str());
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
@@ -235,8 +186,11 @@ TEST(Drafts, AreWrittenInPlaceAndReplaceKeepingModeAndLink) {
     ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tblx", 0, first), 0u);
     ASSERT_NE(GetTempFileNameA(dir.Path("").c_str(), "tbl", 0, second), 0u);
     EXPECT_STRNE(first, second);
+    // A given number names the file without making it; the prefix is three characters at most.
     EXPECT_EQ(GetTempFileNameA("C:\\dir\\", "ab", 0x1abcd, named), 0xabcdu);
     EXPECT_STREQ(named, "C:\\dir\\abABCD.TMP");
+    EXPECT_EQ(GetTempFileNameA("C:\\dir", "abcd", 0x10, named), 0x10u);
+    EXPECT_STREQ(named, "C:\\dir\\abc10.TMP");
     struct stat before {
     }, after{};
     stat(first, &before);

@@ -44,25 +44,22 @@ TEST(CString, FindWithStartIndex) {
         int actual;
         int expected;
     } cases[] = {
-        {s.Find('b'), 1},         {s.Find('b', 2), 4},   {s.Find('b', 5), -1},
-        {s.Find('z'), -1},        {s.Find('a', -1), -1}, {s.Find("bc"), 1},
-        {s.Find("bc", 2), 4},     {s.Find("bc", 6), -1}, {s.Find("", 3), 3},
-        {s.Find("abcd"), -1},     {s.Find("c", 7), -1},  {s.ReverseFind('a'), 3},
-        {s.ReverseFind('z'), -1},
+        {s.Find('b'), 1},        {s.Find('b', 2), 4},      {s.Find('b', 5), -1},
+        {s.Find('z'), -1},       {s.Find('a', -1), -1},    {s.Find("bc"), 1},
+        {s.Find("bc", 2), 4},    {s.Find("bc", 6), -1},    {s.Find("", 3), 3},
+        {s.Find("", 6), 6},      {s.Find("abcd"), -1},     {s.Find("c", 7), -1},
+        {s.ReverseFind('a'), 3}, {s.ReverseFind('z'), -1},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, c.actual);
 }
 
-TEST(CString, FormatFollowsPrintf) {
+TEST(CString, FormatFollowsPrintfAndEndsAtANul) {
     CString s;
-    s.Format("%d|%02d|%s|%%|%5.1f", -7, 3, "x\xb0\xa1", 2.25);
-    EXPECT_EQ("-7|03|x\xb0\xa1|%|  2.2", s);
-    s.Format("%s", "");
-    EXPECT_TRUE(s.IsEmpty());
-    s.Format("%s%c", "ab", 0);  // a NUL produced by the format ends the text
+    s.Format("%d|%02d|%s|%%", -7, 3, "x\xb0\xa1");
+    EXPECT_EQ("-7|03|x\xb0\xa1|%", s);
+    s.Format("%s%c", "ab", 0);
     EXPECT_EQ(2, s.GetLength());
-    const std::string longText(5000, 'x');
-    s.Format("[%s]", longText.c_str());
+    s.Format("[%s]", std::string(5000, 'x').c_str());
     EXPECT_EQ(5002, s.GetLength());
 }
 
@@ -104,21 +101,19 @@ TEST(CString, TrimSets) {
     EXPECT_EQ("a", s.TrimRight('.'));
 }
 
+// The text ends at the first NUL written into the buffer, or at the length given.
 TEST(CString, GetBufferAndReleaseBuffer) {
     CString s("abc");
-    char* p = s.GetBuffer(10);
-    std::snprintf(p, 11, "%s", "0123456789");
+    std::snprintf(s.GetBuffer(10), 11, "%s", "0123456789");
     s.ReleaseBuffer();
     EXPECT_EQ("0123456789", s);
-    p = s.GetBuffer(0);
-    p[3] = '\0';
+    s.GetBuffer(0)[3] = '\0';
     s.ReleaseBuffer();
     EXPECT_EQ("012", s);
-    p = s.GetBuffer(8);
-    std::snprintf(p, 9, "%s", "abcdefgh");
+    std::snprintf(s.GetBuffer(8), 9, "%s", "abcdefgh");
     s.ReleaseBuffer(5);
     EXPECT_EQ("abcde", s);
-    p = s.GetBufferSetLength(2);
+    s.GetBufferSetLength(2);
     s.ReleaseBuffer();
     EXPECT_EQ("ab", s);
 }
@@ -142,4 +137,7 @@ TEST(CString, ComparisonAndConcatenation) {
     EXPECT_EQ("Apple", s);
     EXPECT_EQ(2, s.Replace("p", "PP"));
     EXPECT_EQ("APPPPle", s);
+    s = "aaaaa";  // matches do not overlap
+    EXPECT_EQ(2, s.Replace("aa", "b"));
+    EXPECT_EQ("bba", s);
 }

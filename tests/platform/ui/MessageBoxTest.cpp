@@ -9,9 +9,7 @@ namespace {
 TEST(MessageBoxes, EveryBoxIsAnsweredByTheHandlerAndRecorded) {
     afx::ClearMessageBoxRecords();
     AfxSetAppName("Halvane VORK");
-    std::vector<UINT> types;
-    ScopedMessageBoxHandler handler([&](HWND, LPCSTR text, LPCSTR, UINT type) {
-        types.push_back(type);
+    ScopedMessageBoxHandler handler([&](HWND, LPCSTR text, LPCSTR, UINT) {
         return std::string(text) == "Save?" ? IDCANCEL : IDOK;
     });
     CWnd owner;
@@ -40,7 +38,6 @@ TEST(MessageBoxes, EveryBoxIsAnsweredByTheHandlerAndRecorded) {
         EXPECT_EQ(expected[i].type, records[i].type) << i;
         EXPECT_EQ(expected[i].answer, records[i].answer) << i;
     }
-    EXPECT_EQ(4u, types.size());
 }
 
 TEST(MessageBoxes, WithoutAHandlerARealBoxRunsModallyUntilAnswered) {

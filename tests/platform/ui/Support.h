@@ -1,9 +1,6 @@
 // Helpers of the window layer's tests: hooks installed for one scope, and
-// pictures of windows.
+// where to click a control.
 #pragma once
-
-#include <QImage>
-#include <QTemporaryDir>
 
 #include <utility>
 
@@ -39,29 +36,4 @@ inline POINT Middle(HWND hwnd) {
     RECT rc{};
     GetClientRect(hwnd, &rc);
     return POINT{rc.right / 2, rc.bottom / 2};
-}
-
-// A window as it is drawn, through the platform's PNG rendering.
-inline QImage Render(HWND hwnd) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("window.png"));
-    if (!afx::SaveWindowImage(hwnd, path.toLocal8Bit().constData())) return QImage();
-    return QImage(path);
-}
-
-// The part of a dialog's picture that a control covers.
-inline QImage ControlPart(const QImage& dialog, HWND hDlg, HWND control) {
-    RECT rc{};
-    GetWindowRect(control, &rc);
-    POINT origin{rc.left, rc.top};
-    ScreenToClient(hDlg, &origin);
-    return dialog.copy(origin.x, origin.y, rc.right - rc.left, rc.bottom - rc.top);
-}
-
-inline int CountPixels(const QImage& image, bool (*match)(QColor)) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) count += match(image.pixelColor(x, y)) ? 1 : 0;
-    }
-    return count;
 }
