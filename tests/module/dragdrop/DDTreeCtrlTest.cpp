@@ -12,152 +12,57 @@ CPoint EmptySpace(const CTreeCtrl& tree) {
 }
 
 // Trees and items of the test dialog, named by member.
-using TreeOf = CDDTreeCtrl CDragDropTestDlg::*;
-using ItemOf = HTREEITEM CDragDropTestDlg::*;
-constexpr TreeOf Menu = &CDragDropTestDlg::m_treeMenu;
-constexpr TreeOf Group = &CDragDropTestDlg::m_treeGroup;
-constexpr TreeOf Link = &CDragDropTestDlg::m_treeLink;
-constexpr ItemOf None = nullptr;
+using D = CDragDropTestDlg;
+using TreeOf = CDDTreeCtrl D::*;
+using ItemOf = HTREEITEM D::*;
+constexpr TreeOf Menu = &D::m_treeMenu, Group = &D::m_treeGroup, Link = &D::m_treeLink,
+                 List = nullptr;
+constexpr ItemOf None = nullptr, Price = &D::m_hCurrentPrice, Balance = &D::m_hBalance,
+                 Daily = &D::m_hDailyChart, Quotes = &D::m_hQuotes, Root = &D::m_hGroupRoot,
+                 G1 = &D::m_hGroup1, G2 = &D::m_hGroup2, Folder = &D::m_hLinkFolder,
+                 L1 = &D::m_hLinkFirst, L2 = &D::m_hLinkSecond;
 
-TEST_F(DragDrop, TreeDragsTellTheDialogWhatWasDroppedWhere) {
-    using D = CDragDropTestDlg;
+// The menu tree drags screens only and tells of them wherever they land but
+// on itself; the group tree never drags; a tree with self-drops tells of
+// its items moved within it, but not onto themselves. A drop lands on the
+// last highlighted item, never the first root item. Rows of a list tell the
+// menu and group trees where they landed; the list drags follow tree drags
+// of earlier cases, so no tree drag lingers.
+TEST_F(DragDrop, TreeDropsTellTheDialogWhatWasDroppedWhere) {
     struct Target {
         TreeOf tree;
         ItemOf item;  // None: empty space below the items
     };
     struct Case {
         const char* name;
-        TreeOf sourceTree;
-        ItemOf sourceItem;
-        BOOL bLinkSelfDrop;
+        TreeOf sourceTree;  // List: row 3 of the list
+        ItemOf source;
         std::vector<Target> path;
-        bool bDragStarts;
-        UINT nMessage;  // the expected message with dragged and target item, or 0 for none
-        ItemOf dragged;
-        ItemOf target;  // an item of the last tree of the path
-        LPCSTR pszBox;
+        UINT nMessage;  // sent with the dragged item (none for rows) and target, or 0 for none
+        ItemOf target;
+        BOOL bLinkSelfDrop = FALSE;
+        bool bDragStarts = true;
+        LPCSTR pszBox = nullptr;
     };
+    constexpr UINT kDropped = UM_MENU_ITEM_DROPPED, kMoved = UM_TREE_ITEM_MOVED,
+                   kOnGroups = UM_LIST_DROPPED_ON_GROUPS, kOnMenu = UM_LIST_DROPPED_ON_MENU;
     const Case cases[] = {
-        {"a screen onto a group",
-         Menu,
-         &D::m_hCurrentPrice,
-         FALSE,
-         {{Group, &D::m_hGroup2}},
-         true,
-         UM_MENU_ITEM_DROPPED,
-         &D::m_hCurrentPrice,
-         &D::m_hGroup2,
-         nullptr},
-        {"over the group tree's root only",
-         Menu,
-         &D::m_hCurrentPrice,
-         FALSE,
-         {{Group, &D::m_hGroupRoot}},
-         true,
-         0,
-         None,
-         None,
-         nullptr},
-        {"the root keeps the last highlight",
-         Menu,
-         &D::m_hCurrentPrice,
-         FALSE,
-         {{Group, &D::m_hGroup1}, {Group, &D::m_hGroupRoot}},
-         true,
-         UM_MENU_ITEM_DROPPED,
-         &D::m_hCurrentPrice,
-         &D::m_hGroup1,
-         nullptr},
-        {"empty space keeps the last highlight",
-         Menu,
-         &D::m_hBalance,
-         FALSE,
-         {{Group, &D::m_hGroup1}, {Group, None}},
-         true,
-         UM_MENU_ITEM_DROPPED,
-         &D::m_hBalance,
-         &D::m_hGroup1,
-         nullptr},
-        {"released inside the menu tree",
-         Menu,
-         &D::m_hCurrentPrice,
-         FALSE,
-         {{Menu, &D::m_hBalance}},
-         true,
-         0,
-         None,
-         None,
-         nullptr},
-        {"a folder of the menu tree",
-         Menu,
-         &D::m_hQuotes,
-         FALSE,
-         {{Group, &D::m_hGroup1}},
-         false,
-         0,
-         None,
-         None,
-         kOnlyScreens},
-        {"the group tree never drags",
-         Group,
-         &D::m_hGroup1,
-         FALSE,
-         {{Group, &D::m_hGroup2}},
-         false,
-         0,
-         None,
-         None,
-         nullptr},
-        {"a screen of the menu onto another tree",
-         Menu,
-         &D::m_hBalance,
-         FALSE,
-         {{Link, &D::m_hLinkSecond}},
-         true,
-         UM_MENU_ITEM_DROPPED,
-         &D::m_hBalance,
-         &D::m_hLinkSecond,
-         nullptr},
-        {"a folder of a plain tree onto a group",
-         Link,
-         &D::m_hLinkFolder,
-         FALSE,
-         {{Group, &D::m_hGroup1}},
-         true,
-         0,
-         None,
-         None,
-         nullptr},
-        {"an item onto another of its tree",
-         Link,
-         &D::m_hLinkFirst,
-         TRUE,
-         {{Link, &D::m_hLinkSecond}},
-         true,
-         UM_TREE_ITEM_MOVED,
-         &D::m_hLinkFirst,
-         &D::m_hLinkSecond,
-         nullptr},
-        {"an item onto itself",
-         Link,
-         &D::m_hLinkFirst,
-         TRUE,
-         {{Link, &D::m_hLinkSecond}, {Link, &D::m_hLinkFirst}},
-         true,
-         0,
-         None,
-         None,
-         nullptr},
-        {"an item of a tree without self-drops onto its own tree",
-         Link,
-         &D::m_hLinkFirst,
-         FALSE,
-         {{Link, &D::m_hLinkSecond}},
-         true,
-         0,
-         None,
-         None,
-         nullptr},
+        {"a screen onto a group", Menu, Price, {{Group, G2}}, kDropped, G2},
+        {"over the group tree's root only", Menu, Price, {{Group, Root}}, 0, None},
+        {"the root keeps the highlight", Menu, Price, {{Group, G1}, {Group, Root}}, kDropped, G1},
+        {"empty space keeps it too", Menu, Balance, {{Group, G1}, {Group, None}}, kDropped, G1},
+        {"released inside the menu tree", Menu, Price, {{Menu, Balance}}, 0, None},
+        {"a folder of the menu tree", Menu, Quotes, {{Group, G1}}, 0, None, 0, 0, kOnlyScreens},
+        {"the group tree never drags", Group, G1, {{Group, G2}}, 0, None, FALSE, false},
+        {"a screen of the menu onto another tree", Menu, Balance, {{Link, L2}}, kDropped, L2},
+        {"a folder of a plain tree onto a group", Link, Folder, {{Group, G1}}, 0, None},
+        {"an item onto another of its tree", Link, L1, {{Link, L2}}, kMoved, L2, TRUE},
+        {"an item onto itself", Link, L1, {{Link, L2}, {Link, L1}}, 0, None, TRUE},
+        {"a tree without self-drops onto itself", Link, L1, {{Link, L2}}, 0, None},
+        {"rows onto a group", List, None, {{Group, G1}}, kOnGroups, G1},
+        {"rows onto the menu", List, None, {{Menu, Daily}}, kOnMenu, Daily},
+        {"rows onto the group tree's empty space", List, None, {{Group, None}}, kOnGroups, None},
+        {"rows onto a plain tree", List, None, {{Link, L1}}, 0, None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -165,24 +70,27 @@ TEST_F(DragDrop, TreeDragsTellTheDialogWhatWasDroppedWhere) {
         afx::ClearMessageBoxRecords();
         dlg.Run([&] {
             dlg.m_treeLink.m_bAllowSelfDrop = c.bLinkSelfDrop;
-            std::vector<afx::DragStep> path;
-            for (const Target& target : c.path) {
-                const CDDTreeCtrl& tree = dlg.*target.tree;
-                const CPoint point =
-                    target.item == None ? EmptySpace(tree) : ItemPoint(tree, dlg.*target.item);
-                const std::vector<afx::DragStep> steps = Over(tree, point);
-                path.insert(path.end(), steps.begin(), steps.end());
+            std::vector<std::pair<const CWnd*, CPoint>> points;
+            for (const Target& t : c.path) {
+                const CDDTreeCtrl& tree = dlg.*t.tree;
+                points.emplace_back(
+                    &tree, t.item == None ? EmptySpace(tree) : ItemPoint(tree, dlg.*t.item));
             }
-            path.push_back(afx::DragStep::Release());
-            CDDTreeCtrl& source = dlg.*c.sourceTree;
-            const HTREEITEM hSource = dlg.*c.sourceItem;
-            EXPECT_EQ(afx::DragFrom(source, ItemPoint(source, hSource), path), c.bDragStarts);
-
+            const HTREEITEM hSource = c.source == None ? nullptr : dlg.*c.source;
+            const HTREEITEM hTarget = c.target == None ? nullptr : dlg.*c.target;
+            if (c.sourceTree == List) {
+                SelectRows(dlg.m_listTool, {3});
+                EXPECT_TRUE(
+                    afx::DragFrom(dlg.m_listTool, RowPoint(dlg.m_listTool, 3), DropPath(points)));
+            } else {
+                CDDTreeCtrl& source = dlg.*c.sourceTree;
+                EXPECT_EQ(afx::DragFrom(source, ItemPoint(source, hSource), DropPath(points)),
+                          c.bDragStarts);
+                EXPECT_EQ(source.GetSelectedItem(), hSource);
+            }
             std::vector<Received> expected;
-            if (c.nMessage != 0)
-                expected.push_back(Item(c.nMessage, dlg.*c.dragged, dlg.*c.target));
+            if (c.nMessage != 0) expected.push_back(Item(c.nMessage, hSource, hTarget));
             EXPECT_EQ(dlg.m_received, expected);
-            EXPECT_EQ(source.GetSelectedItem(), hSource);
             for (TreeOf tree : {Menu, Group, Link}) {
                 EXPECT_EQ((dlg.*tree).GetDropHilightItem(), nullptr);
             }
@@ -211,34 +119,6 @@ TEST_F(DragDrop, ReleasingInsideTheSourceTreeShowsTheNoDropCursor) {
     EXPECT_TRUE(m_dlg.m_received.empty());
 }
 
-TEST_F(DragDrop, ListRowsDroppedOnATreeNameTheTargetItemOnly) {
-    m_dlg.Run([&] {
-        CDDListCtrl& list = m_dlg.m_listTool;
-        CDDTreeCtrl& menu = m_dlg.m_treeMenu;
-        CDDTreeCtrl& group = m_dlg.m_treeGroup;
-        // A tree drag first: the list's drags that follow are not tree drags.
-        EXPECT_TRUE(afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hBalance),
-                                  DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup2)}})));
-        SelectRows(list, {3});
-        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3),
-                                  DropPath({{&group, ItemPoint(group, m_dlg.m_hGroup1)}})));
-        EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, 3),
-                                  DropPath({{&menu, ItemPoint(menu, m_dlg.m_hDailyChart)}})));
-        EXPECT_TRUE(
-            afx::DragFrom(list, RowPoint(list, 3), DropPath({{&group, EmptySpace(group)}})));
-        EXPECT_TRUE(afx::DragFrom(
-            list, RowPoint(list, 3),
-            DropPath({{&m_dlg.m_treeLink, ItemPoint(m_dlg.m_treeLink, m_dlg.m_hLinkFirst)}})));
-    });
-    const std::vector<Received> expected = {
-        Item(UM_MENU_ITEM_DROPPED, m_dlg.m_hBalance, m_dlg.m_hGroup2),
-        Item(UM_LIST_DROPPED_ON_GROUPS, nullptr, m_dlg.m_hGroup1),
-        Item(UM_LIST_DROPPED_ON_MENU, nullptr, m_dlg.m_hDailyChart),
-        Item(UM_LIST_DROPPED_ON_GROUPS, nullptr, nullptr),
-    };
-    EXPECT_EQ(m_dlg.m_received, expected);
-}
-
 TEST_F(DragDrop, FoldersExpandUnderTheCursorOnlyWithSelfDrops) {
     m_dlg.Run([&] {
         CDDTreeCtrl& link = m_dlg.m_treeLink;
@@ -257,13 +137,6 @@ TEST_F(DragDrop, FoldersExpandUnderTheCursorOnlyWithSelfDrops) {
     EXPECT_TRUE(m_dlg.m_received.empty());
 }
 
-// Which way a tree scrolled: lines down (first visible item), and +1 for
-// content moved left (a column right), -1 for content moved right.
-struct Scrolled {
-    int nLines;
-    int nSideways;
-};
-
 int VisibleIndex(const CTreeCtrl& tree, HTREEITEM hItem) {
     int n = 0;
     for (HTREEITEM h = tree.GetRootItem(); h != nullptr && h != hItem;
@@ -273,32 +146,23 @@ int VisibleIndex(const CTreeCtrl& tree, HTREEITEM hItem) {
     return n;
 }
 
+// An edge band reaches 10 pixels inside the client rectangle, whose right
+// and bottom lie just outside it; each drag-over there scrolls one line.
 TEST_F(DragDrop, DragOverScrollsOneLinePerCallWithinTenPixelsOfAnEdge) {
-    struct Case {
-        const char* name;
-        int dx, dy;  // the cursor, from the named edge of the client rectangle
-        bool bFromRight, bFromBottom;
-        int nOvers;
-        Scrolled expected;
-    };
-    // An edge band reaches 10 pixels inside the client rectangle; the
-    // rectangle's right and bottom lie just outside it.
-    const Case cases[] = {
-        {"bottom - 10", 0, -10, false, true, 3, {3, 0}},
-        {"bottom - 11", 0, -11, false, true, 3, {0, 0}},
-        {"top + 10", 0, 10, false, false, 2, {-2, 0}},
-        {"top + 11", 0, 11, false, false, 2, {0, 0}},
-        {"right - 10", -10, 0, true, false, 2, {0, 1}},
-        {"right - 11", -11, 0, true, false, 2, {0, 0}},
-        {"left + 10", 10, 0, false, false, 2, {0, -1}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    constexpr int kMid = 0;  // the cursor's x or y in the middle of the tree
+    const struct {
+        int x, y;       // from the left or top edge when positive, else the right or bottom
+        int nLines;     // lines scrolled down over two drag-overs
+        int nSideways;  // +1: content moved left (a column right); -1: right
+    } cases[] = {{kMid, -10, 2, 0}, {kMid, -11, 0, 0}, {kMid, 10, -2, 0}, {kMid, 11, 0, 0},
+                 {-10, kMid, 0, 1}, {-11, kMid, 0, 0}, {10, kMid, 0, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         CDragDropTestDlg dlg;
         dlg.Run([&] {
             CDDTreeCtrl& link = dlg.m_treeLink;
-            CRect rcClient;
-            link.GetClientRect(&rcClient);
+            CRect rc;
+            link.GetClientRect(&rc);
             // Start from the middle of the content, scrolled down and right.
             HTREEITEM hMiddle = link.GetRootItem();
             for (int i = 0; i < 12; ++i) hMiddle = link.GetNextVisibleItem(hMiddle);
@@ -309,27 +173,25 @@ TEST_F(DragDrop, DragOverScrollsOneLinePerCallWithinTenPixelsOfAnEdge) {
             CRect rcBefore;
             link.GetItemRect(link.GetFirstVisibleItem(), &rcBefore, TRUE);
 
-            const CPoint mid = rcClient.CenterPoint();
-            const bool bVertical = c.dy != 0;
-            const CPoint edge(
-                bVertical ? mid.x : (c.bFromRight ? rcClient.right : rcClient.left) + c.dx,
-                bVertical ? (c.bFromBottom ? rcClient.bottom : rcClient.top) + c.dy : mid.y);
-            std::vector<afx::DragStep> path = {afx::DragStep::MoveTo(ToScreen(link, mid))};
-            for (int i = 0; i < c.nOvers; ++i) {
-                // Along the band, one drag-over each.
-                const CPoint along =
-                    bVertical ? CPoint(edge.x + i, edge.y) : CPoint(edge.x, edge.y + i);
-                path.push_back(afx::DragStep::MoveTo(ToScreen(link, along)));
-            }
-            path.push_back(afx::DragStep::Escape());
-            afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path);
+            const auto at = [](int v, int lo, int hi, int mid) {
+                return v == kMid ? mid : v > 0 ? lo + v : hi + v;
+            };
+            const CPoint edge(at(c.x, rc.left, rc.right, rc.CenterPoint().x),
+                              at(c.y, rc.top, rc.bottom, rc.CenterPoint().y));
+            // Two drag-overs along the band.
+            const CPoint along =
+                c.x == kMid ? CPoint(edge.x + 1, edge.y) : CPoint(edge.x, edge.y + 1);
+            afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance),
+                          {afx::DragStep::MoveTo(ToScreen(link, rc.CenterPoint())),
+                           afx::DragStep::MoveTo(ToScreen(link, edge)),
+                           afx::DragStep::MoveTo(ToScreen(link, along)), afx::DragStep::Escape()});
 
             CRect rcAfter;
             const HTREEITEM hFirst = link.GetFirstVisibleItem();
             link.GetItemRect(hFirst, &rcAfter, TRUE);
-            EXPECT_EQ(VisibleIndex(link, hFirst) - nFirstBefore, c.expected.nLines);
+            EXPECT_EQ(VisibleIndex(link, hFirst) - nFirstBefore, c.nLines);
             const int nShift = rcAfter.left - rcBefore.left;
-            EXPECT_EQ(nShift < 0 ? 1 : nShift > 0 ? -1 : 0, c.expected.nSideways);
+            EXPECT_EQ(nShift < 0 ? 1 : nShift > 0 ? -1 : 0, c.nSideways);
         });
     }
 }

@@ -6,7 +6,7 @@
 
 #include <afxautomation.h>
 
-#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "DragDropTestDlg.h"
@@ -54,7 +54,7 @@ protected:
     }
     // Hovers over each point in turn, then releases.
     static std::vector<afx::DragStep> DropPath(
-        std::initializer_list<std::pair<const CWnd*, CPoint>> points) {
+        const std::vector<std::pair<const CWnd*, CPoint>>& points) {
         std::vector<afx::DragStep> path;
         for (const auto& [pWnd, point] : points) {
             const std::vector<afx::DragStep> steps = Over(*pWnd, point);
@@ -63,7 +63,6 @@ protected:
         path.push_back(afx::DragStep::Release());
         return path;
     }
-
     // The middle of an item's label.
     static CPoint ItemPoint(const CTreeCtrl& tree, HTREEITEM hItem) {
         CRect rc;

@@ -21,8 +21,6 @@ const afx::DialogControl kControls[] = {
      70, 60},
     {CDragDropTestDlg::IDC_TOOL_LIST, "SysListView32", "",
      WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 5, 130, 220, 80},
-    {CDragDropTestDlg::IDC_LINK_LIST, "SysListView32", "",
-     WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 230, 130, 160, 80},
 };
 AFX_DIALOG_RESOURCE(kDragDropTest, CDragDropTestDlg::IDD, "Drag and drop",
                     DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, "Tahoma", 9, 0, 0, 400, 220,
@@ -60,18 +58,13 @@ BOOL CDragDropTestDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // As the module's dialogs set their controls up.
     m_listTool.SubclassDlgItem(IDC_TOOL_LIST, this);
-    m_listLink.SubclassDlgItem(IDC_LINK_LIST, this);
     m_treeMenu.SubclassDlgItem(IDC_MENU_TREE, this);
     m_treeGroup.SubclassDlgItem(IDC_GROUP_TREE, this);
     m_treeLink.SubclassDlgItem(IDC_LINK_TREE, this);
-    for (CDDListCtrl* pList : {&m_listTool, &m_listLink}) {
-        pList->SetExtendedStyle(pList->GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    }
+    m_listTool.SetExtendedStyle(m_listTool.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_listTool.m_bAllowSelfDrop = TRUE;
     m_listTool.m_bEditable = TRUE;
     m_listTool.m_bAutoScroll = FALSE;
-    m_listLink.m_bAllowSelfDrop = TRUE;
-    m_listLink.m_bAutoScroll = FALSE;
     for (CDDTreeCtrl* pTree : {&m_treeMenu, &m_treeGroup, &m_treeLink}) {
         pTree->m_bAllowSelfDrop = FALSE;
         pTree->RegisterDropTarget();
@@ -82,7 +75,6 @@ BOOL CDragDropTestDlg::OnInitDialog() {
     m_treeMenu.m_nItemDropMessage = UM_MENU_ITEM_DROPPED;
     m_treeMenu.m_nListDropMessage = UM_LIST_DROPPED_ON_MENU;
     m_listTool.RegisterDropTarget();
-    m_listLink.RegisterDropTarget();
     FillTrees();
     FillList();
     return TRUE;
@@ -122,10 +114,8 @@ void CDragDropTestDlg::FillTrees() {
 
 void CDragDropTestDlg::FillList() {
     const char* const aHeadings[] = {"No", "Screen", "Short name"};
-    for (CDDListCtrl* pList : {&m_listTool, &m_listLink}) {
-        for (int nCol = 0; nCol < 3; ++nCol) {
-            pList->InsertColumn(nCol, aHeadings[nCol], LVCFMT_LEFT, kColumnWidths[nCol]);
-        }
+    for (int nCol = 0; nCol < 3; ++nCol) {
+        m_listTool.InsertColumn(nCol, aHeadings[nCol], LVCFMT_LEFT, kColumnWidths[nCol]);
     }
     for (int nRow = 0; nRow < kToolRows; ++nRow) {
         CString strText;

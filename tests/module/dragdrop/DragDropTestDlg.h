@@ -21,10 +21,7 @@ struct Received {
     LPARAM lParam;
     CString strText;
 
-    friend bool operator==(const Received& a, const Received& b) {
-        return a.nMessage == b.nMessage && a.wParam == b.wParam && a.lParam == b.lParam &&
-               a.strText == b.strText;
-    }
+    bool operator==(const Received&) const = default;
     friend void PrintTo(const Received& r, std::ostream* os) {
         *os << "{0x" << std::hex << r.nMessage << std::dec << ", " << r.wParam << ", " << r.lParam
             << ", \"" << static_cast<LPCSTR>(r.strText) << "\"}";
@@ -48,7 +45,6 @@ public:
     static constexpr UINT IDC_MENU_TREE = 1040;
     static constexpr UINT IDC_GROUP_TREE = 1042;
     static constexpr UINT IDC_LINK_TREE = 1075;  // a plain tree, as the link dialog's
-    static constexpr UINT IDC_LINK_LIST = 1079;  // an empty list without editing
     static constexpr UINT IDC_TOOL_LIST = 1033;
     static constexpr int kToolRows = 20;
 
@@ -62,7 +58,6 @@ public:
     CDDTreeCtrl m_treeGroup;  // set up as the toolbar dialog's group tree
     CDDTreeCtrl m_treeLink;   // 1075
     CDDListCtrl m_listTool;   // 1033
-    CDDListCtrl m_listLink;   // 1079
 
     // Menu tree: root, folder "Quotes" with two screens, folder "Orders", screen "Balance".
     HTREEITEM m_hMenuRoot = nullptr, m_hQuotes = nullptr, m_hCurrentPrice = nullptr,

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <MenuNode.h>
 #include <TerminalSetup.h>
 #include <afxcodepage.h>
 
@@ -9,7 +8,6 @@
 #include <fstream>
 #include <string>
 
-#include "toolbar/MenuInfo.h"
 #include "menu/ShortName.h"
 
 namespace {
@@ -87,37 +85,22 @@ TEST_F(ShortName, ComesFromTheTableOrFromTheFirstEightBytesOfTheName) {
     EXPECT_EQ(GetShortName("9999", Cp949("A주식현재가")), Cp949("A주식현"));
 }
 
-TEST_F(ShortName, AMissingTableGivesTheName) {
-    EXPECT_EQ(GetShortName("0101", "Current price"), "Current ");
-    EXPECT_EQ(GetShortName("0101", Cp949("현재가")), Cp949("현재가"));
-}
-
+// No table gives the name's first 8 bytes; a table written in the meantime
+// is read at the next call.
 TEST_F(ShortName, TheTableIsReadAnewAtEachCall) {
-    EXPECT_EQ(GetShortName("0101", "Current price"), "Current ");
-    WriteTable("[0101]\nSNAME=First\n");
-    EXPECT_EQ(GetShortName("0101", "Current price"), "First");
-    WriteTable("[0101]\nSNAME=Secnd\n");  // same size as before
-    EXPECT_EQ(GetShortName("0101", "Current price"), "Secnd");
-    WriteTable("[0101]\nSNAME=Another one\n[0102]\nSNAME=Other\n");
-    EXPECT_EQ(GetShortName("0101", "Current price"), "Another one");
-    std::filesystem::remove(m_dataDir / "ShortID.dat");
-    EXPECT_EQ(GetShortName("0101", "Current price"), "Current ");
-}
-
-TEST_F(ShortName, AScreenNodeTakesItsShortNameFromTheTable) {
-    WriteTable("[0101]\nSNAME=현재가\n");
-    CMenuNode node;
-    node.m_strName = Cp949("주식현재가");
-    node.m_nKind = MENU_KIND_SCREEN;
-    node.m_pScreen = std::make_unique<CScreenRecord>();
-    node.m_pScreen->m_strScreenNo = "0101";
-    EXPECT_EQ(CMenuInfo(node).m_strShortName, Cp949("현재가"));
-
-    node.m_pScreen->m_strScreenNo = "0202";
-    CMenuInfo group;
-    ASSERT_TRUE(group.AddChildFromNode(&node, -1));
-    EXPECT_EQ(group.GetChild(0)->m_strShortName, Cp949("주식현재"));
-    EXPECT_EQ(group.GetChild(0)->m_strScreenNo, "0202");
+    const struct {
+        const char* pszTable;  // nullptr: no ShortID.dat
+        const char* pszShortName;
+    } steps[] = {{nullptr, "Current "},
+                 {"[0101]\nSNAME=First\n", "First"},
+                 {"[0101]\nSNAME=Secnd\n", "Secnd"},  // same size as before
+                 {"[0101]\nSNAME=Another one\n[0102]\nSNAME=Other\n", "Another one"},
+                 {nullptr, "Current "}};
+    for (const auto& step : steps) {
+        std::filesystem::remove(m_dataDir / "ShortID.dat");
+        if (step.pszTable) WriteTable(step.pszTable);
+        EXPECT_EQ(GetShortName("0101", "Current price"), step.pszShortName);
+    }
 }
 
 }  // namespace
