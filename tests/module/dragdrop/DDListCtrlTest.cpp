@@ -144,15 +144,16 @@ TEST_F(DragDrop, LeavingAListTakesItsHighlightAway) {
 }
 
 // 300 ms to the first line, then a line each 100 ms, while the cursor rests
-// within 10 pixels of the top or the bottom; the drop stops the timer.
+// within 10 pixels of the top or the bottom; the drop stops the timer. The
+// rest lasts long enough that a loaded machine still sees the first line.
 TEST_F(DragDrop, TimerScrollsTheListWhileTheCursorRestsNearAnEdge) {
     const struct {
         const char* name;
         BOOL bAutoScroll;
         bool bBottom;
         int nMinLines, nMaxLines;
-    } cases[] = {{"bottom zone", TRUE, true, 1, 4},
-                 {"top zone", TRUE, false, -4, -1},
+    } cases[] = {{"bottom zone", TRUE, true, 1, 10},
+                 {"top zone", TRUE, false, -10, -1},
                  {"switched off", FALSE, true, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,7 +168,7 @@ TEST_F(DragDrop, TimerScrollsTheListWhileTheCursorRestsNearAnEdge) {
             list.GetClientRect(&rcClient);
             std::vector<afx::DragStep> path =
                 Over(list, CPoint(20, c.bBottom ? rcClient.bottom - 5 : 5));
-            path.push_back(afx::DragStep::Wait(650));
+            path.push_back(afx::DragStep::Wait(1200));
             path.push_back(afx::DragStep::Release());
             afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path);
             EXPECT_GE(list.GetTopIndex() - nStartTop, c.nMinLines);
