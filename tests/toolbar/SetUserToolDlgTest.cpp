@@ -35,18 +35,6 @@ TEST_F(Window, MenuTreeFollowsTheMenuAndPreselectsTheLaunchScreen) {
     EXPECT_EQ(lines, expected);
 }
 
-TEST_F(Window, WithoutAKnownLaunchScreenOnlyTheRootOpensAndNothingIsSelected) {
-    for (LPCSTR pszScreenNo : {"", "9999"}) {
-        SCOPED_TRACE(pszScreenNo);
-        std::vector<std::string> lines;
-        Run([&] { lines = TreeLines(MenuTree()); }, pszScreenNo);
-        ASSERT_GE(lines.size(), 3u);
-        EXPECT_EQ(lines[0], "Halvane VORK Menu img=1 + open");
-        EXPECT_EQ(lines[1], "  Quotes img=2 +");
-        for (const std::string& line : lines) EXPECT_EQ(line.find(" sel"), std::string::npos);
-    }
-}
-
 TEST_F(Window, OpensOnTheRecordedGroupWithItsScreensAndTheFirstRowSelected) {
     WriteToolbars({{"G1", 1001, 3}, {"G2", 1010, 2}});
     Run([&] {
