@@ -371,15 +371,16 @@ TEST_F(Files, FavoritesBecomeFoldersOfTheMenuTree) {
                "[TOTCOUNT]\r\nCNT=2\r\n[0]\r\nTRCODE=0101\r\n[1]\r\nTRCODE=0102\r\n");
     WriteBytes(HomeFile("9102.FAF"),
                "[TOTCOUNT]\r\nCNT=4\r\n[0]\r\nTRCODE=0A61\r\n[1]\r\nTRCODE=01011\r\n"
-               "[2]\r\nTRCODE=9999\r\n");
+               "[2]\r\nTRCODE=9999\r\n[3]\r\nTRCODE=010\r\n");
     WriteBytes(HomeFile("9103.FAF"), "[TOTCOUNT]\r\nCNT=0\r\n[0]\r\nTRCODE=0101\r\n");
     WriteBytes(HomeFile("9104.FAF"), "[0]\r\nTRCODE=0101\r\n");
     WriteBytes(HomeFile("9110.FAF"), "[TOTCOUNT]\r\nCNT=1\r\n[0]\r\nTRCODE=0900\r\n");
     WriteBytes(HomeFile("9111.FAF"), "[TOTCOUNT]\r\nCNT=1\r\n[0]\r\nTRCODE=0101\r\n");
-    // A five-byte code the terminal knows is still no favorite.
+    // Five- and three-byte codes the terminal knows are still no favorites.
     void* pNode = nullptr;
     ASSERT_TRUE(m_index.Lookup("0101", pNode));
     m_index.SetAt("01011", pNode);
+    m_index.SetAt("010", pNode);
     WriteBytes(UserFile(), kOld);
     Run([&] {
         const std::vector<std::string> lines = driver::TreeLines(MenuTree());
