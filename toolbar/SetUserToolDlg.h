@@ -131,18 +131,21 @@ protected:
     CDDTreeCtrl m_treeMenu;
     CDDListCtrl m_listTool;
     CMenuNode m_menuRoot;
-    CMenuInfo m_groupRoot;
     CImageList m_imageList;
     CString m_strInitScreenNo;
     CString m_strUserFile;
     CString m_strDefaultFile;
     CString m_strReadFailure;  // why the user's file could not be read when the dialog opened
-    BOOL m_bModified = FALSE;
-    HTREEITEM m_hCurGroup = nullptr;
     CMenuSearch m_search;
     CMapStringToPtr* m_pScreenIndex;
 
 private:
+    // The records behind the group tree, whether they differ from what the
+    // dialog opened with, and the group whose screens the list shows.
+    CMenuInfo m_groupRoot;
+    BOOL m_bModified = FALSE;
+    HTREEITEM m_hCurGroup = nullptr;
+
     static CString LimitMessage();
     enum class Move { Top, Up, Down, Bottom };
     void MoveScreen(Move how);

@@ -1,18 +1,13 @@
 // The default toolbar picker on its own (what it builds from the default
 // file, what each way of ending leaves in the slots) and through the
 // toolbar dialog's "Modify Group", which imports the ticked toolbars.
-#include "TestSupport.h"
 #include "ToolbarDialogFixture.h"
 #include "toolbar/GroupEditDlg.h"
 
 namespace {
 
-constexpr int kFirstCheck = IDC_GROUP_EDIT_FIRST_CHECK;
-
 class Picker : public ToolbarDialog {
 protected:
-    std::filesystem::path DefaultFile() const { return m_home / "user" / "Toolbar.ini"; }
-
     // Default toolbars named as given ("" leaves the key out), each with the
     // screen entries given for it.
     void WriteDefaults(const std::vector<std::string>& names,
@@ -52,20 +47,10 @@ protected:
     bool m_bControlsLeft = true;
 };
 
-// A control's text and rectangle in the pop-up's client coordinates.
-struct Placed {
-    int nID;
-    std::string text;
-    CRect rc;
-    friend bool operator==(const Placed&, const Placed&) = default;
-    friend void PrintTo(const Placed& p, std::ostream* os) {
-        *os << p.nID << " \"" << p.text << "\" (" << p.rc.left << "," << p.rc.top << ","
-            << p.rc.right << "," << p.rc.bottom << ")";
-    }
-};
-
-std::vector<Placed> Controls(CWnd& picker) {
-    std::vector<Placed> placed;
+// The pop-up's controls from top to bottom, as "id text left,top,right,bottom"
+// in its client coordinates.
+std::vector<std::string> Controls(CWnd& picker) {
+    std::vector<std::pair<int, std::string>> placed;
     for (HWND h = ::GetWindow(picker.GetSafeHwnd(), GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
         CWnd* pControl = CWnd::FromHandle(h);
         CString strText;
@@ -73,33 +58,45 @@ std::vector<Placed> Controls(CWnd& picker) {
         CRect rc;
         pControl->GetWindowRect(&rc);
         picker.ScreenToClient(&rc);
-        placed.push_back({pControl->GetDlgCtrlID(), std::string(strText), rc});
+        char szLine[300];
+        std::snprintf(szLine, sizeof szLine, "%d %s %d,%d,%d,%d", pControl->GetDlgCtrlID(),
+                      strText.GetString(), static_cast<int>(rc.left), static_cast<int>(rc.top),
+                      static_cast<int>(rc.right), static_cast<int>(rc.bottom));
+        placed.emplace_back(rc.top, szLine);
     }
-    std::sort(placed.begin(), placed.end(),
-              [](const Placed& a, const Placed& b) { return a.rc.top < b.rc.top; });
-    return placed;
+    std::sort(placed.begin(), placed.end());
+    std::vector<std::string> lines;
+    for (const auto& [nTop, line] : placed) lines.push_back(line);
+    return lines;
 }
 
-// Named entries get check boxes in a column without gaps, the address bar
-// and empty entries none, entries after the tenth none; "Confirm" closes
-// the column and the pop-up hangs from the anchor's bottom-left corner.
+// Named entries among the first ten get check boxes in a column without
+// gaps, the address bar and empty entries none; "Confirm" closes the column
+// and the pop-up, without caption or border, hangs from the anchor's
+// bottom-left corner.
 TEST_F(Picker, BuildsACheckBoxPerDefaultToolbarUnderTheAnchor) {
-    const std::string strAddressBar = Cp949("주소바");
     const std::string strKorean = Cp949("관심");
+    std::vector<std::string> twelve;
+    for (char c = 'A'; c < 'A' + 12; ++c) twelve.emplace_back(1, c);
+    std::vector<std::string> tenChecks;
+    for (int i = 0; i < 10; ++i) {
+        tenChecks.push_back(std::to_string(100 + i) + " " + twelve[i] + " 10," +
+                            std::to_string(20 * i) + ",100," + std::to_string(20 * i + 20));
+    }
+    tenChecks.push_back("200 Confirm 5,200,100,220");
     const struct {
         const char* pszCase;
         std::vector<std::string> names;
-        std::vector<Placed> expected;
+        std::vector<std::string> expected;
     } cases[] = {
         {"address bar between two",
-         {"A", strAddressBar, "B"},
-         {{100, "A", {10, 0, 100, 20}},
-          {102, "B", {10, 20, 100, 40}},
-          {200, "Confirm", {5, 40, 100, 60}}}},
-        {"no file", {}, {{200, "Confirm", {5, 0, 100, 20}}}},
+         {"A", Cp949("주소바"), "B"},
+         {"100 A 10,0,100,20", "102 B 10,20,100,40", "200 Confirm 5,40,100,60"}},
+        {"no file", {}, {"200 Confirm 5,0,100,20"}},
         {"empty entry",
          {"", strKorean},
-         {{101, strKorean, {10, 0, 100, 20}}, {200, "Confirm", {5, 20, 100, 40}}}},
+         {"101 " + strKorean + " 10,0,100,20", "200 Confirm 5,20,100,40"}},
+        {"twelve", twelve, tenChecks},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszCase);
@@ -112,82 +109,19 @@ TEST_F(Picker, BuildsACheckBoxPerDefaultToolbarUnderTheAnchor) {
             EXPECT_EQ(Controls(picker), c.expected);
             CRect rc;
             picker.GetWindowRect(&rc);
-            const int nHeight = c.expected.back().rc.top + 25;
+            const int nHeight = 20 * static_cast<int>(c.expected.size() - 1) + 25;
             EXPECT_EQ(rc, CRect(kAnchor.left, kAnchor.bottom, kAnchor.left + 105,
                                 kAnchor.bottom + nHeight));
             EXPECT_EQ(picker.GetStyle() & (WS_CAPTION | WS_BORDER), 0u);
             afx::EndModal(IDCANCEL);
         });
     }
-
-    std::vector<std::string> twelve;
-    for (char c = 'A'; c < 'A' + 12; ++c) twelve.emplace_back(1, c);
-    WriteDefaults(twelve);
-    RunPicker([&](CWnd& picker) {
-        const std::vector<Placed> placed = Controls(picker);
-        ASSERT_EQ(placed.size(), 11u);
-        EXPECT_EQ(placed[9], (Placed{109, "J", {10, 180, 100, 200}}));
-        afx::EndModal(IDCANCEL);
-    });
-}
-
-// Confirm and Enter write all ten slots from the boxes and answer IDOK;
-// the close box and Escape leave the slots and answer IDCANCEL. The
-// controls are gone however the pop-up ends.
-TEST_F(Picker, ConfirmAndEnterWriteTheSlotsCloseAndEscapeLeaveThem) {
-    std::vector<std::string> names = {"A", Cp949("주소바"), "B"};
-    for (char c = 'D'; c < 'D' + 9; ++c) names.emplace_back(1, c);
-    WriteDefaults(names);
-    enum class End { Confirm, Enter, CloseBox, Escape };
-    const std::vector<int> untouched = Slots();
-    const struct {
-        const char* pszCase;
-        std::vector<int> ticks;  // control ids
-        End end;
-        INT_PTR nResult;
-        std::vector<int> slots;
-    } cases[] = {
-        {"confirm B", {102}, End::Confirm, IDOK, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
-        {"confirm none", {}, End::Confirm, IDOK, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"confirm A and the tenth", {100, 109}, End::Confirm, IDOK, {1, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
-        {"enter", {100, 103}, End::Enter, IDOK, {1, 0, 0, 1, 0, 0, 0, 0, 0, 0}},
-        {"close box", {102}, End::CloseBox, IDCANCEL, untouched},
-        {"escape", {102}, End::Escape, IDCANCEL, untouched},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszCase);
-        std::copy(untouched.begin(), untouched.end(), m_aSlots);
-        m_bControlsLeft = true;
-        const INT_PTR nResult = RunPicker([&](CWnd& picker) {
-            const HWND hPicker = picker.GetSafeHwnd();
-            for (int nID : c.ticks) ClickControl(hPicker, nID);
-            switch (c.end) {
-                case End::Confirm:
-                    ClickControl(hPicker, IDC_GROUP_EDIT_CONFIRM);
-                    break;
-                case End::Enter:
-                    Control(hPicker, c.ticks.front()).SetFocus();
-                    afx::PressKey(VK_RETURN);
-                    break;
-                case End::CloseBox:
-                    afx::ClickCloseBox(hPicker);
-                    break;
-                case End::Escape:
-                    Control(hPicker, c.ticks.front()).SetFocus();
-                    afx::PressKey(VK_ESCAPE);
-                    break;
-            }
-        });
-        EXPECT_EQ(nResult, c.nResult);
-        EXPECT_EQ(Slots(), c.slots);
-        EXPECT_FALSE(m_bControlsLeft);
-    }
 }
 
 // "Modify Group" opens the picker under itself; the ticked toolbars' known
 // screens (other nodes passed over) go one after the other below the
-// selected row of the selected group, a screen the group holds is reported and passed over, and a
-// full group or the root ends the import.
+// selected row of the selected group; a screen the group holds is reported
+// and passed over; a full group or the root ends the import.
 TEST_F(Picker, ModifyGroupImportsTheTickedToolbars) {
     // Numbered nodes that are no screens: a folder and a notice board.
     for (const auto& [pszNo, nKind] : {std::pair{"0950", MENU_NODE_FOLDER}, {"0960", BYTE{7}}}) {
@@ -209,8 +143,6 @@ TEST_F(Picker, ModifyGroupImportsTheTickedToolbars) {
     WriteBytes(DefaultFile(), strDefaults);
     WriteToolbars({{"G1", 1010, 2}, {"G2", 1001, 29}});
     const Box kDuplicate = VoBox("[Current price] The specified screen already exists.");
-    const Box kNoGroup = VoBox("Specify group to insert.");
-    const Box kFull = VoBox("In one toolbar, more than 30 items cannot be put.");
     std::vector<CString> full = Numbers(1001, 29);
     full.insert(full.begin() + 1, "0101");
     const struct {
@@ -221,7 +153,6 @@ TEST_F(Picker, ModifyGroupImportsTheTickedToolbars) {
         bool bConfirm;
         std::vector<CString> screens;  // of the group afterwards
         int nSelected;
-        bool bModified;
         std::vector<Box> boxes;
     } cases[] = {
         {"T1 and T3 below the first row",
@@ -229,21 +160,18 @@ TEST_F(Picker, ModifyGroupImportsTheTickedToolbars) {
          false,
          {100, 102},
          true,
-         {"1010", "0101", "0102", "1001", "1002", "1011"},
+         Texts({"1010", "0101", "0102", "1001", "1002", "1011"}),
          4,
-         true,
          {kDuplicate}},
         {"T1 without a selected row",
          "G1",
          true,
          {100},
          true,
-         {"1010", "0102", "1011", "0101"},
+         Texts({"1010", "0102", "1011", "0101"}),
          1,
-         true,
          {}},
-        {"nothing ticked", "G1", false, {}, true, {"1010", "1011"}, 0, false, {}},
-        {"closed", "G1", false, {100}, false, {"1010", "1011"}, 0, false, {}},
+        {"closed", "G1", false, {100}, false, Texts({"1010", "1011"}), 0, {}},
         {"full group",
          "G2",
          false,
@@ -251,19 +179,16 @@ TEST_F(Picker, ModifyGroupImportsTheTickedToolbars) {
          true,
          full,
          1,
-         true,
-         {VoBox("[Screen 1001] The specified screen already exists."), kFull}},
-        {"root", nullptr, false, {100}, true, {}, -1, false, {kNoGroup}},
+         {VoBox("[Screen 1001] The specified screen already exists."), VoBox(kLimit)}},
+        {"root", nullptr, false, {100}, true, {}, -1, {VoBox("Specify group to insert.")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszCase);
         ClearBoxes();
         Run([&] {
-            CTreeCtrl& tree = Dlg().m_treeGroup;
-            ClickItem(tree, c.pszGroup ? GroupItem(c.pszGroup) : tree.GetRootItem());
+            ClickGroup(c.pszGroup);
             if (c.bNoRow) {
-                afx::Click(Dlg().m_listTool.GetSafeHwnd(), RowPoint(Dlg().m_listTool, 0),
-                           MK_CONTROL);
+                SelectRows({});
             }
             int nShown = 0;
             OnDialog onPicker(IDD_GROUP_EDIT, [&](HWND hPicker) {
@@ -287,7 +212,6 @@ TEST_F(Picker, ModifyGroupImportsTheTickedToolbars) {
             EXPECT_EQ(ListScreens(), c.screens);
             EXPECT_EQ(ListSelection(),
                       c.pszGroup ? std::vector<int>{c.nSelected} : std::vector<int>{});
-            EXPECT_EQ(Dlg().m_bModified != FALSE, c.bModified);
         });
         EXPECT_EQ(Boxes(), c.boxes);
     }

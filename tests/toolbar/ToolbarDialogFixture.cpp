@@ -1,9 +1,12 @@
 #include "ToolbarDialogFixture.h"
 
 #include <TerminalSetup.h>
+#include <afxcodepage.h>
 
 #include <fstream>
-#include <functional>
+#include <sstream>
+
+#include "toolbar/SetUserToolDlg.h"
 
 namespace fs = std::filesystem;
 
@@ -28,6 +31,24 @@ CString ScreenNo(int n) {
     return strNo;
 }
 
+// The steps of RunSteps, played by a timer of the dialog.
+constexpr UINT_PTR kStepTimer = 77;
+std::vector<std::function<void()>> g_steps;
+std::size_t g_nNext = 0;
+bool g_bBusy = false;
+
+void CALLBACK Step(HWND hDlg, UINT, UINT_PTR nID, DWORD) {
+    if (g_bBusy) return;
+    if (g_nNext++ == g_steps.size()) {
+        ::KillTimer(hDlg, nID);
+        afx::EndModal(IDCANCEL);
+        return;
+    }
+    g_bBusy = true;
+    g_steps[g_nNext - 1]();
+    g_bBusy = false;
+}
+
 }  // namespace
 
 Box VoBox(LPCSTR pszText) {
@@ -36,6 +57,70 @@ Box VoBox(LPCSTR pszText) {
 
 Box OwnBox(LPCSTR pszText, LPCSTR pszCaption) {
     return {pszText, pszCaption, MB_OK | MB_ICONEXCLAMATION};
+}
+
+const Box kSaveQuestion{"Do you want to save the changes you have made?", "Halvane VORK",
+                        MB_OKCANCEL};
+const char kLimit[] = "In one toolbar, more than 30 items cannot be put.";
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return "MISSING";
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Cp949(const char* pszUtf8) {
+    return afx::Utf8ToCp949(pszUtf8);
+}
+
+std::vector<CString> Texts(std::initializer_list<const char*> texts) {
+    return {texts.begin(), texts.end()};
+}
+
+OnDialog::OnDialog(UINT nTemplate, std::function<void(HWND)> act)
+    : m_previous(
+          afx::SetModalHook([this, nTemplate, act = std::move(act)](const afx::ModalInfo& info) {
+              if (info.hwnd && info.templateId == nTemplate) {
+                  act(info.hwnd);
+              } else if (m_previous) {
+                  m_previous(info);
+              }
+          })) {}
+
+OnDialog::~OnDialog() {
+    afx::SetModalHook(m_previous);
+}
+
+CWnd& Control(HWND hDialog, int nID) {
+    CWnd* pControl = CWnd::FromHandle(::GetDlgItem(hDialog, nID));
+    EXPECT_NE(pControl, nullptr) << nID;
+    return *pControl;
+}
+
+CTreeCtrl& TreeOf(HWND hDialog, int nID) {
+    return static_cast<CTreeCtrl&>(Control(hDialog, nID));
+}
+
+void ClickControl(HWND hDialog, int nID) {
+    CWnd& control = Control(hDialog, nID);
+    CRect rc;
+    control.GetClientRect(&rc);
+    afx::Click(control.GetSafeHwnd(), rc.CenterPoint());
+}
+
+std::vector<CString> TopLabels(const CTreeCtrl& tree) {
+    std::vector<CString> labels;
+    for (HTREEITEM h = tree.GetRootItem(); h; h = tree.GetNextSiblingItem(h)) {
+        labels.push_back(tree.GetItemText(h));
+    }
+    return labels;
 }
 
 // The menu: a folder of ordinary screens with a separator, a hidden folder
@@ -64,9 +149,7 @@ ToolbarDialog::ToolbarDialog() {
     AddNode(*pDeep, "Deep screen", MENU_NODE_SCREEN, "0A61");
     CMenuNode* pMany = AddNode(m_menu, "Many", MENU_NODE_FOLDER);
     for (int n = 1001; n <= 1032; ++n) {
-        CString strName;
-        strName.Format("Screen %d", n);
-        AddNode(*pMany, strName, MENU_NODE_SCREEN, ScreenNo(n));
+        AddNode(*pMany, CString("Screen ") + ScreenNo(n), MENU_NODE_SCREEN, ScreenNo(n));
     }
     AddNode(m_menu, "Top screen", MENU_NODE_SCREEN, "0900");
     AddNode(m_menu, "SEPARATOR", MENU_NODE_FOLDER);
@@ -84,7 +167,7 @@ ToolbarDialog::~ToolbarDialog() {
 }
 
 void ToolbarDialog::WriteToolbars(std::initializer_list<Group> groups) {
-    std::ofstream file(m_home / "user" / "ToolBar_tester.ini", std::ios::binary);
+    std::ofstream file(UserFile(), std::ios::binary);
     file << "[LIST]\r\nItemCnt=" << groups.size() << "\r\n";
     int nGroup = 0;
     for (const Group& group : groups) {
@@ -109,30 +192,32 @@ INT_PTR ToolbarDialog::RunToEnd(const std::function<void()>& body) {
     return RunDialog(body, "", false);
 }
 
+void ToolbarDialog::RunSteps(std::vector<std::function<void()>> steps) {
+    g_steps = std::move(steps);
+    g_nNext = 0;
+    EXPECT_EQ(RunToEnd([&] { Dlg().SetTimer(kStepTimer, 1, &Step); }), IDCANCEL);
+    EXPECT_EQ(g_nNext, g_steps.size() + 1) << "the dialog ended before its last step";
+    g_steps.clear();
+}
+
+// The identifier's trailing blanks are no part of the file's name.
 INT_PTR ToolbarDialog::RunDialog(const std::function<void()>& body, LPCSTR pszScreenNo,
                                  bool bCancel) {
-    CTestToolDlg dlg(&m_menu, m_strUserDir.c_str(), "tester", pszScreenNo, &m_index);
+    CSetUserToolDlg dlg(&m_menu, m_strUserDir.c_str(), "tester \t", pszScreenNo, &m_index);
     m_pDlg = &dlg;
     const INT_PTR nResult = driver::RunModal(dlg, body, bCancel);
     m_pDlg = nullptr;
     return nResult;
 }
 
-void ToolbarDialog::ClickButton(int nID) {
-    CWnd* pButton = Dlg().GetDlgItem(nID);
-    ASSERT_NE(pButton, nullptr) << nID;
-    CRect rc;
-    pButton->GetClientRect(&rc);
-    afx::Click(pButton->GetSafeHwnd(), rc.CenterPoint());
-}
-
-void ToolbarDialog::PressKeyIn(CWnd& wnd, UINT vk) {
+void ToolbarDialog::PressKeyIn(CWnd& wnd, UINT vk, UINT keys) {
     wnd.SetFocus();
-    afx::PressKey(vk);
+    afx::PressKey(vk, keys);
 }
 
 HTREEITEM ToolbarDialog::GroupItem(LPCSTR pszName) {
-    CTreeCtrl& tree = Dlg().m_treeGroup;
+    CTreeCtrl& tree = GroupTree();
+    if (!pszName) return tree.GetRootItem();
     for (HTREEITEM h = tree.GetChildItem(tree.GetRootItem()); h; h = tree.GetNextSiblingItem(h)) {
         if (tree.GetItemText(h) == pszName) return h;
     }
@@ -141,7 +226,7 @@ HTREEITEM ToolbarDialog::GroupItem(LPCSTR pszName) {
 }
 
 HTREEITEM ToolbarDialog::MenuItem(std::initializer_list<LPCSTR> path) {
-    CTreeCtrl& tree = Dlg().m_treeMenu;
+    CTreeCtrl& tree = MenuTree();
     HTREEITEM hItem = tree.GetRootItem();
     for (LPCSTR pszLabel : path) {
         HTREEITEM hChild = tree.GetChildItem(hItem);
@@ -158,7 +243,13 @@ HTREEITEM ToolbarDialog::MenuItem(std::initializer_list<LPCSTR> path) {
 }
 
 void ToolbarDialog::SelectRows(std::initializer_list<int> rows) {
-    CListCtrl& list = Dlg().m_listTool;
+    CListCtrl& list = List();
+    if (rows.size() == 0) {
+        for (const int nRow : ListSelection()) {
+            afx::Click(list.GetSafeHwnd(), RowPoint(list, nRow), MK_CONTROL);
+        }
+        return;
+    }
     UINT nKeys = 0;
     for (int nRow : rows) {
         list.EnsureVisible(nRow, FALSE);
@@ -167,16 +258,12 @@ void ToolbarDialog::SelectRows(std::initializer_list<int> rows) {
     }
 }
 
-void ToolbarDialog::DoubleClickRow(int nRow) {
-    driver::DoubleClickRow(Dlg().m_listTool, nRow);
-}
-
 void ToolbarDialog::Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {
     EXPECT_TRUE(driver::Drag(source, from, target, to));
 }
 
-std::vector<CString> ToolbarDialog::ListScreens() const {
-    const CListCtrl& list = m_pDlg->m_listTool;
+std::vector<CString> ToolbarDialog::ListScreens() {
+    CListCtrl& list = List();
     std::vector<CString> screens;
     for (int nRow = 0; nRow < list.GetItemCount(); ++nRow) {
         screens.push_back(list.GetItemText(nRow, 0));
@@ -184,8 +271,19 @@ std::vector<CString> ToolbarDialog::ListScreens() const {
     return screens;
 }
 
-std::vector<int> ToolbarDialog::ListSelection() const {
-    const CListCtrl& list = m_pDlg->m_listTool;
+std::vector<std::string> ToolbarDialog::Rows() {
+    CListCtrl& list = List();
+    std::vector<std::string> rows;
+    for (int nRow = 0; nRow < list.GetItemCount(); ++nRow) {
+        rows.push_back(std::string(list.GetItemText(nRow, 0)) + "|" +
+                       std::string(list.GetItemText(nRow, 1)) + "|" +
+                       std::string(list.GetItemText(nRow, 2)));
+    }
+    return rows;
+}
+
+std::vector<int> ToolbarDialog::ListSelection() {
+    CListCtrl& list = List();
     std::vector<int> rows;
     for (int nRow = list.GetNextItem(-1, LVNI_SELECTED); nRow >= 0;
          nRow = list.GetNextItem(nRow, LVNI_SELECTED)) {
@@ -194,19 +292,36 @@ std::vector<int> ToolbarDialog::ListSelection() const {
     return rows;
 }
 
-std::vector<CString> ToolbarDialog::GroupScreens(LPCSTR pszName) const {
-    const CMenuInfo& root = m_pDlg->m_groupRoot;
-    for (POSITION pos = root.m_listChild.GetHeadPosition(); pos;) {
-        const CMenuInfo* pGroup = root.m_listChild.GetNext(pos);
-        if (pGroup->m_strName != pszName) continue;
-        std::vector<CString> screens;
-        for (POSITION p = pGroup->m_listChild.GetHeadPosition(); p;) {
-            screens.push_back(pGroup->m_listChild.GetNext(p)->m_strScreenNo);
-        }
-        return screens;
+std::vector<CString> ToolbarDialog::GroupLabels() {
+    CTreeCtrl& tree = GroupTree();
+    std::vector<CString> labels;
+    for (HTREEITEM h = tree.GetChildItem(tree.GetRootItem()); h; h = tree.GetNextSiblingItem(h)) {
+        labels.push_back(tree.GetItemText(h));
     }
-    ADD_FAILURE() << "no group record " << pszName;
-    return {};
+    return labels;
+}
+
+CString ToolbarDialog::SelectedLabel() {
+    CTreeCtrl& tree = GroupTree();
+    const HTREEITEM hItem = tree.GetSelectedItem();
+    if (!hItem) return "<none>";
+    return hItem == tree.GetRootItem() ? CString("<root>") : tree.GetItemText(hItem);
+}
+
+CString ToolbarDialog::EditorText() {
+    CEdit* pEdit = GroupTree().GetEditControl();
+    if (!pEdit) return "<closed>";
+    CString strText;
+    pEdit->GetWindowText(strText);
+    return strText;
+}
+
+std::vector<CString> ToolbarDialog::GroupScreens(LPCSTR pszName) {
+    const HTREEITEM hSelected = GroupTree().GetSelectedItem();
+    ClickGroup(pszName);
+    std::vector<CString> screens = ListScreens();
+    if (hSelected) ClickItem(GroupTree(), hSelected);
+    return screens;
 }
 
 std::vector<CString> ToolbarDialog::Numbers(int nFirst, int nCount) {
@@ -229,6 +344,7 @@ std::vector<Box> ToolbarDialog::Boxes() const {
     return boxes;
 }
 
-void ToolbarDialog::ClearBoxes() {
-    afx::ClearMessageBoxRecords();
+bool ToolbarDialog::AskedToSave() const {
+    const std::vector<Box> boxes = Boxes();
+    return std::find(boxes.begin(), boxes.end(), kSaveQuestion) != boxes.end();
 }

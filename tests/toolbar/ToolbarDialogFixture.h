@@ -1,7 +1,8 @@
 // The toolbar settings dialog in a running application, with a menu built
 // here, the user's files in a temporary home, every message box answered and
 // recorded, and the inputs a person gives: clicks, double-clicks, keys and
-// drags on the dialog's controls.
+// drags on the dialog's controls. What a test checks is what the controls
+// show, the boxes the dialog put up and the files it saved.
 #pragma once
 
 #include <MenuNode.h>
@@ -14,33 +15,16 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DialogDriver.h"
 #include "res/resource.h"
-#include "toolbar/SetUserToolDlg.h"
 
-// Items and rows are reached as in the link menu suites.
 using driver::ClickItem;
 using driver::DoubleClickItem;
 using driver::ItemPoint;
 using driver::RowPoint;
-
-// The dialog with its state open to the tests.
-class CTestToolDlg : public CSetUserToolDlg {
-public:
-    using CSetUserToolDlg::CSetUserToolDlg;
-    using CSetUserToolDlg::InsertListColumns;
-    using CSetUserToolDlg::m_bModified;
-    using CSetUserToolDlg::m_groupRoot;
-    using CSetUserToolDlg::m_hCurGroup;
-    using CSetUserToolDlg::m_listTool;
-    using CSetUserToolDlg::m_strDefaultFile;
-    using CSetUserToolDlg::m_strUserFile;
-    using CSetUserToolDlg::m_treeGroup;
-    using CSetUserToolDlg::m_treeMenu;
-    using CSetUserToolDlg::RefreshGroupItem;
-};
 
 struct Box {
     CString text;
@@ -59,6 +43,32 @@ struct Box {
 // The boxes the dialog shows: the terminal's, and its own with the icon.
 Box VoBox(LPCSTR pszText);
 Box OwnBox(LPCSTR pszText, LPCSTR pszCaption);
+extern const Box kSaveQuestion;
+extern const char kLimit[];
+
+std::string ReadBytes(const std::filesystem::path& path);  // "MISSING" when absent
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
+std::string Cp949(const char* pszUtf8);
+std::vector<CString> Texts(std::initializer_list<const char*> texts);
+
+// While it lives, each modal dialog made from the template is handed to act
+// once it is shown (act must end it); other modal loops go to the hook
+// installed before.
+class OnDialog {
+public:
+    OnDialog(UINT nTemplate, std::function<void(HWND)> act);
+    ~OnDialog();
+    OnDialog(const OnDialog&) = delete;
+    OnDialog& operator=(const OnDialog&) = delete;
+
+private:
+    afx::ModalHook m_previous;
+};
+
+CWnd& Control(HWND hDialog, int nID);
+CTreeCtrl& TreeOf(HWND hDialog, int nID);
+void ClickControl(HWND hDialog, int nID);
+std::vector<CString> TopLabels(const CTreeCtrl& tree);
 
 class ToolbarDialog : public ::testing::Test {
 protected:
@@ -73,39 +83,51 @@ protected:
         int nCount;
     };
     void WriteToolbars(std::initializer_list<Group> groups);
+    std::filesystem::path UserFile() const { return m_home / "user" / "ToolBar_tester.ini"; }
+    std::filesystem::path DefaultFile() const { return m_home / "user" / "Toolbar.ini"; }
 
     // Runs the dialog, opened for the screen number, and calls body once it
     // is shown; the dialog is then cancelled. Returns the dialog's result.
     INT_PTR Run(const std::function<void()>& body, LPCSTR pszScreenNo = "");
     // The same for a body that ends the dialog itself.
     INT_PTR RunToEnd(const std::function<void()>& body);
+    // Plays the steps from the dialog's own message loop, one per turn of
+    // it, as a person acts once the screen has settled (what a step posts is
+    // there for the next), then cancels; fails when the dialog ended before.
+    void RunSteps(std::vector<std::function<void()>> steps);
 
-    CTestToolDlg& Dlg() { return *m_pDlg; }
+    CDialog& Dlg() { return *m_pDlg; }
+    CListCtrl& List() { return static_cast<CListCtrl&>(Control(Hwnd(), IDC_TOOL_LIST)); }
+    CTreeCtrl& GroupTree() { return TreeOf(Hwnd(), IDC_GROUP_TREE); }
+    CTreeCtrl& MenuTree() { return TreeOf(Hwnd(), IDC_MENU_TREE); }
 
-    // Controls.
-    void ClickButton(int nID);
-    void PressKeyIn(CWnd& wnd, UINT vk);
-    HTREEITEM GroupItem(LPCSTR pszName);
+    void ClickButton(int nID) { ClickControl(Hwnd(), nID); }
+    void PressKeyIn(CWnd& wnd, UINT vk, UINT keys = 0);
+    HTREEITEM GroupItem(LPCSTR pszName);  // null: the root
+    void ClickGroup(LPCSTR pszName) { ClickItem(GroupTree(), GroupItem(pszName)); }
     // A menu item by its labels below the root, e.g. {"Quotes", "Current price(0101)"}.
     HTREEITEM MenuItem(std::initializer_list<LPCSTR> path);
-    // Clicks the first row, Ctrl+clicks the others.
+    // Clicks the first row, Ctrl+clicks the others; none takes the selection away.
     void SelectRows(std::initializer_list<int> rows);
-    void DoubleClickRow(int nRow);
-
-    // Drags from a point of one control to a point of another (or the same)
-    // and releases there.
     void Drag(CWnd& source, CPoint from, CWnd& target, CPoint to);
 
-    // What the list shows: column 0 of every row, the selected rows.
-    std::vector<CString> ListScreens() const;
-    std::vector<int> ListSelection() const;
-    // The screen numbers of a group's record.
-    std::vector<CString> GroupScreens(LPCSTR pszName) const;
+    // What the list shows: column 0 of every row, whole rows as
+    // "no|name|short name", the selected rows.
+    std::vector<CString> ListScreens();
+    std::vector<std::string> Rows();
+    std::vector<int> ListSelection();
+    std::vector<CString> GroupLabels();
+    CString SelectedLabel();  // "<root>" for the root
+    CString EditorText();     // the group label editor's, or "<closed>"
+    // The screens a group shows when it is clicked; the selection is then given back.
+    std::vector<CString> GroupScreens(LPCSTR pszName);
     static std::vector<CString> Numbers(int nFirst, int nCount);
     static std::vector<CString> Numbers(const std::vector<int>& numbers);
 
     std::vector<Box> Boxes() const;
-    void ClearBoxes();
+    void ClearBoxes() { afx::ClearMessageBoxRecords(); }
+    // Whether Save asked before writing: the sign that the dialog holds changes.
+    bool AskedToSave() const;
 
     std::filesystem::path m_home;
     std::string m_strUserDir;
@@ -113,8 +135,9 @@ protected:
     CMapStringToPtr m_index;
 
 private:
+    HWND Hwnd() const { return m_pDlg->GetSafeHwnd(); }
     INT_PTR RunDialog(const std::function<void()>& body, LPCSTR pszScreenNo, bool bCancel);
 
     afx::AutomationSession m_session;
-    CTestToolDlg* m_pDlg = nullptr;
+    CDialog* m_pDlg = nullptr;
 };

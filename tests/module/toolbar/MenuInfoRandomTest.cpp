@@ -140,4 +140,18 @@ TEST(MenuInfoRandom, ChildOperationsMatchAPlainList) {
     }
 }
 
+// A screen number is an identifier: one that differs in letter case only
+// names another screen.
+TEST(MenuInfoRandom, DuplicateScreenNumbersCountLetterCase) {
+    CMenuInfo group;
+    for (const char* pszNo : {"0A61", "0a61"}) {
+        auto* pScreen = new CMenuInfo;
+        pScreen->m_strScreenNo = pszNo;
+        ASSERT_TRUE(group.AddChild(pScreen, -1)) << pszNo;
+    }
+    CMenuInfo twin;
+    twin.m_strScreenNo = "0a61";
+    EXPECT_FALSE(group.AddChild(&twin, -1));
+}
+
 }  // namespace
