@@ -298,15 +298,17 @@ TEST_F(Files, AFailedSaveSaysWhyKeepsTheFileAndStaysOpen) {
         SCOPED_TRACE(fault.pszReason);
         WriteBytes(UserFile(), kOld);
         ClearBoxes();
-        EXPECT_EQ(RunToEnd([&] {
-                      SelectRows({1});
-                      ClickButton(IDC_DELETE_SCREEN);
-                      fault.arm();
-                      ClickButton(IDC_SAVE);
-                      EXPECT_EQ(ReadBytes(UserFile()), kOld);
-                      EXPECT_EQ(Boxes().back(), SaveFailure(strFile, fault.pszReason));
-                      ClickButton(IDC_SAVE);
-                  }),
+        EXPECT_EQ(RunSteps({[&] {
+                                SelectRows({1});
+                                ClickButton(IDC_DELETE_SCREEN);
+                                fault.arm();
+                                ClickButton(IDC_SAVE);
+                            },
+                            [&] {
+                                EXPECT_EQ(ReadBytes(UserFile()), kOld);
+                                EXPECT_EQ(Boxes().back(), SaveFailure(strFile, fault.pszReason));
+                                ClickButton(IDC_SAVE);
+                            }}),
                   IDOK);
         EXPECT_EQ(ReadBytes(UserFile()), kNew);
         EXPECT_EQ(Boxes().size(), 3u);

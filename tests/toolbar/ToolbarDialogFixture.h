@@ -93,8 +93,9 @@ protected:
     INT_PTR RunToEnd(const std::function<void()>& body);
     // Plays the steps from the dialog's own message loop, one per turn of
     // it, as a person acts once the screen has settled (what a step posts is
-    // there for the next), then cancels; fails when the dialog ended before.
-    void RunSteps(std::vector<std::function<void()>> steps);
+    // there for the next), then cancels unless the last step ended the
+    // dialog; fails when it ended before its last step. The dialog's result.
+    INT_PTR RunSteps(std::vector<std::function<void()>> steps);
 
     CDialog& Dlg() { return *m_pDlg; }
     CListCtrl& List() { return static_cast<CListCtrl&>(Control(Hwnd(), IDC_TOOL_LIST)); }
