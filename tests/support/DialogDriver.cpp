@@ -32,12 +32,6 @@ POINT Reached(CTreeCtrl& tree, HTREEITEM hItem) {
     return automation::ItemPoint(tree.GetSafeHwnd(), hItem);
 }
 
-automation::Spot SpotOf(int nID) {
-    automation::Spot spot;
-    spot.control = nID;
-    return spot;
-}
-
 }  // namespace
 
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool bEndWithCancel) {
@@ -45,7 +39,9 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool bEndWi
 }
 
 void ClickControl(CWnd& dialog, int nID) {
-    Reported([&] { automation::Click(dialog.GetSafeHwnd(), SpotOf(nID)); });
+    automation::Spot spot;
+    spot.control = nID;
+    Reported([&] { automation::Click(dialog.GetSafeHwnd(), spot); });
 }
 
 void TypeInto(CWnd& dialog, int nID, LPCSTR pszText) {
