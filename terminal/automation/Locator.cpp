@@ -121,16 +121,6 @@ RECT ListRow(HWND list, int row) {
     return rect;
 }
 
-// A row wider than the list is reached where the list shows it.
-POINT RowPointAt(HWND list, int row, bool bottom) {
-    const RECT rect = ListRow(list, row);
-    const RECT client = ClientOf(list);
-    return InView(list,
-                  {std::clamp(Middle(rect).x, client.left, client.right - 1),
-                   bottom ? rect.bottom - 2 : Middle(rect).y},
-                  "row " + std::to_string(row));
-}
-
 }  // namespace
 
 HWND Control(HWND dialog, int id) {
@@ -182,12 +172,14 @@ void RevealRow(HWND list, int row) {
     ::SendMessage(list, LVM_ENSUREVISIBLE, row, FALSE);
 }
 
-POINT RowPoint(HWND list, int row) {
-    return RowPointAt(list, row, false);
-}
-
-POINT RowBottomPoint(HWND list, int row) {
-    return RowPointAt(list, row, true);
+// A row wider than the list is reached where the list shows it.
+POINT RowPoint(HWND list, int row, bool bottom) {
+    const RECT rect = ListRow(list, row);
+    const RECT client = ClientOf(list);
+    return InView(list,
+                  {std::clamp(Middle(rect).x, client.left, client.right - 1),
+                   bottom ? rect.bottom - 2 : Middle(rect).y},
+                  "row " + std::to_string(row));
 }
 
 // Cells are laid out from the row's left edge by the column widths, in
@@ -283,9 +275,8 @@ Press PointOf(HWND dialog, const Spot& spot) {
             return {control, CellPoint(control, spot.rows.front(),
                                        spot.where == Where::Cell ? spot.column : 0)};
         case Where::Row:
-            return {control, RowPoint(control, spot.rows.front())};
         case Where::RowBottom:
-            return {control, RowBottomPoint(control, spot.rows.front())};
+            return {control, RowPoint(control, spot.rows.front(), spot.where == Where::RowBottom)};
     }
     return {control, Middle(ClientOf(control))};
 }

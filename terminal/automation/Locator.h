@@ -44,8 +44,8 @@ void RevealItem(HWND tree, HTREEITEM item);
 POINT ItemPoint(HWND tree, HTREEITEM item);  // the middle of the label
 
 void RevealRow(HWND list, int row);
-POINT RowPoint(HWND list, int row);        // the middle of the row
-POINT RowBottomPoint(HWND list, int row);  // 2 pixels above its lower edge
+// The middle of the row, or 2 pixels above its lower edge.
+POINT RowPoint(HWND list, int row, bool bottom = false);
 POINT CellPoint(HWND list, int row, int column);
 
 void RevealEnd(HWND control);
