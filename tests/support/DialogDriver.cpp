@@ -1,139 +1,128 @@
 #include "DialogDriver.h"
 
+#include <Acts.h>
+#include <ControlQueries.h>
+#include <Hooks.h>
+#include <Locator.h>
+#include <afxcodepage.h>
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <exception>
+#include <type_traits>
 
 namespace driver {
+namespace {
+
+// A failure of the automation library fails the test with its message and
+// goes no further: the driver runs inside a dialog's modal loop, and no
+// exception may cross the event loop.
+template <typename Act, typename Result = std::invoke_result_t<Act>>
+Result Reported(const Act& act) {
+    try {
+        return act();
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << error.what();
+        if constexpr (!std::is_void_v<Result>) return Result{};
+    }
+}
+
+// Where a person clicks an item, once they have brought it into view.
+POINT Reached(CTreeCtrl& tree, HTREEITEM hItem) {
+    automation::RevealItem(tree.GetSafeHwnd(), hItem);
+    return automation::ItemPoint(tree.GetSafeHwnd(), hItem);
+}
+
+}  // namespace
 
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool bEndWithCancel) {
-    bool bShown = false;
-    const afx::ModalHook previous = afx::SetModalHook([&](const afx::ModalInfo& info) {
-        if (bShown || info.hwnd != dialog.GetSafeHwnd()) return;
-        bShown = true;
-        body();
-        if (bEndWithCancel) afx::EndModal(IDCANCEL);
-    });
-    const INT_PTR nResult = dialog.DoModal();
-    afx::SetModalHook(previous);
-    EXPECT_TRUE(bShown);
-    return nResult;
+    return Reported([&] { return automation::RunModal(dialog, body, bEndWithCancel); });
 }
 
 void ClickControl(CWnd& dialog, int nID) {
-    CWnd* pControl = dialog.GetDlgItem(nID);
-    ASSERT_NE(pControl, nullptr) << nID;
-    ASSERT_TRUE(pControl->IsWindowEnabled()) << nID;
-    CRect rc;
-    pControl->GetClientRect(&rc);
-    afx::Click(pControl->GetSafeHwnd(), rc.CenterPoint());
+    automation::Spot spot;
+    spot.control = nID;
+    Reported([&] { automation::Click(dialog.GetSafeHwnd(), spot); });
 }
 
 void TypeInto(CWnd& dialog, int nID, LPCSTR pszText) {
-    CWnd* pEdit = dialog.GetDlgItem(nID);
-    ASSERT_NE(pEdit, nullptr) << nID;
-    pEdit->SetWindowText("");
-    pEdit->SetFocus();
-    afx::TypeText(pszText);
+    Reported([&] {
+        HWND hEdit = automation::Enabled(dialog.GetSafeHwnd(), nID);
+        ::SetFocus(hEdit);
+        automation::TypeOver(hEdit, pszText);
+        // Typing nothing over the selection leaves it; a person clears it.
+        if (*pszText == '\0') afx::PressKey(VK_BACK);
+    });
 }
 
 void PressKeyIn(CWnd& dialog, int nID, UINT vk) {
-    CWnd* pControl = dialog.GetDlgItem(nID);
-    ASSERT_NE(pControl, nullptr) << nID;
-    pControl->SetFocus();
-    afx::PressKey(vk);
+    Reported([&] {
+        ::SetFocus(automation::Enabled(dialog.GetSafeHwnd(), nID));
+        afx::PressKey(vk);
+    });
 }
 
 HTREEITEM Item(const CTreeCtrl& tree, const std::vector<std::string>& path) {
-    HTREEITEM hItem = nullptr;
-    HTREEITEM hLevel = tree.GetRootItem();
-    for (const std::string& label : path) {
-        while (hLevel && std::string(tree.GetItemText(hLevel).GetString()) != label) {
-            hLevel = tree.GetNextSiblingItem(hLevel);
-        }
-        if (!hLevel) {
-            ADD_FAILURE() << "no tree item " << label;
-            return nullptr;
-        }
-        hItem = hLevel;
-        hLevel = tree.GetChildItem(hItem);
-    }
-    return hItem;
+    std::string strPath;
+    for (size_t i = 0; i < path.size(); ++i)
+        strPath += (i > 0 ? " > " : "") + afx::Cp949ToUtf8(path[i]);
+    return Reported([&] { return automation::FindItem(tree.GetSafeHwnd(), strPath); });
 }
 
 std::vector<std::string> PathOf(const CTreeCtrl& tree, HTREEITEM hItem) {
-    std::vector<std::string> path;
-    for (; hItem; hItem = tree.GetParentItem(hItem)) {
-        path.insert(path.begin(), tree.GetItemText(hItem).GetString());
-    }
+    std::vector<std::string> path = automation::TreeLabels(tree.GetSafeHwnd(), hItem);
+    for (std::string& label : path) label = afx::Utf8ToCp949(label);
     return path;
 }
 
 CPoint ItemPoint(CTreeCtrl& tree, HTREEITEM hItem) {
-    tree.EnsureVisible(hItem);
-    CRect rc;
-    tree.GetItemRect(hItem, &rc, TRUE);
-    return rc.CenterPoint();
+    return Reported([&] { return CPoint(Reached(tree, hItem)); });
 }
 
 void ClickItem(CTreeCtrl& tree, HTREEITEM hItem) {
-    afx::Click(tree.GetSafeHwnd(), ItemPoint(tree, hItem));
+    Reported([&] { afx::Click(tree.GetSafeHwnd(), Reached(tree, hItem)); });
 }
 
 void DoubleClickItem(CTreeCtrl& tree, HTREEITEM hItem) {
-    afx::DoubleClick(tree.GetSafeHwnd(), ItemPoint(tree, hItem));
+    Reported([&] { afx::DoubleClick(tree.GetSafeHwnd(), Reached(tree, hItem)); });
 }
 
 CPoint RowPoint(const CListCtrl& list, int nRow) {
-    CRect rc;
-    list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
-    // Column 0 is hidden: aim at the "No" column beside it.
-    return {rc.left + 10, rc.CenterPoint().y};
+    return Reported([&] { return CPoint(automation::RowPoint(list.GetSafeHwnd(), nRow)); });
 }
 
 CPoint EndPoint(const CListCtrl& list) {
-    CRect rcClient;
-    list.GetClientRect(&rcClient);
-    const int nRows = list.GetItemCount();
-    if (nRows == 0) return {rcClient.left + 10, rcClient.top + 40};
-    CRect rc;
-    list.GetItemRect(nRows - 1, &rc, LVIR_BOUNDS);
-    return {rc.left + 10, rc.bottom + rc.Height()};
+    return Reported([&] { return CPoint(automation::EndPoint(list.GetSafeHwnd())); });
 }
 
 void ClickRow(CListCtrl& list, int nRow) {
-    list.EnsureVisible(nRow, FALSE);
-    afx::Click(list.GetSafeHwnd(), RowPoint(list, nRow));
+    Reported([&] {
+        automation::RevealRow(list.GetSafeHwnd(), nRow);
+        afx::Click(list.GetSafeHwnd(), automation::CellPoint(list.GetSafeHwnd(), nRow, 0));
+    });
 }
 
 void DoubleClickRow(CListCtrl& list, int nRow) {
-    list.EnsureVisible(nRow, FALSE);
-    afx::DoubleClick(list.GetSafeHwnd(), RowPoint(list, nRow));
+    Reported([&] {
+        automation::RevealRow(list.GetSafeHwnd(), nRow);
+        afx::DoubleClick(list.GetSafeHwnd(), automation::CellPoint(list.GetSafeHwnd(), nRow, 0));
+    });
 }
 
 bool Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {
-    CPoint screen = to;
-    target.ClientToScreen(&screen);
-    return afx::DragFrom(source.GetSafeHwnd(), from,
-                         {afx::DragStep::MoveTo({screen.x + 1, screen.y}),
-                          afx::DragStep::MoveTo(screen), afx::DragStep::Release()});
+    return automation::Drag({source.GetSafeHwnd(), from}, {}, {target.GetSafeHwnd(), to}, false);
 }
 
 std::vector<std::string> TreeLines(const CTreeCtrl& tree) {
     std::vector<std::string> lines;
-    std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM hItem, int nDepth) {
-        for (; hItem; hItem = tree.GetNextSiblingItem(hItem)) {
-            std::string line(static_cast<size_t>(nDepth) * 2, ' ');
-            line += tree.GetItemText(hItem).GetString();
-            line += " img=" + std::to_string(tree.GetItemState(hItem, TVIS_STATEIMAGEMASK) >> 12);
-            if (tree.ItemHasChildren(hItem)) line += " +";
-            if (tree.GetItemState(hItem, TVIS_EXPANDED) & TVIS_EXPANDED) line += " open";
-            if (tree.GetSelectedItem() == hItem) line += " sel";
-            lines.push_back(line);
-            walk(tree.GetChildItem(hItem), nDepth + 1);
-        }
-    };
-    walk(tree.GetRootItem(), 0);
+    automation::ForEachTreeItem(tree.GetSafeHwnd(), [&](HTREEITEM hItem, int nDepth) {
+        std::string line(static_cast<size_t>(nDepth) * 2, ' ');
+        line += tree.GetItemText(hItem).GetString();
+        line += " img=" + std::to_string(tree.GetItemState(hItem, TVIS_STATEIMAGEMASK) >> 12);
+        if (tree.ItemHasChildren(hItem)) line += " +";
+        if (tree.GetItemState(hItem, TVIS_EXPANDED) & TVIS_EXPANDED) line += " open";
+        if (tree.GetSelectedItem() == hItem) line += " sel";
+        lines.push_back(line);
+    });
     return lines;
 }
 

@@ -1,6 +1,6 @@
-// A person at a running dialog: clicks on its buttons, tree items and list
-// rows, keys, typing and drags, all as real input through the framework's
-// automation hooks; and what the dialog shows, read back from its controls.
+// A person at a running dialog, for the tests: the automation library's
+// clicks, keys, typing and drags on CP949 controls, with its failures failing
+// the test; and what the dialog shows, read back from its controls.
 #pragma once
 
 #include <afxautomation.h>

@@ -10,11 +10,13 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "ControlQueries.h"
 
 namespace script {
+
+using namespace automation;
+
 namespace {
 
 bool IsCheckStyle(LONG style) {
@@ -52,28 +54,16 @@ void Dumper::Control(HWND control) {
     }
 }
 
-// In tree order without recursion: a menu may nest deeper than the stack.
 void Dumper::Tree(HWND tree) {
     m_output.Tree(::GetDlgCtrlID(tree));
     const HTREEITEM caret = TreeNext(tree, nullptr, TVGN_CARET);
     const HTREEITEM hot = TreeNext(tree, nullptr, TVGN_DROPHILITE);
-    int depth = 0;
-    for (HTREEITEM item = TreeNext(tree, nullptr, TVGN_ROOT); item;) {
+    ForEachTreeItem(tree, [&](HTREEITEM item, int depth) {
         const UINT state = TreeState(tree, item);
         m_output.TreeItem({depth, TreeLabel(tree, item), TreeChildrenFlag(tree, item),
                            (state & TVIS_EXPANDED) != 0, item == caret, item == hot,
                            static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12)});
-        if (HTREEITEM child = TreeNext(tree, item, TVGN_CHILD)) {
-            item = child;
-            ++depth;
-            continue;
-        }
-        while (item && !TreeNext(tree, item, TVGN_NEXT)) {
-            item = TreeNext(tree, item, TVGN_PARENT);
-            --depth;
-        }
-        if (item) item = TreeNext(tree, item, TVGN_NEXT);
-    }
+    });
 }
 
 void Dumper::Top(HWND control) {
@@ -81,17 +71,7 @@ void Dumper::Top(HWND control) {
     switch (TypeOf(control)) {
         case ControlType::Tree: {
             HTREEITEM item = TreeNext(control, nullptr, TVGN_FIRSTVISIBLE);
-            if (!item) {
-                m_output.TopItem(id, std::nullopt);
-                return;
-            }
-            std::vector<std::string> labels;
-            for (; item; item = TreeNext(control, item, TVGN_PARENT))
-                labels.push_back(TreeLabel(control, item));
-            std::string path;
-            for (auto it = labels.rbegin(); it != labels.rend(); ++it)
-                path += (it == labels.rbegin() ? "" : " > ") + *it;
-            m_output.TopItem(id, path);
+            m_output.TopItem(id, item ? std::optional(TreePath(control, item)) : std::nullopt);
             return;
         }
         case ControlType::List:

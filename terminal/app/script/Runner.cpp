@@ -1,5 +1,6 @@
 #include "Runner.h"
 
+#include <afxautomation.h>
 #include <afxcodepage.h>
 
 #include <QEventLoop>
@@ -17,9 +18,10 @@
 #include <utility>
 #include <vector>
 
-#include "Automation.h"
+#include "Acts.h"
 #include "ControlQueries.h"
 #include "Dumper.h"
+#include "Hooks.h"
 #include "Locator.h"
 #include "Parser.h"
 #include "ScriptError.h"
@@ -83,24 +85,8 @@ int BoxAnswer(UINT type, bool ok) {
     }
 }
 
-// Clicks the first row and Ctrl+clicks the others.
-void SelectRows(const Locator& locator, const Spot& spot) {
-    for (std::size_t i = 0; i < spot.rows.size(); ++i) {
-        Spot row = spot;
-        row.rows = {spot.rows[i]};
-        const Press press = locator.Find(row);
-        afx::Click(press.window, press.point, i > 0 ? MK_CONTROL : 0);
-    }
-}
-
-afx::DragStep MoveTo(const Press& press) {
-    POINT point = press.point;
-    ::ClientToScreen(press.window, &point);
-    return afx::DragStep::MoveTo(point);
-}
-
 bool IsEdit(HWND window) {
-    return ClassOf(window) == "Edit" || ClassOf(window) == "EDIT";
+    return automation::ClassOf(window) == "Edit" || automation::ClassOf(window) == "EDIT";
 }
 
 }  // namespace
@@ -111,7 +97,7 @@ Runner::Runner(std::vector<Command> commands, Session session, std::ostream& out
 Runner::~Runner() = default;
 
 int Runner::Run() {
-    AutomationScope hooks({
+    automation::AutomationScope hooks({
         [this](HWND dialog, UINT templateId) { OnDialogShown(dialog, templateId); },
         [this](HWND dialog, INT_PTR result) { OnDialogEnded(dialog, result); },
         [this](std::string_view text, std::string_view caption, UINT type) {
@@ -179,26 +165,14 @@ void Runner::Execute(const Command& command) {
             if (!m_dialogs.empty()) Fail("open: a dialog is already open");
             m_output.Result(m_session.callTabulo(command.verb == Verb::OpenToolbar ? 2 : 4));
             break;
-        case Verb::Click: {
-            const Locator locator(TopDialog());
-            locator.Enabled(command.spot.control);
-            if (command.spot.where == Spot::Where::Rows) {
-                SelectRows(locator, command.spot);
-            } else {
-                const Press press = locator.Find(command.spot);
-                afx::Click(press.window, press.point);
-            }
+        case Verb::Click:
+            automation::Click(TopDialog(), command.spot);
             break;
-        }
-        case Verb::DblClick: {
-            const Locator locator(TopDialog());
-            locator.Enabled(command.spot.control);
-            const Press press = locator.Find(command.spot);
-            afx::DoubleClick(press.window, press.point);
+        case Verb::DblClick:
+            automation::DoubleClick(TopDialog(), command.spot);
             break;
-        }
         case Verb::Focus:
-            ::SetFocus(Locator(TopDialog()).Enabled(command.spot.control));
+            ::SetFocus(automation::Enabled(TopDialog(), command.spot.control));
             break;
         case Verb::PressKey:
             TopDialog();
@@ -211,24 +185,23 @@ void Runner::Execute(const Command& command) {
             TopDialog();
             HWND focus = ::GetFocus();
             if (!focus || !IsEdit(focus)) Fail("type: the focus is not in an edit");
-            ::SendMessage(focus, EM_SETSEL, 0, -1);
-            afx::TypeText(afx::Utf8ToCp949(command.text).c_str());
+            automation::TypeOver(focus, afx::Utf8ToCp949(command.text).c_str());
             break;
         }
         case Verb::Answer:
             m_answerOk = command.ok;
             break;
         case Verb::Drag:
-            Drag(command);
+            automation::Drag(TopDialog(), command.spot, command.via, command.to, command.cancel);
             break;
         case Verb::Dump: {
             HWND dialog = TopDialog();
             if (command.dialog) {
                 Dumper(m_output).Dialog(dialog, m_dialogs.back().templateId);
             } else if (command.top) {
-                Dumper(m_output).Top(Locator(dialog).Control(command.spot.control));
+                Dumper(m_output).Top(automation::Control(dialog, command.spot.control));
             } else {
-                Dumper(m_output).Control(Locator(dialog).Control(command.spot.control));
+                Dumper(m_output).Control(automation::Control(dialog, command.spot.control));
             }
             break;
         }
@@ -241,44 +214,13 @@ void Runner::Execute(const Command& command) {
     }
 }
 
-// The targets are brought into view before the source, so that the press
-// lands where the source shows; every point is then read where it shows,
-// and a drag whose places the controls cannot show at once fails, as a
-// person could not reach them either. A press that starts no drag is what a
-// person would see too: nothing happens. Each via target is passed over as
-// a person passes over it: entered, then moved on within.
-void Runner::Drag(const Command& command) {
-    const Locator locator(TopDialog());
-    locator.Enabled(command.spot.control);
-    for (const Spot& spot : command.via) locator.Reveal(spot);
-    locator.Reveal(command.to);
-    if (command.spot.where == Spot::Where::Rows)
-        SelectRows(locator, command.spot);
-    else
-        locator.Reveal(command.spot);
-    const Press source = locator.Point(command.spot);
-    std::vector<afx::DragStep> path;
-    HWND previous = source.window;
-    for (const Spot& spot : command.via) {
-        const Press press = locator.Point(spot);
-        path.push_back(MoveTo(press));
-        // The move into a control only enters it; a person moving on over
-        // it is what a drag-over answers, so the cursor stirs there once.
-        if (press.window != previous) path.push_back(MoveTo(press));
-        previous = press.window;
-    }
-    path.push_back(MoveTo(locator.Point(command.to)));
-    path.push_back(command.cancel ? afx::DragStep::Escape() : afx::DragStep::Release());
-    afx::DragFrom(source.window, source.point, std::move(path));
-}
-
 // The pointer rests where the item or row shows (a person turns the wheel
 // over what they see, so nothing is brought into view first) while the
 // wheel turns notch by notch, each one an event of its own.
 void Runner::Wheel(const Command& command) {
-    const Locator locator(TopDialog());
-    locator.Enabled(command.spot.control);
-    const Press press = locator.Point(command.spot);
+    HWND dialog = TopDialog();
+    automation::Enabled(dialog, command.spot.control);
+    const automation::Press press = automation::PointOf(dialog, command.spot);
     const int notch = command.notches > 0 ? 1 : -1;
     for (int turned = 0; turned != command.notches; turned += notch)
         afx::Wheel(press.window, press.point, notch);

@@ -57,7 +57,6 @@ private:
     void Schedule();
     void Step();
     void Execute(const Command& command);
-    void Drag(const Command& command);
     void Wheel(const Command& command);
     void Finish(int status);
     HWND TopDialog() const;

@@ -1,16 +1,18 @@
-// The runner's side of the framework's automation hooks: it hears of modal
-// dialogs as they are shown and end, and answers message boxes, for as long
-// as an AutomationScope lives.
+// A session's side of the framework's automation hooks: it hears of modal
+// dialogs as they are shown and end and answers message boxes, for as long
+// as an AutomationScope lives; or it runs one dialog with a body once the
+// dialog shows.
 #pragma once
 
 #include <windows.h>
 
 #include <afxautomation.h>
+#include <afxwin.h>
 
 #include <functional>
 #include <string_view>
 
-namespace script {
+namespace automation {
 
 struct AutomationHandlers {
     // A modal dialog is initialised and shown; called from its modal loop.
@@ -34,4 +36,11 @@ private:
     afx::MessageBoxHandler m_previousBox;
 };
 
-}  // namespace script
+// Runs the dialog modally, calls body from its modal loop once it is shown,
+// then ends it with IDCANCEL when asked to; returns the dialog's result.
+// Throws std::runtime_error when the dialog never shows. An exception from
+// body ends the dialog and is thrown again once its loop has returned, so
+// that none crosses the event loop.
+INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool endWithCancel);
+
+}  // namespace automation

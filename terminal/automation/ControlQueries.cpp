@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-namespace script {
+namespace automation {
 namespace {
 
 // Long enough for any label or cell of the module's controls; a longer text
@@ -75,6 +75,38 @@ std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item, bool labelOnly) {
     return rect;
 }
 
+std::vector<std::string> TreeLabels(HWND tree, HTREEITEM item) {
+    std::vector<std::string> labels;
+    for (; item; item = TreeNext(tree, item, TVGN_PARENT))
+        labels.insert(labels.begin(), TreeLabel(tree, item));
+    return labels;
+}
+
+std::string TreePath(HWND tree, HTREEITEM item) {
+    const std::vector<std::string> labels = TreeLabels(tree, item);
+    std::string path;
+    for (std::size_t i = 0; i < labels.size(); ++i) path += (i > 0 ? " > " : "") + labels[i];
+    return path;
+}
+
+// Without recursion: a menu may nest deeper than the stack.
+void ForEachTreeItem(HWND tree, const std::function<void(HTREEITEM item, int depth)>& visit) {
+    int depth = 0;
+    for (HTREEITEM item = TreeNext(tree, nullptr, TVGN_ROOT); item;) {
+        visit(item, depth);
+        if (HTREEITEM child = TreeNext(tree, item, TVGN_CHILD)) {
+            item = child;
+            ++depth;
+            continue;
+        }
+        while (item && !TreeNext(tree, item, TVGN_NEXT)) {
+            item = TreeNext(tree, item, TVGN_PARENT);
+            --depth;
+        }
+        if (item) item = TreeNext(tree, item, TVGN_NEXT);
+    }
+}
+
 int ListRows(HWND list) {
     return static_cast<int>(::SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
 }
@@ -94,4 +126,4 @@ std::string ListText(HWND list, int row, int column) {
     return afx::Cp949ToUtf8(text);
 }
 
-}  // namespace script
+}  // namespace automation
