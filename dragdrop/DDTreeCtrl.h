@@ -27,6 +27,9 @@ public:
     // tree, expanded or not, whose label contains strKey regardless of letter
     // case; NULL when there is none.
     HTREEITEM FindItem(HTREEITEM hStart, const CString& strKey);
+    // A label as the leaf search compares it: as far as a label is read for
+    // it (511 bytes, in whole characters), in capitals.
+    static CString SearchedLabel(LPCSTR pszLabel);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
