@@ -89,6 +89,7 @@ HTREEITEM CDDTreeCtrl::FindItem(HTREEITEM hStart, const CString& strKey) {
     // folder even inside collapsed folders. Entering a folder never returns to
     // it, so the walk is a loop and its depth costs no stack.
     char szLabel[kLabelBufferSize];
+    CString strLabel;
     HTREEITEM hItem = hStart;
     while (hItem != nullptr) {
         TVITEM item{};
@@ -98,7 +99,10 @@ HTREEITEM CDDTreeCtrl::FindItem(HTREEITEM hStart, const CString& strKey) {
         item.cchTextMax = kLabelBufferSize;
         szLabel[0] = '\0';
         GetItem(&item);
-        if (item.cChildren == 0 && SearchedLabel(szLabel).Find(strUpperKey) >= 0) return hItem;
+        if (item.cChildren == 0) {
+            SearchedLabel(szLabel, strLabel);
+            if (strLabel.Find(strUpperKey) >= 0) return hItem;
+        }
 
         HTREEITEM hChild = item.cChildren != 0 ? GetChildItem(hItem) : nullptr;
         hItem = hChild != nullptr ? hChild : GetNextItem(hItem, TVGN_NEXTVISIBLE);
@@ -108,7 +112,7 @@ HTREEITEM CDDTreeCtrl::FindItem(HTREEITEM hStart, const CString& strKey) {
 
 // The tree hands a label back cut before the first character that no longer
 // fits its buffer with the terminating NUL.
-CString CDDTreeCtrl::SearchedLabel(LPCSTR pszLabel) {
+void CDDTreeCtrl::SearchedLabel(LPCSTR pszLabel, CString& strLabel) {
     int nLength = static_cast<int>(std::strlen(pszLabel));
     if (nLength >= kLabelBufferSize) {
         nLength = 0;
@@ -120,7 +124,7 @@ CString CDDTreeCtrl::SearchedLabel(LPCSTR pszLabel) {
             if (nLength + nChar >= kLabelBufferSize) break;
         }
     }
-    CString strLabel(pszLabel, nLength);
+    std::memcpy(strLabel.GetBufferSetLength(nLength), pszLabel, static_cast<std::size_t>(nLength));
+    strLabel.ReleaseBuffer(nLength);
     strLabel.MakeUpper();
-    return strLabel;
 }

@@ -13,8 +13,8 @@ CMenuSearch::CMenuSearch(CWnd& dialog, CDDTreeCtrl& tree, CEdit& editText, int n
 
 void CMenuSearch::Add(HTREEITEM hItem, LPCSTR pszLabel, bool bChildren) {
     if (bChildren) return;
-    const CString strLabel = CDDTreeCtrl::SearchedLabel(pszLabel);
-    m_labels.append(strLabel.GetString(), static_cast<std::size_t>(strLabel.GetLength()));
+    CDDTreeCtrl::SearchedLabel(pszLabel, m_strLabel);
+    m_labels.append(m_strLabel.GetString(), static_cast<std::size_t>(m_strLabel.GetLength()));
     m_leaves.push_back({hItem, m_labels.size()});
 }
 

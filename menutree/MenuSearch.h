@@ -59,6 +59,7 @@ private:
     };
     std::vector<Leaf> m_leaves;
     std::string m_labels;
+    CString m_strLabel;  // each label on its way in
 
     int m_nHitCount = 0;
     int m_nHitIndex = 0;
