@@ -15,7 +15,8 @@
 //                     200 ">" steps after it, a search without hits,
 //                     register, move and delete of a screen, an expand and a
 //                     collapse by key, a drag from the menu tree to the list,
-//                     and Save. Their ratio is to one frame (16 ms).
+//                     undo and redo by key, and Save. Their ratio is to one
+//                     frame (16 ms).
 // After the runs it prints the table of figures and ratios, and the memory
 // each menu item costs above the floor (heap growth while the dialog is
 // open, against the floor's widgets).
@@ -452,13 +453,32 @@ void SaveBench(benchmark::State& state) {
     });
 }
 
+// Ctrl+Z and Ctrl+Y in turn, each timed, after one change of the dialog (a
+// screen of a full group moved down, or a link row deleted), with the focus
+// on the menu tree as after picking screens.
+void UndoBench(benchmark::State& state, int nMode) {
+    InDialog(TerminalOf(static_cast<int>(state.range(0))), nMode, [&](HWND hDialog) {
+        HWND hList = Control(hDialog, nMode == kToolbarMode ? IDC_TOOL_LIST : IDC_LINK_LIST);
+        SelectRow(hList, nMode == kToolbarMode ? 10 : 0);
+        Click(hDialog, nMode == kToolbarMode ? IDC_SCREEN_DOWN : IDC_LINK_DELETE);
+        ::SetFocus(Control(hDialog, nMode == kToolbarMode ? IDC_MENU_TREE : IDC_LINK_MENU_TREE));
+        bool bUndo = false;
+        TimeEach(state, nullptr, [&] { afx::PressKey((bUndo = !bUndo) ? 'Z' : 'Y', MK_CONTROL); });
+    });
+}
+
 // ------------------------------------------------------------------ report
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            Figure& figure = m_figures[run.benchmark_name()];
+            // With repetitions the median stands for them all.
+            const bool median = run.run_type == Run::RT_Aggregate;
+            if (median && run.aggregate_name != "median") continue;
+            Figure& figure = m_figures[run.run_name.str()];
+            if (figure.median && !median) continue;
+            figure.median = median;
             // Timed actions report their own CPU time as the manual time.
             const auto slowest = run.counters.find("max_ms");
             const bool manual = slowest != run.counters.end();
@@ -471,6 +491,7 @@ public:
     struct Figure {
         double seconds = 0;
         double maxMs = 0;
+        bool median = false;
     };
     // By the name and argument, whatever the run's further name parts.
     const Figure* Find(const std::string& prefix) const {
@@ -532,6 +553,8 @@ void PrintTable(const RatioReporter& reporter, const std::vector<int>& sizes) {
         {"delete", "Delete", nullptr},
         {"expand/collapse key", "ExpandKey", nullptr},
         {"drag menu -> list", "Drag", nullptr},
+        {"toolbar undo/redo key", "Undo", nullptr},
+        {"link undo/redo key", "LinkUndo", nullptr},
         {"save", "Save", nullptr},
     };
     std::printf("\n%-28s %7s %10s %10s %9s %10s\n", "figure", "screens", "ms", "max ms", "floor ms",
@@ -587,6 +610,8 @@ const Bench kBenches[] = {
     {"Delete", DeleteBench, 30},
     {"ExpandKey", ExpandKeyBench, 30},
     {"Drag", DragBench, 30},
+    {"Undo", [](benchmark::State& s) { UndoBench(s, kToolbarMode); }, 30},
+    {"LinkUndo", [](benchmark::State& s) { UndoBench(s, kLinkMode); }, 30},
     {"Save", SaveBench, 5},
 };
 

@@ -1,5 +1,7 @@
 #include "dragdrop/DDTreeCtrl.h"
 
+#include <cstring>
+
 namespace {
 
 // Labels are read into a buffer of this size; longer labels are matched on
@@ -86,24 +88,43 @@ HTREEITEM CDDTreeCtrl::FindItem(HTREEITEM hStart, const CString& strKey) {
     // item in tree order, which TVGN_NEXTVISIBLE gives for a leaf or an empty
     // folder even inside collapsed folders. Entering a folder never returns to
     // it, so the walk is a loop and its depth costs no stack.
-    // The label is read straight into one string that every item reuses.
+    char szLabel[kLabelBufferSize];
     CString strLabel;
     HTREEITEM hItem = hStart;
     while (hItem != nullptr) {
         TVITEM item{};
         item.hItem = hItem;
         item.mask = TVIF_TEXT | TVIF_CHILDREN;
-        item.pszText = strLabel.GetBuffer(kLabelBufferSize);
+        item.pszText = szLabel;
         item.cchTextMax = kLabelBufferSize;
-        item.pszText[0] = '\0';
+        szLabel[0] = '\0';
         GetItem(&item);
-        strLabel.ReleaseBuffer();
-
-        strLabel.MakeUpper();
-        if (item.cChildren == 0 && strLabel.Find(strUpperKey) >= 0) return hItem;
+        if (item.cChildren == 0) {
+            SearchedLabel(szLabel, strLabel);
+            if (strLabel.Find(strUpperKey) >= 0) return hItem;
+        }
 
         HTREEITEM hChild = item.cChildren != 0 ? GetChildItem(hItem) : nullptr;
         hItem = hChild != nullptr ? hChild : GetNextItem(hItem, TVGN_NEXTVISIBLE);
     }
     return nullptr;
+}
+
+// The tree hands a label back cut before the first character that no longer
+// fits its buffer with the terminating NUL.
+void CDDTreeCtrl::SearchedLabel(LPCSTR pszLabel, CString& strLabel) {
+    int nLength = static_cast<int>(std::strlen(pszLabel));
+    if (nLength >= kLabelBufferSize) {
+        nLength = 0;
+        for (int nChar = 1; pszLabel[nLength] != '\0'; nLength += nChar) {
+            nChar = ::IsDBCSLeadByte(static_cast<BYTE>(pszLabel[nLength])) &&
+                            pszLabel[nLength + 1] != '\0'
+                        ? 2
+                        : 1;
+            if (nLength + nChar >= kLabelBufferSize) break;
+        }
+    }
+    std::memcpy(strLabel.GetBufferSetLength(nLength), pszLabel, static_cast<std::size_t>(nLength));
+    strLabel.ReleaseBuffer(nLength);
+    strLabel.MakeUpper();
 }

@@ -27,6 +27,10 @@ public:
     // tree, expanded or not, whose label contains strKey regardless of letter
     // case; NULL when there is none.
     HTREEITEM FindItem(HTREEITEM hStart, const CString& strKey);
+    // Sets strLabel to a label as the leaf search compares it: as far as a
+    // label is read for it (511 bytes, in whole characters), in capitals. A
+    // string used again for label after label allocates once.
+    static void SearchedLabel(LPCSTR pszLabel, CString& strLabel);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

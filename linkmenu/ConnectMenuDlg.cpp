@@ -83,7 +83,7 @@ BOOL CConnectMenuDlg::OnInitDialog() {
     m_listLink.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
 
     InitTreeImages();
-    FillMenuTree(m_treeMenu);
+    FillMenuTree();
     InitListColumns();
     LoadConnectMenu();
     CheckLinkMenuReadable();

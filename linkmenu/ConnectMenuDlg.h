@@ -69,8 +69,8 @@ protected:
 
     // The menu tree.
     void InitTreeImages();
-    void FillMenuTree(CTreeCtrl& tree);
-    void AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HTREEITEM hParent);
+    void FillMenuTree();
+    void AddMenuChildren(const CMenuNode& node, HTREEITEM hParent);
     // Whether the node is a screen that makes its folders worth showing.
     static bool IsScreenToLink(const CMenuNode& node);
     // The nodes at or below root that hold such a screen.

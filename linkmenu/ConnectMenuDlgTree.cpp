@@ -19,10 +19,12 @@ void CConnectMenuDlg::InitTreeImages() {
     m_treeMenu.SetImageList(&m_imageList, TVSIL_STATE);
 }
 
-void CConnectMenuDlg::FillMenuTree(CTreeCtrl& tree) {
+void CConnectMenuDlg::FillMenuTree() {
+    CTreeCtrl& tree = m_treeMenu;
+    // The root says it has children, so the search is not told of it.
     const HTREEITEM hRoot =
         InsertTreeItem(tree, TVI_ROOT, "Halvane VORK Menu", kRootPicture, 0, 1, true, 0);
-    if (m_pMenuRoot) AddMenuChildren(tree, *m_pMenuRoot, hRoot);
+    if (m_pMenuRoot) AddMenuChildren(*m_pMenuRoot, hRoot);
 
     const HTREEITEM hScreen = FindScreenItem(tree, hRoot, m_strInitScreenNo);
     if (!hScreen) {
@@ -36,7 +38,8 @@ void CConnectMenuDlg::FillMenuTree(CTreeCtrl& tree) {
 // Hidden nodes, separators and folders without a screen to link stay out.
 // Under the root a separator is known by its name in any letter case, below
 // it only by the name in capitals.
-void CConnectMenuDlg::AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HTREEITEM hParent) {
+void CConnectMenuDlg::AddMenuChildren(const CMenuNode& node, HTREEITEM hParent) {
+    CTreeCtrl& tree = m_treeMenu;
     const std::unordered_set<const CMenuNode*> holding = NodesHoldingScreens(node);
     const bool bRootLevel = tree.GetParentItem(hParent) == nullptr;
     FillMenuItems(node, hParent, [&](const CMenuNode& child, HTREEITEM hLevel, bool bTopLevel) {
@@ -47,14 +50,17 @@ void CConnectMenuDlg::AddMenuChildren(CTreeCtrl& tree, const CMenuNode& node, HT
         }
         if (child.m_nKind == MENU_NODE_FOLDER) {
             if (holding.count(&child) == 0) return HTREEITEM{};
-            return InsertFolderItem(tree, hLevel, child.m_strName, child.GetChildCount() > 0,
-                                    reinterpret_cast<LPARAM>(&child));
+            const bool bChildren = child.GetChildCount() > 0;
+            const HTREEITEM hFolder = InsertFolderItem(tree, hLevel, child.m_strName, bChildren,
+                                                       reinterpret_cast<LPARAM>(&child));
+            m_search.Add(hFolder, child.m_strName, bChildren);
+            return hFolder;
         }
         CString strLabel;
         strLabel.Format("[%s] %s",
                         child.m_pScreen ? child.m_pScreen->m_strScreenNo.GetString() : "",
                         child.m_strName.GetString());
-        InsertScreenItem(tree, hLevel, strLabel, child);
+        m_search.Add(InsertScreenItem(tree, hLevel, strLabel, child), strLabel, false);
         return HTREEITEM{};
     });
 }

@@ -1,5 +1,7 @@
 #include "MenuSearch.h"
 
+#include <cstring>
+
 CMenuSearch::CMenuSearch(CWnd& dialog, CDDTreeCtrl& tree, CEdit& editText, int nCounterID,
                          CButton& btnPrev, CButton& btnNext)
     : m_dialog(dialog),
@@ -9,6 +11,13 @@ CMenuSearch::CMenuSearch(CWnd& dialog, CDDTreeCtrl& tree, CEdit& editText, int n
       m_btnPrev(btnPrev),
       m_btnNext(btnNext) {}
 
+void CMenuSearch::Add(HTREEITEM hItem, LPCSTR pszLabel, bool bChildren) {
+    if (bChildren) return;
+    CDDTreeCtrl::SearchedLabel(pszLabel, m_strLabel);
+    m_labels.append(m_strLabel.GetString(), static_cast<std::size_t>(m_strLabel.GetLength()));
+    m_leaves.push_back({hItem, m_labels.size()});
+}
+
 // An empty field is not a search: the counter, the buttons and the matches
 // they step through stay as the last search left them, so the counter can
 // never name a position beyond its total.
@@ -17,17 +26,20 @@ void CMenuSearch::Search() {
     m_editText.GetWindowText(strText);
     if (strText.IsEmpty()) return;
 
-    m_nHitCount = 0;
-    m_hitMap.RemoveAll();
-    // A match is a leaf, so the walk goes on after it with its next sibling
-    // or the next sibling of its nearest ancestor that has one.
-    for (m_hHitCursor = m_tree.GetRootItem(); m_hHitCursor;) {
-        const HTREEITEM hHit = m_tree.FindItem(m_hHitCursor, strText);
-        if (!hHit) break;
-        m_hitMap.SetAt(m_nHitCount, hHit);
-        ++m_nHitCount;
-        m_hHitCursor = m_tree.GetNextVisibleItem(hHit);
+    strText.MakeUpper();
+    m_hitMap.clear();
+    // Each label goes through one string, so the walk allocates nothing.
+    CString strLabel;
+    std::size_t nStart = 0;
+    for (const Leaf& leaf : m_leaves) {
+        const auto nLength = static_cast<int>(leaf.nLabelEnd - nStart);
+        std::memcpy(strLabel.GetBufferSetLength(nLength), m_labels.data() + nStart,
+                    static_cast<std::size_t>(nLength));
+        strLabel.ReleaseBuffer(nLength);
+        if (strLabel.Find(strText) >= 0) m_hitMap.push_back(leaf.hItem);
+        nStart = leaf.nLabelEnd;
     }
+    m_nHitCount = static_cast<int>(m_hitMap.size());
 
     if (m_nHitCount == 0) {
         m_btnPrev.EnableWindow(FALSE);
@@ -56,8 +68,7 @@ void CMenuSearch::PrevHit() {
 }
 
 void CMenuSearch::ShowHit(int nIndex) {
-    HTREEITEM hHit = nullptr;
-    if (!m_hitMap.Lookup(nIndex, hHit)) return;
+    const HTREEITEM hHit = m_hitMap[static_cast<std::size_t>(nIndex)];
     for (HTREEITEM hItem = hHit; hItem; hItem = m_tree.GetParentItem(hItem)) {
         m_tree.Expand(hItem, TVE_EXPAND);
     }

@@ -66,6 +66,8 @@ void CSetUserToolDlg::LoadToolbarFile() {
 // favorites file that lists screens; their screens are picked like any
 // screen of the menu.
 void CSetUserToolDlg::AddFavoritesToMenuTree() {
+    // Favorites and its folders say they have children, so they never match
+    // and the search is told of the screens alone.
     const HTREEITEM hFavorites = InsertFolderItem(m_treeMenu, TVI_ROOT, "Favorites", true, 0);
     const CString strFolderFormat = FromUtf8("관심화면[%d]");
     for (int nFile = kFirstFavorites; nFile <= kLastFavorites; ++nFile) {
@@ -80,7 +82,8 @@ void CSetUserToolDlg::AddFavoritesToMenuTree() {
             CString strScreen;
             strScreen.Format("%s(%s)", pNode->m_strName.GetString(),
                              pNode->m_pScreen ? pNode->m_pScreen->m_strScreenNo.GetString() : "");
-            InsertScreenItem(m_treeMenu, hFolder, strScreen, *pNode);
+            m_search.Add(InsertScreenItem(m_treeMenu, hFolder, strScreen, *pNode), strScreen,
+                         false);
         }
     }
 }

@@ -13,9 +13,11 @@ void CSetUserToolDlg::BuildImageList() {
 void CSetUserToolDlg::FillMenuTree() {
     m_menuRoot.m_nKind = MENU_KIND_ROOT;
     m_menuRoot.m_strName = "Halvane VORK Menu";
+    const bool bRootChildren = m_menuRoot.GetChildCount() > 0;
     const HTREEITEM hRoot =
         InsertTreeItem(m_treeMenu, TVI_ROOT, m_menuRoot.m_strName, kRootPicture, 0, 1,
-                       m_menuRoot.GetChildCount() > 0, reinterpret_cast<LPARAM>(&m_menuRoot));
+                       bRootChildren, reinterpret_cast<LPARAM>(&m_menuRoot));
+    m_search.Add(hRoot, m_menuRoot.m_strName, bRootChildren);
     InsertMenuChildren(m_menuRoot, hRoot, true);
     // The favorites branch goes in while the root is still closed: every row
     // added below an open root would lay the first level out again.
@@ -41,15 +43,18 @@ void CSetUserToolDlg::InsertMenuChildren(const CMenuNode& node, HTREEITEM hParen
         if (child.m_dwShow == 0) return HTREEITEM{};
         if (!bFirst && child.m_strName == "SEPARATOR") return HTREEITEM{};
         if (child.m_nKind == MENU_NODE_FOLDER) {
-            return InsertFolderItem(m_treeMenu, hLevel, child.m_strName, child.GetChildCount() > 0,
-                                    reinterpret_cast<LPARAM>(&child));
+            const bool bChildren = child.GetChildCount() > 0;
+            const HTREEITEM hFolder = InsertFolderItem(m_treeMenu, hLevel, child.m_strName,
+                                                       bChildren, reinterpret_cast<LPARAM>(&child));
+            m_search.Add(hFolder, child.m_strName, bChildren);
+            return hFolder;
         }
         CString strLabel = child.m_strName;
         if (!bFirst && child.m_pScreen) {
             strLabel.Format("%s(%s)", child.m_strName.GetString(),
                             child.m_pScreen->m_strScreenNo.GetString());
         }
-        InsertScreenItem(m_treeMenu, hLevel, strLabel, child);
+        m_search.Add(InsertScreenItem(m_treeMenu, hLevel, strLabel, child), strLabel, false);
         return HTREEITEM{};
     });
 }

@@ -60,8 +60,9 @@ std::string Cp949(const char* pszUtf8) {
 class MenuSearch : public ::testing::TestWithParam<Dialog> {
 protected:
     // A Korean folder with a screen three folders down, a Latin folder, a
-    // folder whose name alone matches "folder", a first-level screen, and
-    // the last folder, whose screen is also the user's one favorite.
+    // folder whose name alone matches "folder", a first-level screen, an
+    // empty folder, and the last folder, whose screen is also the user's one
+    // favorite.
     MenuSearch() {
         m_home =
             fs::temp_directory_path() /
@@ -93,6 +94,7 @@ protected:
         m_strNeedle = std::string(505 - nPrefix, 'x') + "NEEDLE";
         Screen(*pOdd, m_strNeedle.c_str(), "0401");
         Screen(*pOdd, (std::string(509 - nPrefix, 'y') + "HAY").c_str(), "0401");
+        Folder(m_menu, "Empty box");
         Screen(*Folder(m_menu, "Last"), "Final screen", "0999");
         terminal::BuildScreenIndex(m_menu, m_index);
     }
@@ -207,6 +209,9 @@ TEST_P(MenuSearch, StepsThroughEveryMatchInTreeOrder) {
         {"folder", {}},
         {"Level", {}},
         {"no such screen", {}},
+        // The toolbar dialog shows an empty folder, as a leaf.
+        {"box",
+         bLink ? std::vector<Path>{} : std::vector<Path>{{"Halvane VORK Menu", "Empty box"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
