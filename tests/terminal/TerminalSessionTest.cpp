@@ -154,11 +154,11 @@ TEST(Exports, OnlyTheThreeEntryPointsLeaveTheModule) {
               (std::set<std::string>{"CallTabulo", "ConnectMenuDlgStart", "UserToolbarDlgStart"}));
 }
 
-// Lets the calling thread's stack grow by only a megabyte more than it holds
-// now, while it lives, so that any recursion along a deep menu fails.
+// Lets the calling thread's stack grow by only `room` bytes more than it
+// holds now, while it lives, so that any recursion along a deep menu fails.
 class SmallStackLimit {
 public:
-    SmallStackLimit() {
+    explicit SmallStackLimit(rlim_t room) {
         getrlimit(RLIMIT_STACK, &m_saved);
         rlimit small = m_saved;
         std::ifstream maps("/proc/self/maps");
@@ -166,7 +166,7 @@ public:
             if (line.find("[stack]") == std::string::npos) continue;
             const std::size_t dash = line.find('-');
             small.rlim_cur = std::stoull(line.substr(dash + 1), nullptr, 16) -
-                             std::stoull(line.substr(0, dash), nullptr, 16) + (1 << 20);
+                             std::stoull(line.substr(0, dash), nullptr, 16) + room;
         }
         setrlimit(RLIMIT_STACK, &small);
     }
@@ -191,18 +191,19 @@ CString SelectedLabel(HWND hTree) {
 
 TEST_F(TerminalSessionTest, AMenuNestedTwentyThousandLevelsDeepIsBuiltCopiedShownAndSearched) {
     constexpr int kDepth = 20000;
-    const SmallStackLimit limit;
-    std::vector<host::MenuFileNode> nodes(1);
-    host::MenuFileNode* pNode = &nodes.front();
-    for (int i = 0; i < kDepth; ++i, pNode = &pNode->children.emplace_back()) {
-        pNode->name = "f" + std::to_string(i);
-        pNode->kind = MENU_NODE_FOLDER;
-        pNode->hasScreen = false;
-    }
-    pNode->name = "deep";
-    pNode->screenNo = "0A01";
-    CMenuNode menu = host::BuildMenu(std::move(nodes));
+    CMenuNode menu;
     {
+        const SmallStackLimit limit(1 << 18);
+        std::vector<host::MenuFileNode> nodes(1);
+        host::MenuFileNode* pNode = &nodes.front();
+        for (int i = 0; i < kDepth; ++i, pNode = &pNode->children.emplace_back()) {
+            pNode->name = "f" + std::to_string(i);
+            pNode->kind = MENU_NODE_FOLDER;
+            pNode->hasScreen = false;
+        }
+        pNode->name = "deep";
+        pNode->screenNo = "0A01";
+        menu = host::BuildMenu(std::move(nodes));
         const CMenuNode copy = menu;
         const CMenuNode* pCopied = &copy;
         int nDepth = 0;
@@ -210,6 +211,8 @@ TEST_F(TerminalSessionTest, AMenuNestedTwentyThousandLevelsDeepIsBuiltCopiedShow
         EXPECT_EQ(nDepth, kDepth + 1);
         EXPECT_EQ(pCopied->m_strName, "deep");
     }
+    // The dialogs need the program's own thread, and room for its event loops.
+    const SmallStackLimit limit(1 << 20);
     host::TerminalSession& session = Session(std::move(menu));
     session.SetCurrentScreen("0a01");
 
