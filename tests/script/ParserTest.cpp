@@ -51,30 +51,19 @@ std::string Describe(const Command& command) {
 
 TEST(ScriptParser, ReadsCommandForms) {
     const std::pair<const char*, const char*> cases[] = {
-
         {"click 1002 row 3", "click 1002 cell 3 col 0"},
         {"click 1002 row 3 col 2", "click 1002 cell 3 col 2"},
-
         {"select 1002 rows 4,0,7", "click 1002 rows 4 0 7"},
-
         {"dblclick 1002 row 0", "dblclick 1002 cell 0 col 0"},
-
         {"type \"\xED\x95\x9C \\\"q\\\" \\\\\"", "type [\xED\x95\x9C \"q\" \\]"},
-
         {"answer cancel", "answer cancel-answer"},
-
         {"dump 1002 top", "dump 1002 top"},
         {"dump dialog", "dump dialog"},
-
         {"cat \"users/guest/User Connect.ini\"", "cat [users/guest/User Connect.ini]"},
-
         {"key Enter", "key vk=13 mod=0"},
-
         {"key Tab", "key vk=9 mod=0"},
-
         {"key PageUp", "key vk=33 mod=0"},
         {"key PageDown", "key vk=34 mod=0"},
-
         {"key F1", "key vk=112 mod=0"},
         {"key F12", "key vk=123 mod=0"},
         {"key Z", "key vk=90 mod=0"},
@@ -124,28 +113,21 @@ TEST(ScriptParser, RefusesBadTextNamingTheLine) {
     const Case cases[] = {
         {"frobnicate 3", "unknown command \"frobnicate\""},
         {"\"open\" toolbar", "expected a command"},
-
         {"open dialog", "open takes"},
-
         {"click", "expected a control ID"},
         {"click OK", "expected a control ID as a number, found \"OK\""},
-
         {"click -4", "must not be negative"},
         {"click 1 item \"A\"", "expected click ID or click ID row R"},
         {"click 1 row", "expected a row number"},
-
         {"select 1", "expected select ID item"},
-
         {"select 1 item \"\"", "empty item path"},
         {"select 1 rows 1,,2", "as a number"},
-
         {"dblclick 1 row 2 bottom", "expected dblclick"},
         {"focus 1 row 2", "expected focus ID"},
         {"key", "expected a key name"},
         {"key Return", "unknown key \"Return\""},
         {"key z", "unknown key \"z\""},
         {"key F13", "unknown key \"F13\""},
-
         {"key Control+Z", "unknown modifier \"Control\""},
         {"key Ctrl+Shift+Ctrl+Z", "Ctrl+ given twice"},
         {"wheel 1001", "expected \"up\" or \"down\""},
@@ -157,16 +139,13 @@ TEST(ScriptParser, RefusesBadTextNamingTheLine) {
         {"type hello", "in double quotes"},
         {"type \"open", "unterminated string"},
         {"type \"a\\n\"", "bad escape"},
-
         {"type \"a\"b", "after a closing quote"},
         {"type a\"b\"", "quote inside a word"},
         {"answer yes", "answer takes"},
         {"drag 1 row 2 to 3 row 4", "expected a drag source"},
         {"drag 1 item \"A\" 3 row 4", "expected \"to\""},
         {"drag 1 item \"A\" to 3 row 1 col 2", "expected a target"},
-
         {"drag 1 item \"A\" to 3 at 1", "expected a y coordinate"},
-
         {"cat", "expected a file name"},
         {"cat /etc/passwd", "under HOME"},
         {"cat user/../../x/y", "under HOME"},
@@ -175,7 +154,6 @@ TEST(ScriptParser, RefusesBadTextNamingTheLine) {
         {"note \"caf\xE9\"", "not UTF-8 at column 10"},
         {"# \xC0\xAF is an overlong slash", "not UTF-8 at column 3"},
         {"note \"\xED\xA0\x80\"", "not UTF-8 at column 7"},
-
         {"note \"\xE2\x82\"", "not UTF-8 at column 7"},
         {std::string("o\0p\0e\0n\0", 8), "a NUL byte"},
         {"note \"" + std::string(kMaxLineBytes, 'x') + "\"", "longer than 4096 bytes"},
