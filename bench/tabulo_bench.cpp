@@ -91,7 +91,6 @@ long HeapBytes() {
 // time, since the terminal's libraries keep their directories globally.
 struct Terminal {
     bench::BenchHome home;
-    std::string menuText;
     std::unique_ptr<host::TerminalSession> session;
 };
 
@@ -116,7 +115,6 @@ Terminal& TerminalOf(int nScreens) {
     made->home = bench::MakeHome(
         (fs::temp_directory_path() / ("tabulo-bench-" + std::to_string(getpid()))).string(),
         nScreens);
-    made->menuText = ReadFile(made->home.menuFile);
     host::HostOptions options;
     options.home = made->home.root;
     options.user = bench::kUser;
@@ -124,7 +122,7 @@ Terminal& TerminalOf(int nScreens) {
     const host::HomeDir home(options.home);
     home.Prepare(options.user);
     made->session = std::make_unique<host::TerminalSession>(
-        options, home, host::BuildMenu(host::ParseMenuFile(made->menuText)), ProgramDir());
+        options, home, host::LoadMenuFile(made->home.menuFile), ProgramDir());
     current = std::move(made);
     return *current;
 }
@@ -311,7 +309,7 @@ void TimeEach(benchmark::State& state, const std::function<void()>& setup,
 void HostStart(benchmark::State& state) {
     Terminal& terminal = TerminalOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        CMenuNode menu = host::BuildMenu(host::ParseMenuFile(ReadFile(terminal.home.menuFile)));
+        CMenuNode menu = host::LoadMenuFile(terminal.home.menuFile);
         CMapStringToPtr index;
         terminal::BuildScreenIndex(menu, index);
         benchmark::DoNotOptimize(index.GetCount());
@@ -320,7 +318,8 @@ void HostStart(benchmark::State& state) {
 
 void FloorParseBench(benchmark::State& state) {
     Terminal& terminal = TerminalOf(static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(FloorParse(ReadFile(terminal.home.menuFile)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FloorParse(host::ReadMenuFile(terminal.home.menuFile)));
 }
 
 void Open(benchmark::State& state, int nMode) {

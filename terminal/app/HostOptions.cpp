@@ -100,8 +100,8 @@ and "Register link menu" dialogs on a sample securities menu.
                      the pop-up library)
   --grade G          menu grade (default 1)
   --screen NO        the current screen, preselected in both dialogs
-  --menu FILE        the terminal's menu in the host's menu file format
-                     (default: the built-in sample menu)
+  --menu FILE        the terminal's menu in the host's menu file format, at
+                     most 64 MiB (default: the built-in sample menu)
   --main-dir DIR     where the pop-up library is loaded from (default: the
                      directory of tabulo-host)
   --script FILE      play a script on the dialogs without a display, print

@@ -1,21 +1,28 @@
 #include "MenuFile.h"
 
+#include <afxcodepage.h>
+
 #include <algorithm>
 #include <charconv>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <forward_list>
 #include <optional>
-#include <utility>
+#include <vector>
 
 namespace host {
 namespace {
-
-constexpr int kKindFolder = 16;
-constexpr size_t kFirstRoom = 16;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Reads the words of one line: bare words and double-quoted strings.
+// Reads the words of one line: bare words and double-quoted strings. Words
+// are views into the line; the few that differ from the line's bytes (a
+// string with escapes, key="value") are kept by the reader while it lives.
 class LineReader {
 public:
     LineReader(std::string_view text, int line) : m_text(text), m_nLine(line) {}
@@ -27,7 +34,7 @@ public:
 
     // The next word, or the value of a quoted string when the word starts
     // with a quote; quoted reports which it was.
-    std::string Next(bool& quoted) {
+    std::string_view Next(bool& quoted) {
         SkipBlanks();
         quoted = m_pos < m_text.size() && m_text[m_pos] == '"';
         if (quoted) return Quoted();
@@ -36,11 +43,12 @@ public:
             if (m_text[m_pos] == '"') {
                 // key="value": the value is a string of its own.
                 std::string word(m_text.substr(start, m_pos - start));
-                return word + Quoted();
+                word += Quoted();
+                return m_kept.emplace_front(std::move(word));
             }
             ++m_pos;
         }
-        return std::string(m_text.substr(start, m_pos - start));
+        return m_text.substr(start, m_pos - start);
     }
 
     [[noreturn]] void Fail(const std::string& reason) const {
@@ -52,25 +60,28 @@ private:
         while (m_pos < m_text.size() && IsBlank(m_text[m_pos])) ++m_pos;
     }
 
-    std::string Quoted() {
-        std::string value;
-        ++m_pos;  // the opening quote
+    std::string_view Quoted() {
+        const size_t start = ++m_pos;  // past the opening quote
+        std::string* unescaped = nullptr;
         while (m_pos < m_text.size()) {
-            // Plain characters go in as one run; a menu has many names.
-            const size_t run = std::min(m_text.find_first_of("\"\\", m_pos), m_text.size());
-            value.append(m_text.substr(m_pos, run - m_pos));
+            size_t run = m_pos;
+            while (run < m_text.size() && m_text[run] != '"' && m_text[run] != '\\') ++run;
+            if (unescaped) unescaped->append(m_text.substr(m_pos, run - m_pos));
             m_pos = run;
             if (m_pos == m_text.size()) break;
             if (m_text[m_pos++] == '"') {
                 if (m_pos < m_text.size() && !IsBlank(m_text[m_pos]))
                     Fail("expected a space after the closing quote");
-                return value;
+                if (unescaped) return *unescaped;
+                return m_text.substr(start, m_pos - 1 - start);
             }
             if (m_pos == m_text.size()) break;  // a backslash ends the line
             const char e = m_text[m_pos++];
             if (e != '"' && e != '\\')
                 Fail(std::string("unknown escape \\") + e + " (only \\\" and \\\\ are allowed)");
-            value += e;
+            if (!unescaped)
+                unescaped = &m_kept.emplace_front(m_text.substr(start, m_pos - 2 - start));
+            *unescaped += e;
         }
         Fail("string without its closing quote");
     }
@@ -78,42 +89,53 @@ private:
     std::string_view m_text;
     size_t m_pos = 0;
     int m_nLine;
+    std::forward_list<std::string> m_kept;
 };
 
-int ParseNumber(const LineReader& reader, const std::string& key, const std::string& value,
+int ParseNumber(const LineReader& reader, std::string_view key, std::string_view value,
                 int maximum) {
     int number = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
     if (ec != std::errc() || end != value.data() + value.size() || number < 0 || number > maximum)
-        reader.Fail(key + "= needs a whole number from 0 to " + std::to_string(maximum) +
-                    ", not '" + value + "'");
+        reader.Fail(std::string(key) + "= needs a whole number from 0 to " +
+                    std::to_string(maximum) + ", not '" + std::string(value) + "'");
     return number;
 }
 
-// Fills the node in place: a menu has many nodes, and each move of one
-// moves four strings.
-void ParseNode(std::string_view text, int line, MenuFileNode& node) {
+// Numbers, codes and many names are ASCII, which reads the same in CP949:
+// those are taken as they are.
+CString ToCp949(std::string_view utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return CString(utf8.data(), static_cast<int>(utf8.size()));
+    return CString(afx::Utf8ToCp949(utf8));
+}
+
+// Fills the node from its line; nothing of the line is kept as text of its
+// own before it is known to be well-formed.
+void ParseNode(std::string_view text, int line, CMenuNode& node) {
     LineReader reader(text, line);
-    node.line = line;
     bool quoted = false;
-    const std::string keyword = reader.Next(quoted);
+    const std::string_view keyword = reader.Next(quoted);
     if (quoted) reader.Fail("a line starts with folder, screen, node or separator, not a string");
-    if (keyword == "separator") {
-        node.name = "SEPARATOR";
-    } else if (keyword == "folder" || keyword == "screen" || keyword == "node") {
-        if (reader.AtEnd()) reader.Fail("expected a quoted name after '" + keyword + "'");
-        node.name = reader.Next(quoted);
-        if (!quoted) reader.Fail("expected a quoted name after '" + keyword + "'");
-        if (keyword == "folder") node.kind = kKindFolder;
-    } else {
-        reader.Fail("unknown node type '" + keyword +
+    std::string_view name = "SEPARATOR";
+    int kind = MENU_NODE_SCREEN;
+    if (keyword == "folder" || keyword == "screen" || keyword == "node") {
+        const auto NoName = [&] {
+            reader.Fail("expected a quoted name after '" + std::string(keyword) + "'");
+        };
+        if (reader.AtEnd()) NoName();
+        name = reader.Next(quoted);
+        if (!quoted) NoName();
+        if (keyword == "folder") kind = MENU_NODE_FOLDER;
+    } else if (keyword != "separator") {
+        reader.Fail("unknown node type '" + std::string(keyword) +
                     "' (expected folder, screen, node or separator)");
     }
 
-    std::optional<std::string> no, code, type, kind;
+    std::optional<std::string_view> no, code, type, kindText;
     bool hidden = false;
     while (!reader.AtEnd()) {
-        const std::string word = reader.Next(quoted);
+        const std::string_view word = reader.Next(quoted);
         if (quoted) reader.Fail("unexpected string; only the name is quoted");
         if (word == "hidden") {
             if (hidden) reader.Fail("'hidden' given twice");
@@ -121,52 +143,88 @@ void ParseNode(std::string_view text, int line, MenuFileNode& node) {
             continue;
         }
         const size_t eq = word.find('=');
-        const std::string_view key = std::string_view(word).substr(0, eq);
-        std::optional<std::string>* slot = key == "no"     ? &no
-                                           : key == "code" ? &code
-                                           : key == "type" ? &type
-                                           : key == "kind" ? &kind
-                                                           : nullptr;
-        if (eq == std::string::npos || !slot)
-            reader.Fail("unknown attribute '" + word + "' (expected no=, code=, type=, " +
-                        "kind= or hidden)");
+        const std::string_view key = word.substr(0, eq);
+        std::optional<std::string_view>* slot = key == "no"     ? &no
+                                                : key == "code" ? &code
+                                                : key == "type" ? &type
+                                                : key == "kind" ? &kindText
+                                                                : nullptr;
+        if (eq == std::string_view::npos || !slot)
+            reader.Fail("unknown attribute '" + std::string(word) +
+                        "' (expected no=, code=, type=, kind= or hidden)");
         if (*slot) reader.Fail(std::string(key) + "= given twice");
         *slot = word.substr(eq + 1);
         if ((*slot)->empty()) reader.Fail(std::string(key) + "= needs a value");
     }
 
-    if (kind && keyword != "node") reader.Fail("kind= belongs to 'node' lines only");
+    if (kindText && keyword != "node") reader.Fail("kind= belongs to 'node' lines only");
     if (keyword == "node") {
-        if (!kind) reader.Fail("'node' needs kind=N");
-        node.kind = ParseNumber(reader, "kind", *kind, 255);
+        if (!kindText) reader.Fail("'node' needs kind=N");
+        kind = ParseNumber(reader, "kind", *kindText, 255);
     }
-    if (type) node.type = ParseNumber(reader, "type", *type, 65535);
-    node.shown = !hidden;
-    node.screenNo = std::move(no).value_or("");
-    node.code = std::move(code).value_or("");
-    node.hasScreen = no.has_value() || node.kind != kKindFolder;
+    const int screenType = type ? ParseNumber(reader, "type", *type, 65535) : 1;
+
+    node.m_strName = ToCp949(name);
+    node.m_nKind = static_cast<BYTE>(kind);
+    node.m_dwShow = hidden ? 0 : 1;
+    if (no || kind != MENU_NODE_FOLDER) {
+        node.m_pScreen = std::make_unique<CScreenRecord>();
+        node.m_pScreen->m_strScreenNo = ToCp949(no.value_or(""));
+        node.m_pScreen->m_strSecondCode = ToCp949(code.value_or(""));
+        node.m_pScreen->m_nScreenType = static_cast<short>(screenType);
+    }
 }
 
 }  // namespace
 
-// Each node taken from the list hands its children to the list before it
-// goes, so it is destroyed without any.
-MenuFileNode::~MenuFileNode() {
-    std::vector<MenuFileNode> pending = std::move(children);
-    while (!pending.empty()) {
-        MenuFileNode node = std::move(pending.back());
-        pending.pop_back();
-        for (MenuFileNode& child : node.children) pending.push_back(std::move(child));
-        node.children.clear();
+std::string ReadMenuFile(const std::string& path) {
+    const auto Failure = [&path](const std::string& what) {
+        return std::runtime_error(path + ": " + what);
+    };
+    const auto TooLarge = [&] {
+        return Failure("larger than the " + std::to_string(kMenuFileLimit >> 20) +
+                       " MiB a menu file may hold");
+    };
+    // The system's own calls: the file goes straight into the text, without
+    // a stream's buffer between them.
+    struct File {
+        ~File() {
+            if (fd >= 0) ::close(fd);
+        }
+        int fd;
+    } const file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    const int fd = file.fd;
+    if (fd < 0) throw Failure("cannot read the menu file");
+    // A regular file is read in one go, with a byte to spare to see its end;
+    // a device or a pipe claims no size and is read in growing pieces.
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regular && static_cast<std::uintmax_t>(info.st_size) > kMenuFileLimit) throw TooLarge();
+    std::string text(regular ? static_cast<size_t>(info.st_size) + 1 : size_t{1} << 16, '\0');
+    size_t used = 0;
+    for (;;) {
+        if (used == text.size()) {
+            if (used > kMenuFileLimit) throw TooLarge();
+            text.resize(std::min(used * 2, kMenuFileLimit + 1));
+        }
+        const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw Failure("cannot read the menu file");
+        if (got == 0) break;
+        used += static_cast<size_t>(got);
     }
+    text.resize(used);
+    return text;
 }
 
-std::vector<MenuFileNode> ParseMenuFile(std::string_view text) {
+CMenuNode ParseMenuFile(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    std::vector<MenuFileNode> roots;
-    // The chain of the last node at each depth; a new line may go at most
-    // one level below the last node.
-    std::vector<std::vector<MenuFileNode>*> levels{&roots};
+    CMenuNode root;
+    root.m_strName = "VORK";
+    root.m_nKind = MENU_NODE_FOLDER;
+    // The chain of the last node at each depth, the root first; a new line
+    // may go at most one level below the last node.
+    std::vector<CMenuNode*> levels{&root};
     int line = 0;
     while (!text.empty()) {
         ++line;
@@ -188,13 +246,20 @@ std::vector<MenuFileNode> ParseMenuFile(std::string_view text) {
         if (depth >= levels.size())
             throw MenuFileError(line, "indented more than one level below the node above");
         levels.resize(depth + 1);
-        // Folders hold a few dozen nodes: room for them from the first on
-        // spares most of the moves of growing one by one.
-        if (levels[depth]->empty()) levels[depth]->reserve(kFirstRoom);
-        ParseNode(body, line, levels[depth]->emplace_back());
-        levels.push_back(&levels[depth]->back().children);
+        CMenuNode* pNode = levels.back()->AddChild();
+        ParseNode(body, line, *pNode);
+        levels.push_back(pNode);
     }
-    return roots;
+    return root;
+}
+
+CMenuNode LoadMenuFile(const std::string& path) {
+    const std::string text = ReadMenuFile(path);
+    try {
+        return ParseMenuFile(text);
+    } catch (const MenuFileError& error) {
+        throw std::runtime_error(path + ":" + std::to_string(error.Line()) + ": " + error.Reason());
+    }
 }
 
 }  // namespace host

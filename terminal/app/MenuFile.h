@@ -2,32 +2,18 @@
 // level, names in double quotes, attributes as key=value words.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "MenuNode.h"
 
 namespace host {
 
-// One node as the file describes it, text still in UTF-8; the line lets a
-// later step (the conversion to CP949) blame the right place.
-struct MenuFileNode {
-    MenuFileNode() = default;
-    MenuFileNode(MenuFileNode&&) noexcept = default;
-    MenuFileNode& operator=(MenuFileNode&&) noexcept = default;
-    // Without recursion, however deep the file nests.
-    ~MenuFileNode();
-
-    std::string name;
-    int kind = 1;
-    bool shown = true;
-    bool hasScreen = true;
-    std::string screenNo;
-    std::string code;
-    int type = 1;
-    int line = 0;
-    std::vector<MenuFileNode> children;
-};
+// The most a menu file may hold: room for a menu of about a million screens,
+// and a bound on what a wrong file (a device, a log that never ends) costs.
+constexpr std::size_t kMenuFileLimit = std::size_t{64} << 20;
 
 class MenuFileError : public std::runtime_error {
 public:
@@ -43,8 +29,17 @@ private:
     std::string m_strReason;
 };
 
-// The top-level nodes of the file, in order. Throws MenuFileError on the
-// first malformed line.
-std::vector<MenuFileNode> ParseMenuFile(std::string_view text);
+// The whole text of a menu file. Throws std::runtime_error naming the file
+// when it cannot be read or holds more than kMenuFileLimit bytes.
+std::string ReadMenuFile(const std::string& path);
+
+// The terminal's menu from a menu file's text, under a root node of the
+// host's own; names and codes become CP949. Throws MenuFileError on the first
+// malformed line.
+CMenuNode ParseMenuFile(std::string_view text);
+
+// The two above, as the host starts: a malformed line is reported as
+// std::runtime_error "FILE:LINE: REASON".
+CMenuNode LoadMenuFile(const std::string& path);
 
 }  // namespace host

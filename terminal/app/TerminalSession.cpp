@@ -22,26 +22,6 @@ namespace {
 // Input registry indices of the two modes.
 enum { kToolbarMode = 2, kLinkMode = 4 };
 
-// Numbers, codes and many names are ASCII, which reads the same in CP949:
-// those move over as they are, and a large menu starts without a copy of each.
-CString ToCp949(std::string&& utf8) {
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
-        return CString(std::move(utf8));
-    return CString(afx::Utf8ToCp949(utf8));
-}
-
-void MoveMenuFields(CMenuNode& node, MenuFileNode& source) {
-    node.m_strName = ToCp949(std::move(source.name));
-    node.m_nKind = static_cast<BYTE>(source.kind);
-    node.m_dwShow = source.shown ? 1 : 0;
-    if (source.hasScreen) {
-        node.m_pScreen = std::make_unique<CScreenRecord>();
-        node.m_pScreen->m_strScreenNo = ToCp949(std::move(source.screenNo));
-        node.m_pScreen->m_strSecondCode = ToCp949(std::move(source.code));
-        node.m_pScreen->m_nScreenType = static_cast<short>(source.type);
-    }
-}
-
 // The numbered keys of a section up to nLast, in order. The counts in the
 // files are claims, so the host window tries no key that the file lacks.
 std::set<int> NumberedKeys(LPCSTR pszSection, const CString& strFile, int nLast) {
@@ -98,25 +78,6 @@ CString Key(int n) {
 }
 
 }  // namespace
-
-CMenuNode BuildMenu(std::vector<MenuFileNode> nodes) {
-    CMenuNode root;
-    root.m_strName = "VORK";
-    root.m_nKind = MENU_NODE_FOLDER;
-    // A list of our own rather than recursion: a menu file may nest deeper
-    // than the stack allows frames.
-    std::vector<std::pair<CMenuNode*, std::vector<MenuFileNode>*>> pending{{&root, &nodes}};
-    while (!pending.empty()) {
-        const auto [pParent, pSources] = pending.back();
-        pending.pop_back();
-        for (MenuFileNode& source : *pSources) {
-            CMenuNode* pNode = pParent->AddChild();
-            MoveMenuFields(*pNode, source);
-            pending.emplace_back(pNode, &source.children);
-        }
-    }
-    return root;
-}
 
 std::string HomeRelativePath(const std::string& path, const std::string& home) {
     std::string shown = afx::Cp949ToUtf8(path);

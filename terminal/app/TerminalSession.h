@@ -13,7 +13,6 @@
 
 #include "HomeDir.h"
 #include "HostOptions.h"
-#include "MenuFile.h"
 #include "MenuNode.h"
 
 class CWnd;
@@ -85,9 +84,5 @@ private:
     int (*m_pfnCallTabulo)(int) = nullptr;
     std::function<void(const HandOver&)> m_handOverListener;
 };
-
-// The terminal's menu from a menu file's nodes, under a root node of its own;
-// names and codes become CP949. The nodes' text is taken over, not copied.
-CMenuNode BuildMenu(std::vector<MenuFileNode> nodes);
 
 }  // namespace host

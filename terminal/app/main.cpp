@@ -7,9 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "HomeDir.h"
 #include "HostOptions.h"
@@ -35,20 +33,6 @@ bool HasDisplay() {
         if (const char* value = std::getenv(name); value && *value) return true;
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     return platform && *platform && std::string(platform) != "offscreen";
-}
-
-std::vector<host::MenuFileNode> LoadMenu(const std::string& menuFile) {
-    if (menuFile.empty()) return host::ParseMenuFile(host::SampleMenu());
-    std::ifstream in(menuFile, std::ios::binary);
-    if (!in) throw std::runtime_error(menuFile + ": cannot read the menu file");
-    std::stringstream text;
-    text << in.rdbuf();
-    try {
-        return host::ParseMenuFile(text.str());
-    } catch (const host::MenuFileError& error) {
-        throw std::runtime_error(menuFile + ":" + std::to_string(error.Line()) + ": " +
-                                 error.Reason());
-    }
 }
 
 // A scripted session's standard error carries its own errors; Qt's notes
@@ -110,7 +94,8 @@ int main(int argc, char** argv) {
         if (options.home.size() > 1 && options.home.back() == '/') options.home.pop_back();
         const host::HomeDir home(options.home);
         home.Prepare(afx::Utf8ToCp949(options.user));
-        CMenuNode menu = host::BuildMenu(LoadMenu(options.menuFile));
+        CMenuNode menu = options.menuFile.empty() ? host::ParseMenuFile(host::SampleMenu())
+                                                  : host::LoadMenuFile(options.menuFile);
 
         QApplication app(argc, argv);
         // The terminal is the application: its title captions the

@@ -1,20 +1,24 @@
-// The terminal's menu: the host's menu file, the CMenuNode tree built from
-// it under a root of the host's own, the screen index over that tree, and
-// copies of its subtrees.
+// The terminal's menu: the host's menu file and the CMenuNode tree built
+// from it under a root of the host's own, the screen index over that tree,
+// and copies of its subtrees.
 
 #include <afxcodepage.h>
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "MenuFile.h"
-#include "TerminalSession.h"
 #include "TerminalSetup.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
-using host::BuildMenu;
 using host::ParseMenuFile;
 
 // The subtree a node a line: name, kind, "hidden" when not shown, and the
@@ -33,7 +37,7 @@ std::string Describe(const CMenuNode& node, int nDepth = 0) {
 }
 
 std::string DescribeFile(std::string_view text) {
-    return Describe(BuildMenu(ParseMenuFile(text)));
+    return Describe(ParseMenuFile(text));
 }
 
 TEST(MenuFile, EachLineBecomesANodeInCp949UnderTheHostsRoot) {
@@ -92,6 +96,7 @@ TEST(MenuFile, MalformedLinesNameTheLineAndTheReason) {
          "unknown attribute 'colour=red' (expected no=, code=, type=, kind= or hidden)"},
         {"menu \"x\"", 1, "unknown node type 'menu' (expected folder, screen, node or separator)"},
         {"\"x\"", 1, "a line starts with folder, screen, node or separator, not a string"},
+        {"\xEF\xBB\xBF\n \t \n# c\r\nscreen", 4, "expected a quoted name after 'screen'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -116,7 +121,7 @@ constexpr const char* kMenu =
     "  screen \"Price again\" no=0101\n";
 
 TEST(ScreenIndex, FindsTheFirstNodeOfAScreenNumberAtAnyDepth) {
-    CMenuNode root = BuildMenu(ParseMenuFile(kMenu));
+    CMenuNode root = ParseMenuFile(kMenu);
     CMapStringToPtr index;
     terminal::BuildScreenIndex(root, index);
     EXPECT_EQ(index.GetCount(), 3);
@@ -134,13 +139,13 @@ TEST(ScreenIndex, FindsTheFirstNodeOfAScreenNumberAtAnyDepth) {
 }
 
 TEST(MenuNode, CopiesShareNothingWithTheirSourceEvenFromWithin) {
-    const CMenuNode source = BuildMenu(ParseMenuFile(kMenu));
+    const CMenuNode source = ParseMenuFile(kMenu);
     const std::string strSource = Describe(source);
     EXPECT_EQ(source.GetChild(-1), nullptr);
     EXPECT_EQ(source.GetChild(2), nullptr);
 
     CMenuNode copy(source);
-    CMenuNode assigned = BuildMenu(ParseMenuFile("screen \"replaced\" no=9999"));
+    CMenuNode assigned = ParseMenuFile("screen \"replaced\" no=9999");
     assigned = source;
     for (CMenuNode* pCopy : {&copy, &assigned}) {
         EXPECT_EQ(Describe(*pCopy), strSource);
@@ -158,6 +163,39 @@ TEST(MenuNode, CopiesShareNothingWithTheirSourceEvenFromWithin) {
     root = *root.GetChild(1);
     EXPECT_EQ(Describe(root),
               "Orders 16\n  Deep 16\n    Deep screen 1 [0301  1]\n  Price again 1 [0101  1]\n");
+}
+
+// The read stops at the limit whether the file claims a size (a sparse file
+// here) or not (a device); a missing file is the host program's own test.
+TEST(MenuFile, ReadingStopsAtTheLimit) {
+    const fs::path dir = fs::temp_directory_path() / ("tabulo-menu-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    const struct {
+        std::string path;
+        std::uintmax_t size;
+        const char* error;
+    } cases[] = {
+        {"/dev/zero", 0, "/dev/zero: larger than the 64 MiB a menu file may hold"},
+        {(dir / "over").string(), host::kMenuFileLimit + 1,
+         "over: larger than the 64 MiB a menu file may hold"},
+        {(dir / "full").string(), host::kMenuFileLimit, nullptr},
+        {dir.string(), 0, ": cannot read the menu file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        if (c.size) {
+            std::ofstream(c.path).close();
+            fs::resize_file(c.path, c.size);
+        }
+        try {
+            EXPECT_EQ(host::ReadMenuFile(c.path).size(), c.size);
+            EXPECT_EQ(c.error, nullptr);
+        } catch (const std::runtime_error& error) {
+            ASSERT_NE(c.error, nullptr) << error.what();
+            EXPECT_TRUE(std::string(error.what()).ends_with(c.error)) << error.what();
+        }
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -55,8 +55,7 @@ protected:
     }
 
     // A session on the current options, with the sample menu or the given one.
-    host::TerminalSession& Session(
-        CMenuNode menu = host::BuildMenu(host::ParseMenuFile(host::SampleMenu()))) {
+    host::TerminalSession& Session(CMenuNode menu = host::ParseMenuFile(host::SampleMenu())) {
         m_pSession.reset();
         const host::HomeDir home(m_options.home);
         home.Prepare(m_options.user);
@@ -189,21 +188,21 @@ CString SelectedLabel(HWND hTree) {
     return szText;
 }
 
-TEST_F(TerminalSessionTest, AMenuNestedTwentyThousandLevelsDeepIsBuiltCopiedShownAndSearched) {
+TEST_F(TerminalSessionTest, AMenuNestedTwentyThousandLevelsDeepIsCopiedFreedShownAndSearched) {
     constexpr int kDepth = 20000;
     CMenuNode menu;
     {
         const SmallStackLimit limit(1 << 18);
-        std::vector<host::MenuFileNode> nodes(1);
-        host::MenuFileNode* pNode = &nodes.front();
-        for (int i = 0; i < kDepth; ++i, pNode = &pNode->children.emplace_back()) {
-            pNode->name = "f" + std::to_string(i);
-            pNode->kind = MENU_NODE_FOLDER;
-            pNode->hasScreen = false;
+        CMenuNode* pNode = &menu;
+        for (int i = 0; i < kDepth; ++i) {
+            pNode = pNode->AddChild();
+            pNode->m_strName = ("f" + std::to_string(i)).c_str();
         }
-        pNode->name = "deep";
-        pNode->screenNo = "0A01";
-        menu = host::BuildMenu(std::move(nodes));
+        pNode = pNode->AddChild();
+        pNode->m_strName = "deep";
+        pNode->m_nKind = MENU_NODE_SCREEN;
+        pNode->m_pScreen = std::make_unique<CScreenRecord>();
+        pNode->m_pScreen->m_strScreenNo = "0A01";
         const CMenuNode copy = menu;
         const CMenuNode* pCopied = &copy;
         int nDepth = 0;
