@@ -51,24 +51,16 @@ std::string Describe(const Command& command) {
 
 TEST(ScriptParser, ReadsCommandForms) {
     const std::pair<const char*, const char*> cases[] = {
-        {"click 1002 row 3", "click 1002 cell 3 col 0"},
         {"click 1002 row 3 col 2", "click 1002 cell 3 col 2"},
-        {"select 1002 rows 4,0,7", "click 1002 rows 4 0 7"},
         {"dblclick 1002 row 0", "dblclick 1002 cell 0 col 0"},
         {"type \"\xED\x95\x9C \\\"q\\\" \\\\\"", "type [\xED\x95\x9C \"q\" \\]"},
-        {"answer cancel", "answer cancel-answer"},
         {"dump 1002 top", "dump 1002 top"},
-        {"dump dialog", "dump dialog"},
         {"cat \"users/guest/User Connect.ini\"", "cat [users/guest/User Connect.ini]"},
-        {"key Enter", "key vk=13 mod=0"},
         {"key Tab", "key vk=9 mod=0"},
-        {"key PageUp", "key vk=33 mod=0"},
-        {"key PageDown", "key vk=34 mod=0"},
         {"key F1", "key vk=112 mod=0"},
         {"key F12", "key vk=123 mod=0"},
         {"key Z", "key vk=90 mod=0"},
         {"key 0", "key vk=48 mod=0"},
-        {"key Shift+Tab", "key vk=9 mod=4"},
         {"key Ctrl+Up", "key vk=38 mod=8"},
         {"key Alt+Shift+Ctrl+End", "key vk=35 mod=44"},
         {"wheel 1001 down", "wheel 1001 notches=-1"},
@@ -79,7 +71,6 @@ TEST(ScriptParser, ReadsCommandForms) {
          "empty via 1002 row 1 cancel",
          "drag 1001 item \"Menu\" to 1002 bottom 4 via 1002 at -3 17 via 1002 end via 1002 empty "
          "via 1002 row 1 cancel"},
-        {"drag 1002 rows 2,3 to 1001 item \"A\"", "drag 1002 rows 2 3 to 1001 item \"A\""},
     };
     for (const auto& [line, described] : cases) {
         const std::vector<Command> commands = ParseScript(line);

@@ -266,21 +266,10 @@ TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst)
     EXPECT_TRUE(session.UserToolbars().empty());
     // The sample defaults hold seven toolbars, so COMBOSEL 8 is the user's second.
     const std::string file = (m_home / "user/ToolBar_kim01.ini").string();
-    const char* entries[][3] = {
-        {"LIST", "ItemCnt", "03"},
-        {"LIST", "01", "Quotes"},
-        {"LIST", "02", "Orders"},
-        {"LIST", "03", "Charts"},
-        {"LIST", "COMBOSEL", "8"},
-        {"Quotes", "ItemCnt", "01"},
-        {"Quotes", "01", "0101,Price,Current price"},
-        {"Orders", "ItemCnt", "03"},
-        {"Orders", "01", "0201,Buy,Cash buy"},
-        {"Orders", "02", "0202"},
-        {"Orders", "03", "0203,,Amend, cancel"},
-    };
-    for (const auto& entry : entries)
-        WritePrivateProfileStringA(entry[0], entry[1], entry[2], file.c_str());
+    std::ofstream(file) << "[LIST]\nItemCnt=03\n01=Quotes\n02=Orders\n03=Charts\nCOMBOSEL=8\n"
+                           "[Quotes]\nItemCnt=01\n01=0101,Price,Current price\n"
+                           "[Orders]\nItemCnt=03\n01=0201,Buy,Cash buy\n02=0202\n"
+                           "03=0203,,Amend, cancel\n";
     const char* const kOrders = "Orders: 0201|Buy|Cash buy 0203||Amend, cancel\n";
     const char* const kQuotes = "Quotes: 0101|Price|Current price\n";
     EXPECT_EQ(Describe(session.UserToolbars()), std::string(kOrders) + kQuotes + "Charts:\n");
@@ -299,10 +288,8 @@ TEST_F(TerminalSessionTest, TheLinkMenuComesFromTheUsersOwnDirectory) {
     host::TerminalSession& session = Session();
     EXPECT_TRUE(session.LinkMenu().empty());
     const std::string file = (m_home / "users/guest/UserConnectMenu.ini").string();
-    WritePrivateProfileStringA("USERMENUCOUNT", "Count", "3", file.c_str());
-    WritePrivateProfileStringA("USERMENU", "1", "Screen A,INNER01,0101", file.c_str());
-    WritePrivateProfileStringA("USERMENU", "2", "broken", file.c_str());
-    WritePrivateProfileStringA("USERMENU", "3", "Screen C,INNER03,0303,x", file.c_str());
+    std::ofstream(file) << "[USERMENUCOUNT]\nCount=3\n[USERMENU]\n1=Screen A,INNER01,0101\n"
+                           "2=broken\n3=Screen C,INNER03,0303,x\n";
     const auto describe = [&session] {
         std::string text;
         for (const host::LinkEntry& entry : session.LinkMenu())
