@@ -9,43 +9,28 @@
 namespace {
 
 using host::ParseCommandLine;
-using host::UsageError;
 
-TEST(HostOptions, DefaultsComeFromTheEnvironmentAndTheProgram) {
-    setenv("XDG_DATA_HOME", "/data/xdg", 1);
-    const host::HostOptions options = ParseCommandLine({}, "/opt/bin");
-    EXPECT_EQ(options.home, "/data/xdg/tabulo-host");
-    EXPECT_EQ(options.user, "guest");
-    EXPECT_EQ(options.service, 0);
-    EXPECT_EQ(options.grade, "1");
-    EXPECT_EQ(options.screen, "");
-    EXPECT_EQ(options.menuFile, "");
-    EXPECT_EQ(options.mainDir, "/opt/bin");
-    EXPECT_EQ(options.script, "");
-    EXPECT_EQ(options.screenshots, "");
-    EXPECT_FALSE(options.help);
-
-    unsetenv("XDG_DATA_HOME");
-    setenv("HOME", "/home/kim", 1);
-    EXPECT_EQ(ParseCommandLine({}, "/opt/bin").home, "/home/kim/.local/share/tabulo-host");
+std::string Describe(const std::vector<std::string>& args) {
+    const host::HostOptions o = ParseCommandLine(args, "/opt/bin");
+    return o.home + "|" + o.user + "|" + std::to_string(o.service) + "|" + o.grade + "|" +
+           o.screen + "|" + o.menuFile + "|" + o.mainDir + "|" + o.script + "|" + o.screenshots +
+           (o.help ? "|help" : "");
 }
 
 TEST(HostOptions, EveryOptionTakesItsValueSeparatelyOrAfterAnEqualsSign) {
-    const host::HostOptions options = ParseCommandLine(
-        {"--home", "/h", "--user=kim.01", "--service", "1", "--grade", "1A", "--screen=0101",
-         "--menu", "m.txt", "--main-dir", "/m", "--screenshots", "/s", "--help"},
-        "/opt/bin");
-    EXPECT_EQ(options.home, "/h");
-    EXPECT_EQ(options.user, "kim.01");
-    EXPECT_EQ(options.service, 1);
-    EXPECT_EQ(options.grade, "1A");
-    EXPECT_EQ(options.screen, "0101");
-    EXPECT_EQ(options.menuFile, "m.txt");
-    EXPECT_EQ(options.mainDir, "/m");
-    EXPECT_EQ(options.screenshots, "/s");
-    EXPECT_TRUE(options.help);
-    EXPECT_EQ(ParseCommandLine({"--screen", ""}, "/b").screen, "");
-    EXPECT_EQ(ParseCommandLine({"--script", "s.txt"}, "/b").script, "s.txt");
+    setenv("XDG_DATA_HOME", "/data/xdg", 1);
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{}, "/data/xdg/tabulo-host|guest|0|1|||/opt/bin||"},
+        {{"--home", "/h", "--user=kim.01", "--service", "1", "--grade", "1A", "--screen=0101",
+          "--menu", "m.txt", "--main-dir", "/m", "--screenshots", "/s", "--help"},
+         "/h|kim.01|1|1A|0101|m.txt|/m||/s|help"},
+        {{"--screen", "", "--script", "s.txt", "-h", "--service=-32768"},
+         "/data/xdg/tabulo-host|guest|-32768|1|||/opt/bin|s.txt||help"},
+    };
+    for (const auto& [args, described] : cases) EXPECT_EQ(Describe(args), described);
+    unsetenv("XDG_DATA_HOME");
+    setenv("HOME", "/home/kim", 1);
+    EXPECT_EQ(ParseCommandLine({}, "/b").home, "/home/kim/.local/share/tabulo-host");
 }
 
 TEST(HostOptions, BadCommandLinesAreRefusedWithAReason) {
@@ -57,23 +42,22 @@ TEST(HostOptions, BadCommandLinesAreRefusedWithAReason) {
          "--script and --screenshots cannot be combined"},
         {{"--script="}, "--script needs a value"},
         {{"--home"}, "--home needs a value"},
-        {{"--user="}, "--user needs a value"},
-        {{"--user", "../../x"}, kNotAName},
         {{"--user=a/b"}, kNotAName},
         {{"--user", "a\\b"}, kNotAName},
         {{"--user", ".."}, kNotAName},
         {{"--user", "."}, kNotAName},
         {{"--user", "kim\n01"}, kNotAName},
         {{"--user", "kim\x7F"}, kNotAName},
+
         {{"--service", "x"}, "--service needs a whole number, not 'x'"},
-        {{"--service", "70000"}, "--service needs a whole number, not '70000'"},
+        {{"--service", "32768"}, "--service needs a whole number, not '32768'"},
     };
     for (const auto& [args, reason] : cases) {
         SCOPED_TRACE(reason);
         try {
             ParseCommandLine(args, "/b");
             ADD_FAILURE() << "accepted";
-        } catch (const UsageError& error) {
+        } catch (const host::UsageError& error) {
             EXPECT_STREQ(error.what(), reason);
         }
     }

@@ -1,131 +1,190 @@
-// What tabulo-host makes of the terminal's data: the menu tree from a menu
-// file, the screen index, and the user's toolbars and link menu read back
-// from the files the module wrote.
+// The module as the terminal sees it, loaded from beside the test program
+// with the sample menu and a home directory in a temporary folder: what
+// CallTabulo reads and runs, a menu nested far deeper than the stack allows
+// frames, and the user's toolbars and link menu read back from the files the
+// module wrote. The hand-over of saved files to the pop-up library is the
+// recorded sessions flyout-* and saved-files.
 
+#include <afxautomation.h>
 #include <afxcodepage.h>
+#include <afxwin.h>
 #include <commctrl.h>
-#include <windows.h>
 
-#include <pthread.h>
+#include <RegDllMng.h>
+#include <RoVuvi21.h>
+
+#include <gtest/gtest.h>
+
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "MenuFile.h"
-#include "TerminalFixture.h"
+#include "SampleData.h"
+#include "TerminalSession.h"
 #include "TerminalSetup.h"
 #include "res/resource.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-using TerminalSessionTest = TerminalFixture;
-
-CString Cp949(const char* pszUtf8) {
-    return afx::Utf8ToCp949(pszUtf8);
+std::string ProgramDir() {
+    return fs::read_symlink("/proc/self/exe").parent_path().string();
 }
 
-TEST(BuildMenu, NodesKeepTheirFieldsInCp949UnderARootOfTheHost) {
-    const CMenuNode root = host::ParseMenuFile(
-        "folder \"시세\"\n"
-        "  screen \"현재가\" no=0101 code=TR0101 type=3 hidden\n"
-        "  separator\n"
-        "node \"Odd\" kind=7\n");
-    EXPECT_EQ(root.m_nKind, MENU_NODE_FOLDER);
-    EXPECT_EQ(root.m_pScreen, nullptr);
-    ASSERT_EQ(root.GetChildCount(), 2);
-    const CMenuNode& folder = *root.GetChild(0);
-    EXPECT_EQ(folder.m_strName, Cp949("시세"));
-    EXPECT_EQ(folder.m_pScreen, nullptr);
-    ASSERT_EQ(folder.GetChildCount(), 2);
-    const CMenuNode& screen = *folder.GetChild(0);
-    EXPECT_EQ(screen.m_strName, Cp949("현재가"));
-    EXPECT_EQ(screen.m_nKind, MENU_NODE_SCREEN);
-    EXPECT_EQ(screen.m_dwShow, 0u);
-    ASSERT_NE(screen.m_pScreen, nullptr);
-    EXPECT_EQ(screen.m_pScreen->m_strScreenNo, "0101");
-    EXPECT_EQ(screen.m_pScreen->m_strSecondCode, "TR0101");
-    EXPECT_EQ(screen.m_pScreen->m_nScreenType, 3);
-    EXPECT_EQ(folder.GetChild(1)->m_strName, "SEPARATOR");
-    EXPECT_EQ(folder.GetChild(1)->m_dwShow, 1u);
-    EXPECT_EQ(root.GetChild(1)->m_nKind, 7);
-    ASSERT_NE(root.GetChild(1)->m_pScreen, nullptr);
-    EXPECT_EQ(root.GetChild(1)->m_pScreen->m_strScreenNo, "");
+class TerminalSessionTest : public ::testing::Test {
+protected:
+    TerminalSessionTest() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps test runs of other builds on the machine apart.
+        m_home = fs::temp_directory_path() / (std::string("tabulo-terminal-") + test->name() + "-" +
+                                              std::to_string(::getpid()));
+        fs::remove_all(m_home);
+        m_options.home = m_home.string();
+        m_options.mainDir = ProgramDir();
+    }
+    ~TerminalSessionTest() override {
+        m_pSession.reset();
+        fs::remove_all(m_home);
+    }
+
+    // A session on the current options, with the sample menu or the given one.
+    host::TerminalSession& Session(CMenuNode menu = host::ParseMenuFile(host::SampleMenu())) {
+        m_pSession.reset();
+        const host::HomeDir home(m_options.home);
+        home.Prepare(m_options.user);
+        m_pSession =
+            std::make_unique<host::TerminalSession>(m_options, home, std::move(menu), ProgramDir());
+        return *m_pSession;
+    }
+
+    // Calls CallTabulo(mode); act runs on each dialog once it is shown.
+    int Call(int nMode, const std::function<void(HWND)>& act) {
+        const afx::ModalHook previous = afx::SetModalHook([&](const afx::ModalInfo& info) {
+            if (info.hwnd) act(info.hwnd);
+        });
+        const int nResult = m_pSession->CallTabulo(nMode);
+        afx::SetModalHook(previous);
+        return nResult;
+    }
+
+    afx::AutomationSession m_automation;
+    fs::path m_home;
+    host::HostOptions m_options;
+    std::unique_ptr<host::TerminalSession> m_pSession;
+};
+
+using EntryTest = TerminalSessionTest;
+
+TEST_F(EntryTest, EachModeReadsItsInputsInOrderAndRunsItsDialogOnTheModulesResources) {
+    Session();
+    const HINSTANCE hBefore = AfxGetResourceHandle();
+    const struct {
+        int nMode;
+        const char* pszInputs;
+        int nResult;
+    } modes[] = {{-1, "", 0}, {0, "", 0},         {1, "", 0}, {2, "p1 s2 s3 s4 p5", IDCANCEL},
+                 {3, "", 0},  {4, "p1 s2 p3", 0}, {5, "", 0}};
+    for (const auto& m : modes) {
+        SCOPED_TRACE(m.nMode);
+        int nShown = 0;
+        std::string pictures;
+        EXPECT_EQ(Call(m.nMode,
+                       [&](HWND) {
+                           ++nShown;
+                           EXPECT_NE(AfxGetResourceHandle(), hBefore);
+                           // The trees' pictures: strips of 16 x 16 pictures.
+                           for (UINT nID : {IDB_TREE_ROOT, IDB_TREE_ITEMS}) {
+                               CBitmap bitmap;
+                               BITMAP info{};
+                               if (bitmap.LoadBitmap(nID) && bitmap.GetBitmap(&info))
+                                   pictures += std::to_string(info.bmWidth) + "x" +
+                                               std::to_string(info.bmHeight) + " ";
+                           }
+                           afx::EndModal(IDCANCEL);
+                       }),
+                  m.nResult);
+        EXPECT_EQ(nShown, *m.pszInputs ? 1 : 0);
+        EXPECT_EQ(terminal::InputReadLog(), m.pszInputs);
+        EXPECT_EQ(AfxGetResourceHandle(), hBefore);
+        EXPECT_EQ(pictures, nShown ? "32x16 80x16 " : "");
+    }
 }
 
-TEST(BuildMenu, TheScreenIndexFindsTheFirstNodeOfANumber) {
-    CMenuNode root = host::ParseMenuFile(
-        "folder \"a\"\n"
-        "  screen \"first\" no=0101\n"
-        "screen \"second\" no=0101\n");
-    CMapStringToPtr index;
-    terminal::BuildScreenIndex(root, index);
-    void* pNode = nullptr;
-    ASSERT_TRUE(index.Lookup("0101", pNode));
-    EXPECT_EQ(static_cast<CMenuNode*>(pNode)->m_strName, "first");
+TEST(TerminalInputs, AnIndexGivesBackWhatWasRegisteredAndEveryReadIsRecorded) {
+    terminal::ClearInputs();
+    int nMenu = 0;
+    terminal::RegisterInput(1, &nMenu);
+    terminal::RegisterInput(2, CString("trader  "));
+    terminal::RegisterInput(3, static_cast<void*>(&nMenu + 1));
+    CString strValue;
+    EXPECT_EQ(CRegDllMng::GetInput_p(1), &nMenu);
+    EXPECT_EQ(CRegDllMng::GetInput_s(2, strValue), 8);
+    EXPECT_EQ(strValue, "trader  ");
+    EXPECT_EQ(CRegDllMng::GetInput_p(3), &nMenu + 1);
+    EXPECT_EQ(terminal::InputReadLog(), "p1 s2 p3");
 }
 
-// Runs `body` on a thread whose stack is far smaller than what one frame per
-// level of a deep menu would take, so that any recursion along it fails.
-void OnSmallStack(void (*body)()) {
-    pthread_attr_t attributes;
-    pthread_attr_init(&attributes);
-    pthread_attr_setstacksize(&attributes, 1 << 20);
-    pthread_t thread;
-    ASSERT_EQ(pthread_create(
-                  &thread, &attributes,
-                  [](void* pBody) -> void* {
-                      reinterpret_cast<void (*)()>(pBody)();
-                      return nullptr;
-                  },
-                  reinterpret_cast<void*>(body)),
-              0);
-    pthread_join(thread, nullptr);
-    pthread_attr_destroy(&attributes);
+// The terminal finds the module's functions by their plain names, and the
+// module shows it nothing else (the linker's own markers start with "_").
+TEST(Exports, OnlyTheThreeEntryPointsLeaveTheModule) {
+    FILE* pipe = popen(("nm -D --defined-only '" + ProgramDir() +
+                        "/libTabulo.so' | awk '$3 !~ /^_/ { print $3 }' | sort")
+                           .c_str(),
+                       "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string names(256, '\0');
+    names.resize(fread(names.data(), 1, names.size(), pipe));
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_EQ(names, "CallTabulo\nConnectMenuDlgStart\nUserToolbarDlgStart\n");
 }
 
-TEST(BuildMenu, AMenuNestedThirtyThousandLevelsDeepIsBuiltIndexedCopiedAndFreed) {
-    OnSmallStack([] {
-        constexpr int kDepth = 30000;
-        CMenuNode root;
-        CMenuNode* pLast = &root;
-        for (int i = 0; i < kDepth; ++i) {
-            pLast = pLast->AddChild();
-            pLast->m_strName = ("f" + std::to_string(i)).c_str();
-            pLast->m_pScreen = std::make_unique<CScreenRecord>();
-            pLast->m_pScreen->m_strScreenNo = std::to_string(i).c_str();
-        }
-        CMapStringToPtr index;
-        terminal::BuildScreenIndex(root, index);
-        EXPECT_EQ(index.GetCount(), kDepth);
-        void* pDeepest = nullptr;
-        ASSERT_TRUE(index.Lookup(std::to_string(kDepth - 1).c_str(), pDeepest));
-        EXPECT_EQ(static_cast<CMenuNode*>(pDeepest)->m_strName,
-                  ("f" + std::to_string(kDepth - 1)).c_str());
-
-        CMenuNode copy = root;
-        const CMenuNode* pNode = &copy;
-        int depth = 0;
-        for (; pNode->GetChildCount() == 1; pNode = pNode->GetChild(0)) ++depth;
-        EXPECT_EQ(depth, kDepth);
-        EXPECT_EQ(pNode->m_strName, static_cast<CMenuNode*>(pDeepest)->m_strName);
-        EXPECT_NE(pNode, pDeepest);
-        copy = *root.GetChild(0)->GetChild(0);
-        EXPECT_EQ(copy.m_strName, "f1");
-    });
+// The terminal's message box: OK alone or with Cancel, a last line under the
+// text when one is given, and the answer as the box gave it.
+TEST(VoMessageBox, ShowsTheFrameworksBoxWithItsLastLine) {
+    afx::AutomationSession automation;
+    const struct {
+        int nType;
+        LPCSTR pszLast;
+        int nAnswer;
+        UINT uShownType;
+        const char* pszShownText;
+    } cases[] = {{0, nullptr, IDOK, MB_OK, "Text"},
+                 {1, "", IDCANCEL, MB_OKCANCEL, "Text"},
+                 {0, "More", IDOK, MB_OK, "Text\nMore"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszShownText);
+        afx::ClearMessageBoxRecords();
+        const afx::MessageBoxHandler previous =
+            afx::SetMessageBoxHandler([&](HWND, LPCSTR, LPCSTR, UINT) { return c.nAnswer; });
+        EXPECT_EQ(CRoVuvi21::VoMessageBox("Text", c.nType, "Caption", nullptr, c.pszLast),
+                  c.nAnswer);
+        afx::SetMessageBoxHandler(previous);
+        ASSERT_EQ(afx::MessageBoxRecords().size(), 1u);
+        EXPECT_EQ(afx::MessageBoxRecords()[0].text, c.pszShownText);
+        EXPECT_EQ(afx::MessageBoxRecords()[0].type & MB_TYPEMASK, c.uShownType);
+    }
 }
 
-// Lets the calling thread's stack grow by only a megabyte more than it holds
-// now, while it lives. The dialogs need the program's own thread, so they
-// cannot be moved to a thread of a small stack as the menu itself can.
+// Lets the calling thread's stack grow by only `room` bytes more than it
+// holds now, while it lives, so that any recursion along a deep menu fails.
 class SmallStackLimit {
 public:
-    SmallStackLimit() {
+    explicit SmallStackLimit(rlim_t room) {
         getrlimit(RLIMIT_STACK, &m_saved);
         rlimit small = m_saved;
-        small.rlim_cur = StackInUse() + (1 << 20);
+        std::ifstream maps("/proc/self/maps");
+        for (std::string line; std::getline(maps, line);) {
+            if (line.find("[stack]") == std::string::npos) continue;
+            const std::size_t dash = line.find('-');
+            small.rlim_cur = std::stoull(line.substr(dash + 1), nullptr, 16) -
+                             std::stoull(line.substr(0, dash), nullptr, 16) + room;
+        }
         setrlimit(RLIMIT_STACK, &small);
     }
     ~SmallStackLimit() { setrlimit(RLIMIT_STACK, &m_saved); }
@@ -133,17 +192,6 @@ public:
     SmallStackLimit& operator=(const SmallStackLimit&) = delete;
 
 private:
-    static rlim_t StackInUse() {
-        std::ifstream maps("/proc/self/maps");
-        for (std::string line; std::getline(maps, line);) {
-            if (line.find("[stack]") == std::string::npos) continue;
-            const std::size_t dash = line.find('-');
-            return std::stoull(line.substr(dash + 1), nullptr, 16) -
-                   std::stoull(line.substr(0, dash), nullptr, 16);
-        }
-        return 0;
-    }
-
     rlimit m_saved{};
 };
 
@@ -158,20 +206,31 @@ CString SelectedLabel(HWND hTree) {
     return szText;
 }
 
-TEST_F(TerminalSessionTest, BothDialogsOpenAndSearchAMenuNestedTwentyThousandLevelsDeep) {
+TEST_F(TerminalSessionTest, AMenuNestedTwentyThousandLevelsDeepIsCopiedFreedShownAndSearched) {
     constexpr int kDepth = 20000;
-    CMenuNode root;
-    CMenuNode* pNode = &root;
-    for (int i = 0; i < kDepth; ++i) {
+    CMenuNode menu;
+    {
+        const SmallStackLimit limit(1 << 18);
+        CMenuNode* pNode = &menu;
+        for (int i = 0; i < kDepth; ++i) {
+            pNode = pNode->AddChild();
+            pNode->m_strName = ("f" + std::to_string(i)).c_str();
+        }
         pNode = pNode->AddChild();
-        pNode->m_strName = ("f" + std::to_string(i)).c_str();
+        pNode->m_strName = "deep";
+        pNode->m_nKind = MENU_NODE_SCREEN;
+        pNode->m_pScreen = std::make_unique<CScreenRecord>();
+        pNode->m_pScreen->m_strScreenNo = "0A01";
+        const CMenuNode copy = menu;
+        const CMenuNode* pCopied = &copy;
+        int nDepth = 0;
+        for (; pCopied->GetChildCount() == 1; pCopied = pCopied->GetChild(0)) ++nDepth;
+        EXPECT_EQ(nDepth, kDepth + 1);
+        EXPECT_EQ(pCopied->m_strName, "deep");
     }
-    pNode = pNode->AddChild();
-    pNode->m_strName = "deep";
-    pNode->m_nKind = MENU_NODE_SCREEN;
-    pNode->m_pScreen = std::make_unique<CScreenRecord>();
-    pNode->m_pScreen->m_strScreenNo = "0A01";
-    host::TerminalSession& session = Session(std::move(root));
+    // The dialogs need the program's own thread, and room for its event loops.
+    const SmallStackLimit limit(1 << 20);
+    host::TerminalSession& session = Session(std::move(menu));
     session.SetCurrentScreen("0a01");
 
     const struct {
@@ -182,7 +241,6 @@ TEST_F(TerminalSessionTest, BothDialogsOpenAndSearchAMenuNestedTwentyThousandLev
         {4, IDC_LINK_MENU_TREE, IDC_LINK_SEARCH_TEXT, IDC_LINK_SEARCH, IDC_LINK_HIT_COUNT,
          "[0A01] deep"},
     };
-    const SmallStackLimit limit;
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.nMode);
         CString strOpened, strFound, strCounter;
@@ -190,9 +248,14 @@ TEST_F(TerminalSessionTest, BothDialogsOpenAndSearchAMenuNestedTwentyThousandLev
             const HWND hTree = ::GetDlgItem(hDialog, d.nTree);
             strOpened = SelectedLabel(hTree);
             ::SetWindowTextA(::GetDlgItem(hDialog, d.nText), "DEE");
-            ClickControl(hDialog, d.nSearch);
+            const HWND hSearch = ::GetDlgItem(hDialog, d.nSearch);
+            RECT rect;
+            ::GetClientRect(hSearch, &rect);
+            afx::Click(hSearch, {rect.right / 2, rect.bottom / 2});
             strFound = SelectedLabel(hTree);
-            strCounter = ControlText(hDialog, d.nCounter);
+            char szCounter[16] = {};
+            ::GetWindowTextA(::GetDlgItem(hDialog, d.nCounter), szCounter, sizeof szCounter);
+            strCounter = szCounter;
             afx::EndModal(IDCANCEL);
         });
         EXPECT_EQ(strOpened, d.pszSelected);
@@ -201,82 +264,65 @@ TEST_F(TerminalSessionTest, BothDialogsOpenAndSearchAMenuNestedTwentyThousandLev
     }
 }
 
+std::string Describe(const std::vector<host::Toolbar>& toolbars) {
+    std::string text;
+    for (const host::Toolbar& toolbar : toolbars) {
+        text += toolbar.strName + ":";
+        for (const host::ToolbarButton& button : toolbar.buttons)
+            text +=
+                " " + button.strScreenNo + "|" + button.strShortName + "|" + button.strScreenName;
+        text += "\n";
+    }
+    return text;
+}
+
+// Counts in the files are claims: only the keys that exist are read, at
+// once, and a selection outside the user's toolbars keeps the file's order.
 TEST_F(TerminalSessionTest, ToolbarsComeFromTheUsersFileWithTheSelectedOneFirst) {
     m_options.user = "kim01 ";
     host::TerminalSession& session = Session();
     EXPECT_TRUE(session.UserToolbars().empty());
-
     // The sample defaults hold seven toolbars, so COMBOSEL 8 is the user's second.
     const std::string file = (m_home / "user/ToolBar_kim01.ini").string();
-    const char* entries[][3] = {
-        {"LIST", "ItemCnt", "03"},
-        {"LIST", "01", "Quotes"},
-        {"LIST", "02", "Orders"},
-        {"LIST", "03", "Charts"},
-        {"LIST", "COMBOSEL", "8"},
-        {"Quotes", "ItemCnt", "01"},
-        {"Quotes", "01", "0101,Price,Current price"},
-        {"Orders", "ItemCnt", "03"},
-        {"Orders", "01", "0201,Buy,Cash buy"},
-        {"Orders", "02", "0202"},
-        {"Orders", "03", "0203,,Amend, cancel"},
-    };
-    for (const auto& entry : entries)
-        WritePrivateProfileStringA(entry[0], entry[1], entry[2], file.c_str());
+    std::ofstream(file) << "[LIST]\nItemCnt=03\n01=Quotes\n02=Orders\n03=Charts\nCOMBOSEL=8\n"
+                           "[Quotes]\nItemCnt=01\n01=0101,Price,Current price\n"
+                           "[Orders]\nItemCnt=03\n01=0201,Buy,Cash buy\n02=0202\n"
+                           "03=0203,,Amend, cancel\n";
+    const char* const kOrders = "Orders: 0201|Buy|Cash buy 0203||Amend, cancel\n";
+    const char* const kQuotes = "Quotes: 0101|Price|Current price\n";
+    EXPECT_EQ(Describe(session.UserToolbars()), std::string(kOrders) + kQuotes + "Charts:\n");
 
-    const std::vector<host::Toolbar> toolbars = session.UserToolbars();
-    ASSERT_EQ(toolbars.size(), 3u);
-    EXPECT_EQ(toolbars[0].strName, "Orders");
-    EXPECT_EQ(toolbars[1].strName, "Quotes");
-    EXPECT_EQ(toolbars[2].strName, "Charts");
-    ASSERT_EQ(toolbars[0].buttons.size(), 2u);
-    EXPECT_EQ(toolbars[0].buttons[0].strScreenNo, "0201");
-    EXPECT_EQ(toolbars[0].buttons[0].strShortName, "Buy");
-    EXPECT_EQ(toolbars[0].buttons[0].strScreenName, "Cash buy");
-    EXPECT_EQ(toolbars[0].buttons[1].strShortName, "");
-    EXPECT_EQ(toolbars[0].buttons[1].strScreenName, "Amend, cancel");
-    EXPECT_TRUE(toolbars[2].buttons.empty());
-
-    // A selection outside the user's toolbars keeps the file's order.
     WritePrivateProfileStringA("LIST", "COMBOSEL", "2", file.c_str());
-    EXPECT_EQ(session.UserToolbars()[0].strName, "Quotes");
-
-    // Counts are claims: only the keys that exist are read, at once.
+    EXPECT_EQ(Describe(session.UserToolbars()), std::string(kQuotes) + kOrders + "Charts:\n");
     WritePrivateProfileStringA("LIST", "ItemCnt", "2147483647", file.c_str());
     WritePrivateProfileStringA("LIST", "COMBOSEL", "-2147483648", file.c_str());
     WritePrivateProfileStringA("Orders", "ItemCnt", "99999999999", file.c_str());
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<host::Toolbar> claimed = session.UserToolbars();
+    EXPECT_EQ(Describe(session.UserToolbars()), std::string(kQuotes) + kOrders + "Charts:\n");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    ASSERT_EQ(claimed.size(), 3u);
-    EXPECT_EQ(claimed[0].strName, "Quotes");
-    EXPECT_EQ(claimed[1].buttons.size(), 2u);
 }
 
 TEST_F(TerminalSessionTest, TheLinkMenuComesFromTheUsersOwnDirectory) {
     host::TerminalSession& session = Session();
     EXPECT_TRUE(session.LinkMenu().empty());
     const std::string file = (m_home / "users/guest/UserConnectMenu.ini").string();
-    WritePrivateProfileStringA("USERMENUCOUNT", "Count", "3", file.c_str());
-    WritePrivateProfileStringA("USERMENU", "1", "Screen A,INNER01,0101", file.c_str());
-    WritePrivateProfileStringA("USERMENU", "2", "broken", file.c_str());
-    WritePrivateProfileStringA("USERMENU", "3", "Screen C,INNER03,0303,x", file.c_str());
-    const std::vector<host::LinkEntry> links = session.LinkMenu();
-    ASSERT_EQ(links.size(), 2u);
-    EXPECT_EQ(links[0].strScreenName, "Screen A");
-    EXPECT_EQ(links[0].strInnerTR, "INNER01");
-    EXPECT_EQ(links[0].strScreenNo, "0101");
-    EXPECT_EQ(links[1].strScreenNo, "0303,x");
-
+    std::ofstream(file) << "[USERMENUCOUNT]\nCount=3\n[USERMENU]\n1=Screen A,INNER01,0101\n"
+                           "2=broken\n3=Screen C,INNER03,0303,x\n";
+    const auto describe = [&session] {
+        std::string text;
+        for (const host::LinkEntry& entry : session.LinkMenu())
+            text += entry.strScreenName + "|" + entry.strInnerTR + "|" + entry.strScreenNo + "\n";
+        return text;
+    };
+    EXPECT_EQ(describe(), "Screen A|INNER01|0101\nScreen C|INNER03|0303,x\n");
     WritePrivateProfileStringA("USERMENUCOUNT", "Count", "2147483647", file.c_str());
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(session.LinkMenu().size(), 2u);
+    EXPECT_EQ(describe(), "Screen A|INNER01|0101\nScreen C|INNER03|0303,x\n");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
+// The flyout lines of the recorded sessions show the common paths.
 TEST(HomeRelativePath, PathsBelowHomeLoseItAndEverySeparatorIsASlash) {
-    EXPECT_EQ(host::HomeRelativePath("/h/user\\ToolBar_a.ini", "/h"), "user/ToolBar_a.ini");
-    EXPECT_EQ(host::HomeRelativePath("/elsewhere\\x.ini", "/h"), "/elsewhere/x.ini");
     EXPECT_EQ(host::HomeRelativePath("/home2/x", "/home"), "/home2/x");
     EXPECT_EQ(host::HomeRelativePath(afx::Utf8ToCp949("/h/users/김\\a.ini"), "/h"),
               "users/김/a.ini");
