@@ -43,10 +43,11 @@ void DoubleClick(HWND dialog, const Spot& spot) {
 
 // Each place is passed over as a person passes over it: the move into a
 // control only enters it, and a person moving on over it is what a drag-over
-// answers, so the cursor stirs there once.
+// answers, so the cursor stirs there once. The drag enters its source too
+// only with its first move.
 bool Drag(const Press& from, const std::vector<Press>& via, const Press& to, bool cancel) {
     std::vector<afx::DragStep> path;
-    HWND previous = from.window;
+    HWND previous = nullptr;
     auto pass = [&](const Press& press) {
         path.push_back(MoveTo(press));
         if (press.window != previous) path.push_back(MoveTo(press));
