@@ -32,6 +32,15 @@ POINT Reached(CTreeCtrl& tree, HTREEITEM hItem) {
     return automation::ItemPoint(tree.GetSafeHwnd(), hItem);
 }
 
+automation::Spot Cell(const CListCtrl& list, int nRow, int nColumn) {
+    automation::Spot spot;
+    spot.control = list.GetDlgCtrlID();
+    spot.where = automation::Spot::Where::Cell;
+    spot.rows = {nRow};
+    spot.column = nColumn;
+    return spot;
+}
+
 }  // namespace
 
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool bEndWithCancel) {
@@ -101,18 +110,11 @@ CPoint EndPoint(const CWnd& control) {
 }
 
 void ClickCell(CListCtrl& list, int nRow, int nColumn, UINT keys) {
-    Reported([&] {
-        automation::RevealRow(list.GetSafeHwnd(), nRow);
-        afx::Click(list.GetSafeHwnd(), automation::CellPoint(list.GetSafeHwnd(), nRow, nColumn),
-                   keys);
-    });
+    Reported([&] { automation::Click(::GetParent(list), Cell(list, nRow, nColumn), keys); });
 }
 
 void DoubleClickRow(CListCtrl& list, int nRow) {
-    Reported([&] {
-        automation::RevealRow(list.GetSafeHwnd(), nRow);
-        afx::DoubleClick(list.GetSafeHwnd(), automation::CellPoint(list.GetSafeHwnd(), nRow, 0));
-    });
+    Reported([&] { automation::DoubleClick(::GetParent(list), Cell(list, nRow, 0)); });
 }
 
 bool Drag(const Place& from, const std::vector<Place>& via, const Place& to, bool bCancel) {

@@ -11,7 +11,7 @@ constexpr LPCSTR kOntoItself = "An item can't be dropped onto itself";
 
 enum class Spot {
     Row,             // the middle of the row
-    LowerEdge,       // 2 pixels above the row's bottom
+    LowerEdge,       // the top pixel of the row's lowest 5
     BelowLastRow,    // empty space below the last row, or the top of an empty list
     RightOfColumns,  // beside the row, right of the last column
     Header,          // above the first visible row
@@ -20,11 +20,11 @@ enum class Spot {
 // A client point of the list at the spot of a row; the places between the
 // drop targets lie a few pixels beside them.
 CPoint SpotPoint(const CListCtrl& list, Spot spot, int nRow) {
-    if (spot == Spot::Row || spot == Spot::LowerEdge)
-        return RowPoint(list, nRow, spot == Spot::LowerEdge);
+    if (spot == Spot::Row) return RowPoint(list, nRow);
     if (spot == Spot::BelowLastRow) return EndPoint(list);
     CRect rcRow;
     list.GetItemRect(nRow, &rcRow, LVIR_BOUNDS);
+    if (spot == Spot::LowerEdge) return {RowPoint(list, nRow).x, rcRow.bottom - 5};
     if (spot == Spot::RightOfColumns) return {rcRow.right + 10, rcRow.CenterPoint().y};
     CPoint ptTop;
     list.GetItemPosition(list.GetTopIndex(), &ptTop);
