@@ -8,12 +8,12 @@
 namespace automation {
 namespace {
 
-void SelectRows(HWND dialog, const Spot& spot) {
+void SelectRows(HWND dialog, const Spot& spot, UINT keys) {
     for (std::size_t i = 0; i < spot.rows.size(); ++i) {
         Spot row = spot;
         row.rows = {spot.rows[i]};
         const Press press = Find(dialog, row);
-        afx::Click(press.window, press.point, i > 0 ? MK_CONTROL : 0);
+        afx::Click(press.window, press.point, i > 0 ? MK_CONTROL : keys);
     }
 }
 
@@ -25,14 +25,14 @@ afx::DragStep MoveTo(const Press& press) {
 
 }  // namespace
 
-void Click(HWND dialog, const Spot& spot) {
+void Click(HWND dialog, const Spot& spot, UINT keys) {
     Enabled(dialog, spot.control);
     if (spot.where == Spot::Where::Rows) {
-        SelectRows(dialog, spot);
+        SelectRows(dialog, spot, keys);
         return;
     }
     const Press press = Find(dialog, spot);
-    afx::Click(press.window, press.point);
+    afx::Click(press.window, press.point, keys);
 }
 
 void DoubleClick(HWND dialog, const Spot& spot) {
@@ -43,10 +43,11 @@ void DoubleClick(HWND dialog, const Spot& spot) {
 
 // Each place is passed over as a person passes over it: the move into a
 // control only enters it, and a person moving on over it is what a drag-over
-// answers, so the cursor stirs there once.
+// answers, so the cursor stirs there once. The drag enters its source too
+// only with its first move.
 bool Drag(const Press& from, const std::vector<Press>& via, const Press& to, bool cancel) {
     std::vector<afx::DragStep> path;
-    HWND previous = from.window;
+    HWND previous = nullptr;
     auto pass = [&](const Press& press) {
         path.push_back(MoveTo(press));
         if (press.window != previous) path.push_back(MoveTo(press));
@@ -69,7 +70,7 @@ bool Drag(HWND dialog, const Spot& from, const std::vector<Spot>& via, const Spo
     for (const Spot& spot : via) Reveal(dialog, spot);
     Reveal(dialog, to);
     if (from.where == Spot::Where::Rows)
-        SelectRows(dialog, from);
+        SelectRows(dialog, from, 0);
     else
         Reveal(dialog, from);
     const Press source = PointOf(dialog, from);

@@ -13,8 +13,9 @@
 namespace automation {
 
 // Clicks or double-clicks an enabled control's spot once it is brought into
-// view; a Rows spot clicks its first row and Ctrl+clicks the others.
-void Click(HWND dialog, const Spot& spot);
+// view, with the keys held (MK_CONTROL, MK_SHIFT); a Rows spot clicks its
+// first row so and Ctrl+clicks the others.
+void Click(HWND dialog, const Spot& spot, UINT keys = 0);
 void DoubleClick(HWND dialog, const Spot& spot);
 
 // Presses at `from`, moves over each of `via` in turn, then to `to`, and

@@ -32,6 +32,15 @@ POINT Reached(CTreeCtrl& tree, HTREEITEM hItem) {
     return automation::ItemPoint(tree.GetSafeHwnd(), hItem);
 }
 
+automation::Spot Cell(const CListCtrl& list, int nRow, int nColumn) {
+    automation::Spot spot;
+    spot.control = list.GetDlgCtrlID();
+    spot.where = automation::Spot::Where::Cell;
+    spot.rows = {nRow};
+    spot.column = nColumn;
+    return spot;
+}
+
 }  // namespace
 
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool bEndWithCancel) {
@@ -86,30 +95,35 @@ void DoubleClickItem(CTreeCtrl& tree, HTREEITEM hItem) {
     Reported([&] { afx::DoubleClick(tree.GetSafeHwnd(), Reached(tree, hItem)); });
 }
 
-CPoint RowPoint(const CListCtrl& list, int nRow) {
-    return Reported([&] { return CPoint(automation::RowPoint(list.GetSafeHwnd(), nRow)); });
+CPoint RowPoint(const CListCtrl& list, int nRow, bool bBottom) {
+    return Reported(
+        [&] { return CPoint(automation::RowPoint(list.GetSafeHwnd(), nRow, bBottom)); });
 }
 
-CPoint EndPoint(const CListCtrl& list) {
-    return Reported([&] { return CPoint(automation::EndPoint(list.GetSafeHwnd())); });
+CPoint CellPoint(const CListCtrl& list, int nRow, int nColumn) {
+    return Reported(
+        [&] { return CPoint(automation::CellPoint(list.GetSafeHwnd(), nRow, nColumn)); });
 }
 
-void ClickRow(CListCtrl& list, int nRow) {
-    Reported([&] {
-        automation::RevealRow(list.GetSafeHwnd(), nRow);
-        afx::Click(list.GetSafeHwnd(), automation::CellPoint(list.GetSafeHwnd(), nRow, 0));
-    });
+CPoint EndPoint(const CWnd& control) {
+    return Reported([&] { return CPoint(automation::EndPoint(control.GetSafeHwnd())); });
+}
+
+void ClickCell(CListCtrl& list, int nRow, int nColumn, UINT keys) {
+    Reported([&] { automation::Click(::GetParent(list), Cell(list, nRow, nColumn), keys); });
 }
 
 void DoubleClickRow(CListCtrl& list, int nRow) {
-    Reported([&] {
-        automation::RevealRow(list.GetSafeHwnd(), nRow);
-        afx::DoubleClick(list.GetSafeHwnd(), automation::CellPoint(list.GetSafeHwnd(), nRow, 0));
-    });
+    Reported([&] { automation::DoubleClick(::GetParent(list), Cell(list, nRow, 0)); });
 }
 
-bool Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {
-    return automation::Drag({source.GetSafeHwnd(), from}, {}, {target.GetSafeHwnd(), to}, false);
+bool Drag(const Place& from, const std::vector<Place>& via, const Place& to, bool bCancel) {
+    const auto press = [](const Place& place) {
+        return automation::Press{place.pWnd->GetSafeHwnd(), place.point};
+    };
+    std::vector<automation::Press> passed;
+    for (const Place& place : via) passed.push_back(press(place));
+    return automation::Drag(press(from), passed, press(to), bCancel);
 }
 
 std::vector<std::string> TreeLines(const CTreeCtrl& tree) {

@@ -36,15 +36,30 @@ CPoint ItemPoint(CTreeCtrl& tree, HTREEITEM hItem);
 void ClickItem(CTreeCtrl& tree, HTREEITEM hItem);
 void DoubleClickItem(CTreeCtrl& tree, HTREEITEM hItem);
 
-void ClickRow(CListCtrl& list, int nRow);
+// Clicks a row's cell, or its first one, with the keys held (MK_CONTROL,
+// MK_SHIFT), once the row is brought into view.
+void ClickCell(CListCtrl& list, int nRow, int nColumn, UINT keys = 0);
+inline void ClickRow(CListCtrl& list, int nRow, UINT keys = 0) {
+    ClickCell(list, nRow, 0, keys);
+}
 void DoubleClickRow(CListCtrl& list, int nRow);
-// Where a drag of a row or an item is released: the middle of a row, or
-// below the last row.
-CPoint RowPoint(const CListCtrl& list, int nRow);
-CPoint EndPoint(const CListCtrl& list);
-// Presses at a client point of the source, moves to a client point of the
-// target and releases there. False when no drag started.
-bool Drag(CWnd& source, CPoint from, CWnd& target, CPoint to);
+// Where a row is pressed or a drag of a row or an item is released: the
+// middle of a row or 2 pixels above its lower edge, a cell, below the last
+// row; as the row shows now.
+CPoint RowPoint(const CListCtrl& list, int nRow, bool bBottom = false);
+CPoint CellPoint(const CListCtrl& list, int nRow, int nColumn);
+CPoint EndPoint(const CWnd& control);
+// A client point of a window.
+struct Place {
+    CWnd* pWnd;
+    CPoint point;
+};
+// Presses at `from`, passes over each of `via`, moves to `to` and releases
+// there, or presses Escape there when bCancel. False when no drag started.
+bool Drag(const Place& from, const std::vector<Place>& via, const Place& to, bool bCancel = false);
+inline bool Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {
+    return Drag({&source, from}, {}, {&target, to});
+}
 
 // One line per item in tree order, whether or not its folder is open:
 // indentation, label, "img=N", then "+" (children flag), "open", "sel".

@@ -260,8 +260,7 @@ TEST_F(Groups, MovingAScreenToAnotherGroup) {
                 }
             });
             SelectRows({});
-            for (int nRow : c.rows)
-                afx::Click(List().GetSafeHwnd(), RowPoint(List(), nRow), MK_CONTROL);
+            for (int nRow : c.rows) ClickRow(List(), nRow, MK_CONTROL);
             ClickButton(IDC_MOVE_TOOLBAR);
             EXPECT_EQ(nShown, c.rows.empty() ? 0 : 1);
             EXPECT_EQ(ListScreens(), c.bMoved ? Numbers({1001, 1003}) : Numbers(1001, 3));

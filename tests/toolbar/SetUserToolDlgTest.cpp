@@ -99,13 +99,10 @@ TEST_F(Window, EditedShortNamesAreShownAndSaved) {
                   CListCtrl& list = List();
                   const auto editName = [&](int nRow, LPCSTR pszName, bool bF2) {
                       SelectRows({nRow});
-                      CRect rc;
-                      list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
-                      const int x = rc.left + list.GetColumnWidth(0) + list.GetColumnWidth(1) + 5;
                       if (bF2) {
                           afx::PressKey(VK_F2);
                       } else {
-                          afx::Click(list.GetSafeHwnd(), CPoint(x, rc.CenterPoint().y));
+                          driver::ClickCell(list, nRow, 2);
                       }
                       ASSERT_NE(list.GetDlgItem(1002), nullptr);
                       afx::TypeText(pszName);

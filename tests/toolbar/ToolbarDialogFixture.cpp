@@ -109,10 +109,7 @@ CTreeCtrl& TreeOf(HWND hDialog, int nID) {
 }
 
 void ClickControl(HWND hDialog, int nID) {
-    CWnd& control = Control(hDialog, nID);
-    CRect rc;
-    control.GetClientRect(&rc);
-    afx::Click(control.GetSafeHwnd(), rc.CenterPoint());
+    driver::ClickControl(*CWnd::FromHandle(hDialog), nID);
 }
 
 std::vector<CString> TopLabels(const CTreeCtrl& tree) {
@@ -216,47 +213,31 @@ void ToolbarDialog::PressKeyIn(CWnd& wnd, UINT vk, UINT keys) {
     afx::PressKey(vk, keys);
 }
 
+namespace {
+
+// Below the root, whose label the test does not name.
+HTREEITEM BelowRoot(const CTreeCtrl& tree, std::initializer_list<LPCSTR> path) {
+    std::vector<std::string> labels{tree.GetItemText(tree.GetRootItem()).GetString()};
+    labels.insert(labels.end(), path.begin(), path.end());
+    return driver::Item(tree, labels);
+}
+
+}  // namespace
+
 HTREEITEM ToolbarDialog::GroupItem(LPCSTR pszName) {
-    CTreeCtrl& tree = GroupTree();
-    if (!pszName) return tree.GetRootItem();
-    for (HTREEITEM h = tree.GetChildItem(tree.GetRootItem()); h; h = tree.GetNextSiblingItem(h)) {
-        if (tree.GetItemText(h) == pszName) return h;
-    }
-    ADD_FAILURE() << "no group " << pszName;
-    return nullptr;
+    return pszName ? BelowRoot(GroupTree(), {pszName}) : GroupTree().GetRootItem();
 }
 
 HTREEITEM ToolbarDialog::MenuItem(std::initializer_list<LPCSTR> path) {
-    CTreeCtrl& tree = MenuTree();
-    HTREEITEM hItem = tree.GetRootItem();
-    for (LPCSTR pszLabel : path) {
-        HTREEITEM hChild = tree.GetChildItem(hItem);
-        while (hChild && tree.GetItemText(hChild) != pszLabel) {
-            hChild = tree.GetNextSiblingItem(hChild);
-        }
-        if (!hChild) {
-            ADD_FAILURE() << "no menu item " << pszLabel;
-            return nullptr;
-        }
-        hItem = hChild;
-    }
-    return hItem;
+    return BelowRoot(MenuTree(), path);
 }
 
 void ToolbarDialog::SelectRows(std::initializer_list<int> rows) {
-    CListCtrl& list = List();
     if (rows.size() == 0) {
-        for (const int nRow : ListSelection()) {
-            afx::Click(list.GetSafeHwnd(), RowPoint(list, nRow), MK_CONTROL);
-        }
+        for (const int nRow : ListSelection()) driver::ClickRow(List(), nRow, MK_CONTROL);
         return;
     }
-    UINT nKeys = 0;
-    for (int nRow : rows) {
-        list.EnsureVisible(nRow, FALSE);
-        afx::Click(list.GetSafeHwnd(), RowPoint(list, nRow), nKeys);
-        nKeys = MK_CONTROL;
-    }
+    for (int nRow : rows) driver::ClickRow(List(), nRow, nRow == *rows.begin() ? 0 : MK_CONTROL);
 }
 
 void ToolbarDialog::Drag(CWnd& source, CPoint from, CWnd& target, CPoint to) {

@@ -22,6 +22,7 @@
 #include "res/resource.h"
 
 using driver::ClickItem;
+using driver::ClickRow;
 using driver::DoubleClickItem;
 using driver::ItemPoint;
 using driver::RowPoint;

@@ -68,11 +68,7 @@ protected:
     }
     // In a selected row; the editor stays open for an empty name.
     void EditShortName(int nRow, LPCSTR pszName) {
-        CListCtrl& list = List();
-        CRect rc;
-        list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
-        const int x = rc.left + list.GetColumnWidth(0) + list.GetColumnWidth(1) + 5;
-        afx::Click(list.GetSafeHwnd(), CPoint(x, rc.CenterPoint().y));
+        driver::ClickCell(List(), nRow, 2);
         if (!*pszName) return;
         afx::TypeText(pszName);
         afx::PressKey(VK_RETURN);

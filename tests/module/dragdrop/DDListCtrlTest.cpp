@@ -11,41 +11,24 @@ constexpr LPCSTR kOntoItself = "An item can't be dropped onto itself";
 
 enum class Spot {
     Row,             // the middle of the row
-    LowerEdge,       // 3 pixels above the row's bottom
-    BelowLastRow,    // empty space below the last row
+    LowerEdge,       // the top pixel of the row's lowest 5
+    BelowLastRow,    // empty space below the last row, or the top of an empty list
     RightOfColumns,  // beside the row, right of the last column
     Header,          // above the first visible row
-    Middle,          // the middle of the list
 };
 
-// A client point of the list at the spot of a row.
+// A client point of the list at the spot of a row; the places between the
+// drop targets lie a few pixels beside them.
 CPoint SpotPoint(const CListCtrl& list, Spot spot, int nRow) {
+    if (spot == Spot::Row) return RowPoint(list, nRow);
+    if (spot == Spot::BelowLastRow) return EndPoint(list);
     CRect rcRow;
     list.GetItemRect(nRow, &rcRow, LVIR_BOUNDS);
-    switch (spot) {
-        case Spot::Row:
-            return {rcRow.left + 10, rcRow.CenterPoint().y};
-        case Spot::LowerEdge:
-            return {rcRow.left + 10, rcRow.bottom - 3};
-        case Spot::BelowLastRow: {
-            CRect rcLast;
-            list.GetItemRect(list.GetItemCount() - 1, &rcLast, LVIR_BOUNDS);
-            return {rcLast.left + 10, rcLast.bottom + 8};
-        }
-        case Spot::RightOfColumns:
-            return {rcRow.right + 10, rcRow.CenterPoint().y};
-        case Spot::Header: {
-            CPoint ptTop;
-            list.GetItemPosition(list.GetTopIndex(), &ptTop);
-            return {rcRow.left + 10, ptTop.y - 8};
-        }
-        case Spot::Middle: {
-            CRect rcClient;
-            list.GetClientRect(&rcClient);
-            return rcClient.CenterPoint();
-        }
-    }
-    return {};
+    if (spot == Spot::LowerEdge) return {RowPoint(list, nRow).x, rcRow.bottom - 5};
+    if (spot == Spot::RightOfColumns) return {rcRow.right + 10, rcRow.CenterPoint().y};
+    CPoint ptTop;
+    list.GetItemPosition(list.GetTopIndex(), &ptTop);
+    return {rcRow.left + 10, ptTop.y - 8};
 }
 
 bool AnyRowHighlighted(const CListCtrl& list) {
@@ -86,7 +69,7 @@ TEST_F(DragDrop, DropsOnAListReportTheInsertionIndex) {
         {"a screen onto row 2", {}, 20, 0, Spot::Row, 2, 2},
         {"a screen onto the lower edge of row 2", {}, 20, 0, Spot::LowerEdge, 2, 3},
         {"a screen between rows", {}, 20, 0, Spot::RightOfColumns, 2, kNone},
-        {"a screen onto an empty list", {}, 0, 0, Spot::Middle, 0, 0},
+        {"a screen onto an empty list", {}, 0, 0, Spot::BelowLastRow, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,17 +83,17 @@ TEST_F(DragDrop, DropsOnAListReportTheInsertionIndex) {
                 list.EnsureVisible(c.nTopIndex, FALSE);
                 ASSERT_EQ(list.GetTopIndex(), c.nTopIndex);
             }
-            const auto path = DropPath({{&list, SpotPoint(list, c.spot, c.nSpotRow)}});
             std::vector<Received> expected;
             if (c.rows.empty()) {
-                EXPECT_TRUE(
-                    afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path));
+                EXPECT_TRUE(Drag({&dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance)}, {},
+                                 {&list, SpotPoint(list, c.spot, c.nSpotRow)}));
                 if (c.expectedIndex)
                     expected.push_back(
                         {UM_DROPPED_ON_LIST, static_cast<WPARAM>(*c.expectedIndex), 0, ""});
             } else {
                 SelectRows(list, c.rows);
-                EXPECT_TRUE(afx::DragFrom(list, RowPoint(list, c.rows.front()), path));
+                EXPECT_TRUE(Drag({&list, RowPoint(list, c.rows.front())}, {},
+                                 {&list, SpotPoint(list, c.spot, c.nSpotRow)}));
                 if (c.expectedIndex)
                     expected.push_back({UM_LIST_ITEMS_MOVED, static_cast<WPARAM>(c.rows.front()),
                                         *c.expectedIndex, ""});
@@ -131,13 +114,10 @@ TEST_F(DragDrop, DropsOnAListReportTheInsertionIndex) {
 TEST_F(DragDrop, LeavingAListTakesItsHighlightAway) {
     m_dlg.Run([&] {
         CDDListCtrl& list = m_dlg.m_listTool;
-        std::vector<afx::DragStep> path = Over(list, RowPoint(list, 3));
-        const std::vector<afx::DragStep> away =
-            Over(m_dlg.m_treeGroup, ItemPoint(m_dlg.m_treeGroup, m_dlg.m_hGroup1));
-        path.insert(path.end(), away.begin(), away.end());
-        path.push_back(afx::DragStep::Escape());
-        EXPECT_TRUE(
-            afx::DragFrom(m_dlg.m_treeMenu, ItemPoint(m_dlg.m_treeMenu, m_dlg.m_hBalance), path));
+        EXPECT_TRUE(Drag({&m_dlg.m_treeMenu, ItemPoint(m_dlg.m_treeMenu, m_dlg.m_hBalance)},
+                         {{&list, RowPoint(list, 3)}},
+                         {&m_dlg.m_treeGroup, ItemPoint(m_dlg.m_treeGroup, m_dlg.m_hGroup1)},
+                         true));
         EXPECT_FALSE(AnyRowHighlighted(list));
         EXPECT_TRUE(m_dlg.m_received.empty());
     });
@@ -166,10 +146,9 @@ TEST_F(DragDrop, TimerScrollsTheListWhileTheCursorRestsNearAnEdge) {
             list.EnsureVisible(nStartTop, FALSE);
             CRect rcClient;
             list.GetClientRect(&rcClient);
-            std::vector<afx::DragStep> path =
-                Over(list, CPoint(20, c.bBottom ? rcClient.bottom - 5 : 5));
-            path.push_back(afx::DragStep::Wait(1200));
-            path.push_back(afx::DragStep::Release());
+            const CPoint rest = ToScreen(list, CPoint(20, c.bBottom ? rcClient.bottom - 5 : 5));
+            const auto path = {afx::DragStep::MoveTo(rest), afx::DragStep::MoveTo(rest),
+                               afx::DragStep::Wait(1200), afx::DragStep::Release()};
             afx::DragFrom(dlg.m_treeMenu, ItemPoint(dlg.m_treeMenu, dlg.m_hBalance), path);
             EXPECT_GE(list.GetTopIndex() - nStartTop, c.nMinLines);
             EXPECT_LE(list.GetTopIndex() - nStartTop, c.nMaxLines);
@@ -227,8 +206,8 @@ TEST_F(DragDrop, ShortNamesAreCheckedBeforeTheDialogHearsOfThem) {
         dlg.Run([&] {
             CDDListCtrl& list = dlg.m_listTool;
             list.SetItemText(nRow, 2, c.strBefore);
-            afx::Click(list, RowPoint(list, nRow));
-            afx::Click(list, CellPoint(list, nRow, 2));
+            ClickRow(list, nRow);
+            ClickCell(list, nRow, 2);
             CEdit* pEditor = Editor(list);
             ASSERT_NE(pEditor, nullptr);
             EXPECT_EQ(pEditor->GetLimitText(), 8u);
@@ -260,21 +239,21 @@ TEST_F(DragDrop, ShortNamesAreCheckedBeforeTheDialogHearsOfThem) {
 TEST_F(DragDrop, OnlyTheShortNameColumnOfAnEditableListOpensAnEditor) {
     m_dlg.Run([&] {
         CDDListCtrl& tool = m_dlg.m_listTool;
-        afx::Click(tool, CellPoint(tool, 1, 1));
-        afx::Click(tool, CellPoint(tool, 1, 1));
+        ClickCell(tool, 1, 1);
+        ClickCell(tool, 1, 1);
         EXPECT_EQ(Editor(tool), nullptr);
         EXPECT_EQ(tool.GetSelectionMark(), 1);
 
         // A column too narrow to type in.
         tool.SetColumnWidth(2, 9);
-        afx::Click(tool, CellPoint(tool, 1, 2));
+        ClickCell(tool, 1, 2);
         EXPECT_EQ(Editor(tool), nullptr);
         EXPECT_EQ(tool.EditSubLabel(1, 3, "X"), nullptr);
 
         // A list without editing.
         tool.SetColumnWidth(2, 80);
         tool.m_bEditable = FALSE;
-        afx::Click(tool, CellPoint(tool, 1, 2));
+        ClickCell(tool, 1, 2);
         EXPECT_EQ(Editor(tool), nullptr);
     });
     EXPECT_TRUE(m_dlg.m_received.empty());

@@ -4,13 +4,6 @@ namespace {
 
 constexpr LPCSTR kOnlyScreens = "You can add only screen in the VORK menu.";
 
-// A client point of a tree below its last item, on no item.
-CPoint EmptySpace(const CTreeCtrl& tree) {
-    CRect rcClient;
-    tree.GetClientRect(&rcClient);
-    return {rcClient.CenterPoint().x, rcClient.bottom - 15};
-}
-
 // Trees and items of the test dialog, named by member.
 using D = CDragDropTestDlg;
 using TreeOf = CDDTreeCtrl D::*;
@@ -70,22 +63,22 @@ TEST_F(DragDrop, TreeDropsTellTheDialogWhatWasDroppedWhere) {
         afx::ClearMessageBoxRecords();
         dlg.Run([&] {
             dlg.m_treeLink.m_bAllowSelfDrop = c.bLinkSelfDrop;
-            std::vector<std::pair<const CWnd*, CPoint>> points;
+            std::vector<Place> via;
             for (const Target& t : c.path) {
-                const CDDTreeCtrl& tree = dlg.*t.tree;
-                points.emplace_back(
-                    &tree, t.item == None ? EmptySpace(tree) : ItemPoint(tree, dlg.*t.item));
+                CDDTreeCtrl& tree = dlg.*t.tree;
+                via.push_back(
+                    {&tree, t.item == None ? EndPoint(tree) : ItemPoint(tree, dlg.*t.item)});
             }
+            const Place to = via.back();
+            via.pop_back();
             const HTREEITEM hSource = c.source == None ? nullptr : dlg.*c.source;
             const HTREEITEM hTarget = c.target == None ? nullptr : dlg.*c.target;
             if (c.sourceTree == List) {
                 SelectRows(dlg.m_listTool, {3});
-                EXPECT_TRUE(
-                    afx::DragFrom(dlg.m_listTool, RowPoint(dlg.m_listTool, 3), DropPath(points)));
+                EXPECT_TRUE(Drag({&dlg.m_listTool, RowPoint(dlg.m_listTool, 3)}, via, to));
             } else {
                 CDDTreeCtrl& source = dlg.*c.sourceTree;
-                EXPECT_EQ(afx::DragFrom(source, ItemPoint(source, hSource), DropPath(points)),
-                          c.bDragStarts);
+                EXPECT_EQ(Drag({&source, ItemPoint(source, hSource)}, via, to), c.bDragStarts);
                 EXPECT_EQ(source.GetSelectedItem(), hSource);
             }
             std::vector<Received> expected;
@@ -107,13 +100,13 @@ TEST_F(DragDrop, TreeDropsTellTheDialogWhatWasDroppedWhere) {
 TEST_F(DragDrop, ReleasingInsideTheSourceTreeShowsTheNoDropCursor) {
     m_dlg.Run([&] {
         CDDTreeCtrl& menu = m_dlg.m_treeMenu;
-        // A path without release: the drag is cancelled where it stands.
-        EXPECT_TRUE(afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
-                                  Over(menu, ItemPoint(menu, m_dlg.m_hBalance))));
+        CDDTreeCtrl& group = m_dlg.m_treeGroup;
+        // Cancelled where it stands, with the cursor shown there.
+        EXPECT_TRUE(Drag({&menu, ItemPoint(menu, m_dlg.m_hCurrentPrice)}, {},
+                         {&menu, ItemPoint(menu, m_dlg.m_hBalance)}, true));
         EXPECT_EQ(afx::DragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
-        EXPECT_TRUE(
-            afx::DragFrom(menu, ItemPoint(menu, m_dlg.m_hCurrentPrice),
-                          Over(m_dlg.m_treeGroup, ItemPoint(m_dlg.m_treeGroup, m_dlg.m_hGroup1))));
+        EXPECT_TRUE(Drag({&menu, ItemPoint(menu, m_dlg.m_hCurrentPrice)}, {},
+                         {&group, ItemPoint(group, m_dlg.m_hGroup1)}, true));
         EXPECT_EQ(afx::DragFeedback(), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
     });
     EXPECT_TRUE(m_dlg.m_received.empty());
@@ -124,14 +117,12 @@ TEST_F(DragDrop, FoldersExpandUnderTheCursorOnlyWithSelfDrops) {
         CDDTreeCtrl& link = m_dlg.m_treeLink;
         CDDTreeCtrl& group = m_dlg.m_treeGroup;
         link.m_bAllowSelfDrop = TRUE;
-        std::vector<afx::DragStep> path = Over(link, ItemPoint(link, m_dlg.m_hLinkFolder));
-        path.push_back(afx::DragStep::Escape());
-        afx::DragFrom(link, ItemPoint(link, m_dlg.m_hLinkFirst), path);
+        Drag({&link, ItemPoint(link, m_dlg.m_hLinkFirst)}, {},
+             {&link, ItemPoint(link, m_dlg.m_hLinkFolder)}, true);
         EXPECT_NE(link.GetItemState(m_dlg.m_hLinkFolder, TVIS_EXPANDED), 0u);
 
-        path = Over(group, ItemPoint(group, m_dlg.m_hGroup2));
-        path.push_back(afx::DragStep::Escape());
-        afx::DragFrom(link, ItemPoint(link, m_dlg.m_hLinkFirst), path);
+        Drag({&link, ItemPoint(link, m_dlg.m_hLinkFirst)}, {},
+             {&group, ItemPoint(group, m_dlg.m_hGroup2)}, true);
         EXPECT_EQ(group.GetItemState(m_dlg.m_hGroup2, TVIS_EXPANDED), 0u);
     });
     EXPECT_TRUE(m_dlg.m_received.empty());

@@ -1,5 +1,5 @@
 // The test dialog in a running application, answering every message box with
-// OK, and the geometry that scripted drags need.
+// OK; clicks, drags and their points come from the dialog driver.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,17 @@
 #include <utility>
 #include <vector>
 
+#include "DialogDriver.h"
 #include "DragDropTestDlg.h"
+
+using driver::CellPoint;
+using driver::ClickCell;
+using driver::ClickRow;
+using driver::Drag;
+using driver::EndPoint;
+using driver::ItemPoint;
+using driver::Place;
+using driver::RowPoint;
 
 class DragDrop : public ::testing::Test {
 protected:
@@ -46,49 +56,9 @@ protected:
         return point;
     }
 
-    // Two moves onto a client point of a window: the first may enter the
-    // window, the second is a drag-over there.
-    static std::vector<afx::DragStep> Over(const CWnd& wnd, CPoint point) {
-        return {afx::DragStep::MoveTo(ToScreen(wnd, CPoint(point.x + 1, point.y))),
-                afx::DragStep::MoveTo(ToScreen(wnd, point))};
-    }
-    // Hovers over each point in turn, then releases.
-    static std::vector<afx::DragStep> DropPath(
-        const std::vector<std::pair<const CWnd*, CPoint>>& points) {
-        std::vector<afx::DragStep> path;
-        for (const auto& [pWnd, point] : points) {
-            const std::vector<afx::DragStep> steps = Over(*pWnd, point);
-            path.insert(path.end(), steps.begin(), steps.end());
-        }
-        path.push_back(afx::DragStep::Release());
-        return path;
-    }
-    // The middle of an item's label.
-    static CPoint ItemPoint(const CTreeCtrl& tree, HTREEITEM hItem) {
-        CRect rc;
-        tree.GetItemRect(hItem, &rc, TRUE);
-        return rc.CenterPoint();
-    }
-    // A point in column 0 of a row, dy pixels below the row's top (its middle by default).
-    static CPoint RowPoint(const CListCtrl& list, int nRow, int dy = -1) {
-        CRect rc;
-        list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
-        return {rc.left + 10, dy < 0 ? rc.CenterPoint().y : rc.top + dy};
-    }
-    // A point of a row in the given column.
-    static CPoint CellPoint(const CListCtrl& list, int nRow, int nCol) {
-        CRect rc;
-        list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
-        int x = rc.left;
-        for (int i = 0; i < nCol; ++i) x += list.GetColumnWidth(i);
-        return {x + list.GetColumnWidth(nCol) / 2, rc.CenterPoint().y};
-    }
+    // Clicks the first row, Ctrl+clicks the others.
     static void SelectRows(CListCtrl& list, const std::vector<int>& rows) {
-        for (int nRow = 0; nRow < list.GetItemCount(); ++nRow) {
-            list.SetItemState(nRow, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        }
-        for (int nRow : rows) list.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
-        list.SetSelectionMark(rows.front());
+        for (int nRow : rows) ClickRow(list, nRow, nRow == rows.front() ? 0 : MK_CONTROL);
     }
 
     afx::AutomationSession m_session;
