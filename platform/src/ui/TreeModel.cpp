@@ -45,7 +45,11 @@ TreeItem* TreeModel::Insert(TreeItem* parent, TreeItem* after) {
     item->next = after ? after->next : owner->firstChild;
     (item->prev ? item->prev->next : owner->firstChild) = item;
     (item->next ? item->next->prev : owner->lastChild) = item;
-    m_rowsValid = false;
+    // An item under a collapsed or hidden folder adds no row: filling a large
+    // menu into closed folders keeps the rows counted.
+    const bool hidden = m_rowsValid && parent &&
+                        (!parent->Expanded() || parent->m_rowsBuild != m_rowsBuild);
+    if (!hidden) m_rowsValid = false;
     return item;
 }
 

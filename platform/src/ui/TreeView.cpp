@@ -287,7 +287,13 @@ HTREEITEM TreeView::OnInsertItem(const TVINSERTSTRUCTA* in) {
     }
     TreeItem* item = m_model.Insert(parent, after);
     Apply(*item, insert.item);
-    Changed();
+    // Out of sight the item changes no row and no scroll range; only its
+    // folder's button may appear.
+    if (m_model.RowOf(*item) < 0) {
+        update();
+    } else {
+        Changed();
+    }
     return Handle(item);
 }
 
