@@ -138,6 +138,29 @@ TEST_F(TreeTest, NavigatesAsWindowsDoesWhateverTheChildrenFlags) {
     EXPECT_FALSE(tree.ItemHasChildren(B2));
 }
 
+// An item inserted under an open folder shows at once, below its elder
+// siblings, and the tree scrolls to reach it; one under a closed folder, or
+// under a folder a closed one hides, shows when its folders open.
+TEST_F(TreeTest, InsertedItemsShowWhereTheirFoldersAreOpen) {
+    CRect row, above;
+    const HTREEITEM A4 = Add(A, "A4", -1);
+    ASSERT_TRUE(tree.GetItemRect(A4, &row, FALSE));
+    ASSERT_TRUE(tree.GetItemRect(A3, &above, FALSE));
+    EXPECT_EQ(row.top, above.bottom);
+    const HTREEITEM A2c = Add(A2, "A2c", -1);
+    const HTREEITEM B1a = Add(B1, "B1a", -1);
+    EXPECT_FALSE(tree.GetItemRect(A2c, &row, FALSE));
+    EXPECT_FALSE(tree.GetItemRect(B1a, &row, FALSE));
+    tree.Expand(A2, TVE_EXPAND);
+    EXPECT_TRUE(tree.GetItemRect(A2c, &row, FALSE));
+    HTREEITEM last = nullptr;
+    for (int n = 0; n < 30; ++n) last = Add(A, "more", -1);
+    tree.EnsureVisible(last);
+    EXPECT_TRUE(tree.GetItemRect(last, &row, FALSE));
+    EXPECT_NE(tree.GetFirstVisibleItem(), A);
+    EXPECT_GT(tree.GetScrollPos(SB_VERT), 0);
+}
+
 TEST_F(TreeTest, DeletingAFolderReportsEachItemChildrenFirstThenMovesTheSelection) {
     ASSERT_TRUE(tree.SelectItem(A2a));
     host.Clear();
