@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace automation {
 
@@ -22,9 +23,23 @@ AutomationScope::~AutomationScope() {
     afx::SetMessageBoxHandler(m_previousBox);
 }
 
+namespace {
+
+constexpr UINT_PTR kLeftOpenTimer = 0x4C4F;
+bool g_leftOpen = false;
+
+void CALLBACK EndLeftOpen(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(hwnd, id);
+    g_leftOpen = true;
+    afx::EndModal(IDCANCEL);
+}
+
+}  // namespace
+
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool endWithCancel) {
     bool shown = false;
     std::exception_ptr error;
+    g_leftOpen = false;
     const afx::ModalHook previous = afx::SetModalHook([&](const afx::ModalInfo& info) {
         if (shown || info.hwnd != dialog.GetSafeHwnd()) return;
         shown = true;
@@ -35,11 +50,16 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool endWit
             afx::EndModal(IDCANCEL);
             return;
         }
-        if (endWithCancel) afx::EndModal(IDCANCEL);
+        if (endWithCancel) {
+            afx::EndModal(IDCANCEL);
+        } else {
+            ::SetTimer(dialog.GetSafeHwnd(), kLeftOpenTimer, kLeftOpenMs, &EndLeftOpen);
+        }
     });
     const INT_PTR result = dialog.DoModal();
     afx::SetModalHook(previous);
     if (error) std::rethrow_exception(error);
+    if (std::exchange(g_leftOpen, false)) throw std::runtime_error("the dialog was left open");
     if (!shown) throw std::runtime_error("the dialog never showed");
     return result;
 }

@@ -38,9 +38,12 @@ private:
 
 // Runs the dialog modally, calls body from its modal loop once it is shown,
 // then ends it with IDCANCEL when asked to; returns the dialog's result.
-// Throws std::runtime_error when the dialog never shows. An exception from
+// Throws std::runtime_error when the dialog never shows, or when a body that
+// was to end it left it open for kLeftOpenMs (the dialog is then cancelled,
+// so a test fails at once instead of waiting for its time limit). An exception from
 // body ends the dialog and is thrown again once its loop has returned, so
 // that none crosses the event loop.
+constexpr UINT kLeftOpenMs = 5000;
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& body, bool endWithCancel);
 
 }  // namespace automation
