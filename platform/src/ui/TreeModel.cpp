@@ -47,8 +47,8 @@ TreeItem* TreeModel::Insert(TreeItem* parent, TreeItem* after) {
     (item->next ? item->next->prev : owner->lastChild) = item;
     // An item under a collapsed or hidden folder adds no row: filling a large
     // menu into closed folders keeps the rows counted.
-    const bool hidden = m_rowsValid && parent &&
-                        (!parent->Expanded() || parent->m_rowsBuild != m_rowsBuild);
+    const bool hidden =
+        m_rowsValid && parent && (!parent->Expanded() || parent->m_rowsBuild != m_rowsBuild);
     if (!hidden) m_rowsValid = false;
     return item;
 }
