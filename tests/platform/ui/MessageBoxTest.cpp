@@ -58,11 +58,15 @@ TEST(MessageBoxes, WithoutAHandlerARealBoxRunsModallyUntilAnswered) {
     EXPECT_EQ(IDNO, afx::MessageBoxRecords()[0].answer);
 }
 
+// The first button of each type, in the order Windows shows them.
 TEST(MessageBoxes, OffscreenWithNoHookTheFirstButtonAnswers) {
     afx::ClearMessageBoxRecords();
-    EXPECT_EQ(IDYES, MessageBoxA(nullptr, "Go on?", "Question", MB_YESNOCANCEL));
-    EXPECT_EQ(IDOK, MessageBoxA(nullptr, "Fine", "Note", MB_OK));
-    EXPECT_EQ(2u, afx::MessageBoxRecords().size());
+    const std::pair<UINT, int> cases[] = {
+        {MB_OK, IDOK},           {MB_OKCANCEL, IDOK}, {MB_ABORTRETRYIGNORE, IDABORT},
+        {MB_YESNOCANCEL, IDYES}, {MB_YESNO, IDYES},   {MB_RETRYCANCEL, IDRETRY}};
+    for (const auto& [type, first] : cases)
+        EXPECT_EQ(first, MessageBoxA(nullptr, "Go on?", "Question", type)) << type;
+    EXPECT_EQ(std::size(cases), afx::MessageBoxRecords().size());
 }
 
 }  // namespace
