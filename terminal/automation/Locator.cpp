@@ -167,10 +167,14 @@ POINT ItemPoint(HWND tree, HTREEITEM item) {
         "tree item \"" + TreePath(tree, item) + "\"");
 }
 
+namespace {
+
 void RevealRow(HWND list, int row) {
     ListRow(list, row);
     ::SendMessage(list, LVM_ENSUREVISIBLE, row, FALSE);
 }
+
+}  // namespace
 
 // A row wider than the list is reached where the list shows it.
 POINT RowPoint(HWND list, int row, bool bottom) {
@@ -198,6 +202,8 @@ POINT CellPoint(HWND list, int row, int column) {
     return InView(list, {left + width / 2, Middle(rect).y}, "row " + std::to_string(row));
 }
 
+namespace {
+
 void RevealEnd(HWND control) {
     if (TypeOf(control) == ControlType::Tree) {
         if (HTREEITEM last = TreeNext(control, nullptr, TVGN_LASTVISIBLE))
@@ -206,6 +212,8 @@ void RevealEnd(HWND control) {
         ::SendMessage(control, LVM_ENSUREVISIBLE, ListRows(control) - 1, FALSE);
     }
 }
+
+}  // namespace
 
 POINT EndPoint(HWND control) {
     const RECT client = ClientOf(control);
@@ -223,6 +231,9 @@ POINT EndPoint(HWND control) {
     return {(last->left + last->right) / 2, std::min(last->bottom + height / 2, client.bottom - 1)};
 }
 
+namespace {
+
+// A point of the control where no item is.
 POINT EmptyPoint(HWND control) {
     const RECT client = ClientOf(control);
     const std::array<POINT, 3> candidates = {
@@ -234,6 +245,8 @@ POINT EmptyPoint(HWND control) {
         if (!OnItem(control, point)) return point;
     Fail("control " + IdOf(control) + " has no empty point");
 }
+
+}  // namespace
 
 void Reveal(HWND dialog, const Spot& spot) {
     HWND control = Shown(dialog, spot.control);

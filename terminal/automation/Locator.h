@@ -43,17 +43,13 @@ HTREEITEM FindItem(HWND tree, std::string_view path);
 void RevealItem(HWND tree, HTREEITEM item);
 POINT ItemPoint(HWND tree, HTREEITEM item);  // the middle of the label
 
-void RevealRow(HWND list, int row);
 // The middle of the row, or 2 pixels above its lower edge.
 POINT RowPoint(HWND list, int row, bool bottom = false);
 POINT CellPoint(HWND list, int row, int column);
 
-void RevealEnd(HWND control);
 // Just below the last row or item, in the first column; at the top of an
 // empty control.
 POINT EndPoint(HWND control);
-// A point of the control where no item is.
-POINT EmptyPoint(HWND control);
 
 // The same for a spot of the dialog's controls. A Rows spot answers for its
 // first row.

@@ -100,11 +100,6 @@ CPoint RowPoint(const CListCtrl& list, int nRow, bool bBottom) {
         [&] { return CPoint(automation::RowPoint(list.GetSafeHwnd(), nRow, bBottom)); });
 }
 
-CPoint CellPoint(const CListCtrl& list, int nRow, int nColumn) {
-    return Reported(
-        [&] { return CPoint(automation::CellPoint(list.GetSafeHwnd(), nRow, nColumn)); });
-}
-
 CPoint EndPoint(const CWnd& control) {
     return Reported([&] { return CPoint(automation::EndPoint(control.GetSafeHwnd())); });
 }

@@ -44,10 +44,9 @@ inline void ClickRow(CListCtrl& list, int nRow, UINT keys = 0) {
 }
 void DoubleClickRow(CListCtrl& list, int nRow);
 // Where a row is pressed or a drag of a row or an item is released: the
-// middle of a row or 2 pixels above its lower edge, a cell, below the last
+// middle of a row or 2 pixels above its lower edge, or below the last
 // row; as the row shows now.
 CPoint RowPoint(const CListCtrl& list, int nRow, bool bBottom = false);
-CPoint CellPoint(const CListCtrl& list, int nRow, int nColumn);
 CPoint EndPoint(const CWnd& control);
 // A client point of a window.
 struct Place {

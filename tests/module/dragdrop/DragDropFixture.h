@@ -12,7 +12,6 @@
 #include "DialogDriver.h"
 #include "DragDropTestDlg.h"
 
-using driver::CellPoint;
 using driver::ClickCell;
 using driver::ClickRow;
 using driver::Drag;
